@@ -1,0 +1,80 @@
+#pragma once
+// The naming database (取名数据库) `hun.mdb`: one read-only connection and the typed query catalogue.
+//
+// A connection belongs to one thread at a time; threads that query concurrently open a connection each.
+// Lookups never throw: a closed connection, a missing table or column, or a key without a row all read as "no row"
+// (std::nullopt, an empty vector or 0). Every parameter is bound, never spliced into the query text, so a key that
+// contains quotes is just a key that finds no row.
+
+#include "db/RandomSource.h"
+#include "db/Rows.h"
+#include "db/TableListing.h"
+
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+namespace SQLite {
+class Database;
+}
+
+namespace namewright {
+
+class NamingDatabase {
+public:
+    /// A closed connection: every lookup finds nothing.
+    NamingDatabase();
+    ~NamingDatabase();
+    NamingDatabase(NamingDatabase&&) noexcept;
+    NamingDatabase& operator=(NamingDatabase&&) noexcept;
+    NamingDatabase(const NamingDatabase&) = delete;
+    NamingDatabase& operator=(const NamingDatabase&) = delete;
+
+    /// Opens the file read-only after recognising its format by its header. A missing or unreadable file, a file of
+    /// an unknown format or a damaged one gives a closed connection, quietly.
+    static NamingDatabase open(const std::filesystem::path& file);
+
+    /// Wraps an already open SQLite connection (for example an in-memory database built by a test or imported from
+    /// another file format). The connection should not be written to afterwards.
+    static NamingDatabase fromConnection(std::unique_ptr<SQLite::Database> connection);
+
+    bool isOpen() const;
+    void close();
+
+    /// Q1: the `bazi` row of a stem-branch pair such as "甲子".
+    std::optional<BaziRow> baziRow(std::string_view pair);
+    /// Q2: the `word` row of a character.
+    std::optional<WordRow> wordRow(std::string_view character);
+    /// Q3: the `word1` rows with `ID` above resumeMark whose `xb` is not excludedGender, in ascending `ID`.
+    /// As in SQL, a row whose `xb` is NULL is not returned.
+    std::vector<CandidateRow> word1After(int resumeMark, std::string_view excludedGender);
+    /// Q4: number of `word1` rows whose `xb` equals gender.
+    int word1CountOfGender(std::string_view gender);
+    /// Q5: one `word1` row of the gender, chosen uniformly at random with `random`.
+    std::optional<CandidateRow> randomWord1(std::string_view gender, RandomSource& random);
+    /// Q6: one `word2` row of the gender, chosen uniformly at random with `random`.
+    std::optional<CandidateRow> randomWord2(std::string_view gender, RandomSource& random);
+    /// All `word1` (or `word2`) rows of the gender in ascending `ID`: the rows Q5 (or Q6) draws from.
+    std::vector<CandidateRow> word1OfGender(std::string_view gender);
+    std::vector<CandidateRow> word2OfGender(std::string_view gender);
+    /// Q7: the `sl` row whose `数理序号` equals the text (the number written in decimal).
+    std::optional<NumerologyRow> numerologyRow(std::string_view number);
+    /// Q8: the `3cai` row whose `属性` equals the key.
+    std::optional<ThreeTalentsRow> threeTalentsRow(std::string_view key);
+    /// Every `sl` row in stored order (for loading the luck of all numbers once).
+    std::vector<NumerologyRow> allNumerologyRows();
+    /// Every `3cai` row in stored order.
+    std::vector<ThreeTalentsRow> allThreeTalentsRows();
+    /// Q9 (table "sl") and Q10 (table "3cai"): the whole table with its column kinds. Any table name is quoted as an
+    /// identifier; a missing table gives an empty listing (no columns, no rows).
+    TableListing listTable(std::string_view table);
+
+private:
+    struct Impl;
+    explicit NamingDatabase(std::unique_ptr<Impl> impl);
+    std::unique_ptr<Impl> m_impl;
+};
+
+} // namespace namewright

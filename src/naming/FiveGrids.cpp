@@ -1,0 +1,40 @@
+#include "naming/FiveGrids.h"
+
+namespace namewright {
+
+FiveGrids gridNumbers(int familyStrokes, int givenStrokes) {
+    return FiveGrids{familyStrokes + 1, familyStrokes + givenStrokes, givenStrokes + 1, 2, familyStrokes + givenStrokes};
+}
+
+FiveGrids gridNumbers(int familyStrokes, int firstGivenStrokes, int secondGivenStrokes) {
+    return FiveGrids{familyStrokes + 1, familyStrokes + firstGivenStrokes, firstGivenStrokes + secondGivenStrokes,
+                     secondGivenStrokes + 1, familyStrokes + firstGivenStrokes + secondGivenStrokes};
+}
+
+std::string_view elementText(Element element) {
+    switch (element) {
+    case Element::Wood:
+        return "木";
+    case Element::Fire:
+        return "火";
+    case Element::Earth:
+        return "土";
+    case Element::Metal:
+        return "金";
+    case Element::Water:
+        return "水";
+    }
+    return {};
+}
+
+std::string threeTalentsKey(const FiveGrids& grids) { return threeTalentsKey(threeTalentsIndex(grids)); }
+
+std::string threeTalentsKey(int index) {
+    std::string key;
+    key += elementText(static_cast<Element>(index / 25));
+    key += elementText(static_cast<Element>(index / 5 % 5));
+    key += elementText(static_cast<Element>(index % 5));
+    return key;
+}
+
+} // namespace namewright
