@@ -63,3 +63,25 @@ TEST(CharacterCount, CountsCharactersNotBytes) {
 
 } // namespace
 } // namespace namewright
+
+#include "text/WholeNumber.h"
+
+namespace namewright {
+namespace {
+
+TEST(WholeNumberOrZero, ReadsDecimalWholeNumbers) {
+    EXPECT_EQ(wholeNumberOrZero("2011"), 2011);
+    EXPECT_EQ(wholeNumberOrZero(" 7 "), 7);
+    EXPECT_EQ(wholeNumberOrZero("-3"), -3);
+    EXPECT_EQ(wholeNumberOrZero("+5"), 5);
+    EXPECT_EQ(wholeNumberOrZero("007"), 7);
+}
+
+TEST(WholeNumberOrZero, AnythingElseIsZero) {
+    for (const char* text : {"", " ", "12a", "a12", "1.5", "1 2", "+-1", "--1", "+", "-", "９５", "99999999999"}) {
+        EXPECT_EQ(wholeNumberOrZero(text), 0) << text;
+    }
+}
+
+} // namespace
+} // namespace namewright
