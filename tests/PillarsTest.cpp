@@ -105,6 +105,9 @@ TEST(HourPillar, NoDayStemGivesNoHourPillar) {
     EXPECT_EQ(HourPillar("子甲", 5), "");
     EXPECT_EQ(HourPillar("1881-2060", 5), "");
     EXPECT_EQ(HourPillar("\xe7", 5), "");
+    EXPECT_EQ(hourPillarOfDayStem(0, 5), "");
+    EXPECT_EQ(hourPillarOfDayStem(11, 5), "");
+    EXPECT_EQ(hourPillarOfDayStem(10, 5), "乙卯");
 }
 
 TEST(Pillars, AnOutOfRangeDateHasNoPillars) {

@@ -3,6 +3,7 @@
 #include "calendar/LunarConversion.h"
 #include "calendar/Pillars.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 
@@ -25,32 +26,61 @@ constexpr std::array<std::string_view, 30> kDayNames{"初一", "初二", "初三
 
 constexpr std::string_view kLeap = "闰";
 
+/// A text assembled in place: the longest lunar date text ("1908年  光绪三十四年 申猴年 闰十二月 初一 子时") takes 66
+/// bytes, so both texts are built without allocating and copied out once.
+class TextBuilder {
+public:
+    void append(std::string_view piece) {
+        const std::size_t length = std::min(piece.size(), m_bytes.size() - m_size);
+        std::copy_n(piece.data(), length, m_bytes.data() + m_size);
+        m_size += length;
+    }
+
+    std::string text() const { return std::string(m_bytes.data(), m_size); }
+
+private:
+    std::array<char, 96> m_bytes{};
+    std::size_t m_size = 0;
+};
+
+void appendNumeral(TextBuilder& text, int n) {
+    const int tens = n / 10;
+    const int units = n % 10;
+    if (tens > 0) {
+        text.append(kDigits[static_cast<std::size_t>(tens - 1)]);
+        text.append("十");
+    }
+    if (units > 0) {
+        text.append(kDigits[static_cast<std::size_t>(units - 1)]);
+    }
+}
+
 /// The era year text with its "年 " for lunar years 1881..1948, nothing for later years.
-void appendEraYear(std::string& text, int lunarYear) {
+void appendEraYear(TextBuilder& text, int lunarYear) {
     if (lunarYear >= 1949) {
         return;
     }
     if (lunarYear <= 1908) {
-        text += "光绪";
-        text += chineseNumeral(lunarYear - 1874);
+        text.append("光绪");
+        appendNumeral(text, lunarYear - 1874);
     } else if (lunarYear == 1909) {
-        text += "宣统元";
+        text.append("宣统元");
     } else if (lunarYear <= 1911) {
-        text += "宣统";
-        text += chineseNumeral(lunarYear - 1908);
+        text.append("宣统");
+        appendNumeral(text, lunarYear - 1908);
     } else if (lunarYear == 1912) {
-        text += "民国元";
+        text.append("民国元");
     } else {
-        text += "民国";
-        text += chineseNumeral(lunarYear - 1911);
+        text.append("民国");
+        appendNumeral(text, lunarYear - 1911);
     }
-    text += "年 ";
+    text.append("年 ");
 }
 
-void appendFourDigits(std::string& text, int number) {
+void appendFourDigits(TextBuilder& text, int number) {
     const char digits[4] = {static_cast<char>('0' + number / 1000 % 10), static_cast<char>('0' + number / 100 % 10),
                             static_cast<char>('0' + number / 10 % 10), static_cast<char>('0' + number % 10)};
-    text.append(digits, 4);
+    text.append(std::string_view(digits, 4));
 }
 
 std::string_view monthNameOf(const LunarDate& date) {
@@ -67,17 +97,9 @@ std::string chineseNumeral(int n) {
     if (n < 1 || n > 99) {
         return {};
     }
-    std::string numeral;
-    const int tens = n / 10;
-    const int units = n % 10;
-    if (tens > 0) {
-        numeral += kDigits[static_cast<std::size_t>(tens - 1)];
-        numeral += "十";
-    }
-    if (units > 0) {
-        numeral += kDigits[static_cast<std::size_t>(units - 1)];
-    }
-    return numeral;
+    TextBuilder numeral;
+    appendNumeral(numeral, n);
+    return numeral.text();
 }
 
 std::string_view zodiacAnimalOfBranch(std::string_view branch) {
@@ -114,25 +136,24 @@ std::string ConvertToLunarText(int year, int month, int day, int hour, const Yea
     if (date.outOfRange) {
         return std::string(kOutOfRangeText);
     }
-    const std::string_view branch = YearPillar(date).substr(3);
-    std::string text;
-    text.reserve(80);
+    const auto branch = static_cast<std::size_t>((yearCyclePosition(date) - 1) % 12);
+    TextBuilder text;
     appendFourDigits(text, date.lunarYear);
-    text += "年  ";
+    text.append("年  ");
     appendEraYear(text, date.lunarYear);
-    text += branch;
-    text += zodiacAnimalOfBranch(branch);
-    text += "年 ";
+    text.append(kEarthlyBranches[branch]);
+    text.append(kAnimals[branch]);
+    text.append("年 ");
     if (date.isLeap) {
-        text += kLeap;
+        text.append(kLeap);
     }
-    text += monthNameOf(date);
-    text += ' ';
-    text += dayNameOf(date);
-    text += ' ';
-    text += HourBranch(hour).text;
-    text += "时";
-    return text;
+    text.append(monthNameOf(date));
+    text.append(" ");
+    text.append(dayNameOf(date));
+    text.append(" ");
+    text.append(HourBranch(hour).text);
+    text.append("时");
+    return text.text();
 }
 
 std::string ConvertToFourPillars(int year, int month, int day, int hour, const YearWarningHandler& warn) {
@@ -141,18 +162,17 @@ std::string ConvertToFourPillars(int year, int month, int day, int hour, const Y
     if (date.outOfRange) {
         return std::string(kOutOfRangeText);
     }
-    const std::string_view dayPillar = DayPillar(date);
-    std::string text;
-    text.reserve(48);
-    text += YearPillar(date);
-    text += "年 ";
-    text += MonthPillar(date);
-    text += "月 ";
-    text += dayPillar;
-    text += "日 ";
-    text += HourPillar(dayPillar, hour);
-    text += "时";
-    return text;
+    const int dayStem = (dayCyclePosition(date) - 1) % 10 + 1;
+    TextBuilder text;
+    text.append(YearPillar(date));
+    text.append("年 ");
+    text.append(MonthPillar(date));
+    text.append("月 ");
+    text.append(DayPillar(date));
+    text.append("日 ");
+    text.append(hourPillarOfDayStem(dayStem, hour));
+    text.append("时");
+    return text.text();
 }
 
 } // namespace namewright

@@ -98,15 +98,30 @@ EarthlyBranch HourBranch(int hour) {
     return EarthlyBranch{index, kEarthlyBranches[static_cast<std::size_t>(index - 1)]};
 }
 
+std::string_view hourPillarOfDayStem(int dayStem, int hour) {
+    if (dayStem < 1 || dayStem > 10) {
+        return {};
+    }
+    const int b = HourBranch(hour).index;
+    const int stem = (kZiHourStem[static_cast<std::size_t>(dayStem - 1)] + b - 2) % 10 + 1;
+    return entry(kPairPosition[static_cast<std::size_t>(stem - 1)][static_cast<std::size_t>(b - 1)]);
+}
+
 std::string_view HourPillar(std::string_view dayPillar, int hour) {
     for (std::size_t s = 0; s < kHeavenlyStems.size(); ++s) {
         if (dayPillar.starts_with(kHeavenlyStems[s])) {
-            const int b = HourBranch(hour).index;
-            const int stem = (kZiHourStem[s] + b - 2) % 10 + 1;
-            return entry(kPairPosition[static_cast<std::size_t>(stem - 1)][static_cast<std::size_t>(b - 1)]);
+            return hourPillarOfDayStem(static_cast<int>(s) + 1, hour);
         }
     }
     return {};
+}
+
+int yearCyclePosition(const LunarDate& date) {
+    return date.outOfRange ? 0 : cyclePosition(date.yearIndex, 18);
+}
+
+int dayCyclePosition(const LunarDate& date) {
+    return date.outOfRange ? 0 : cyclePosition(date.dayCount, 0);
 }
 
 } // namespace namewright

@@ -49,4 +49,11 @@ EarthlyBranch HourBranch(int hour);
 /// character of dayPillar; a text that does not begin with a stem (for example an empty one) gives an empty pillar.
 std::string_view HourPillar(std::string_view dayPillar, int hour);
 
+/// The hour pillar for a day stem given by its index 1..10 (1 for 甲); an index outside gives an empty pillar.
+std::string_view hourPillarOfDayStem(int dayStem, int hour);
+
+/// Cycle position 1..60 of a pillar of a converted date (the index of its entry in cycleEntry); 0 out of range.
+int yearCyclePosition(const LunarDate& date);
+int dayCyclePosition(const LunarDate& date);
+
 } // namespace namewright
