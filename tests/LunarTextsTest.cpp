@@ -62,7 +62,7 @@ INSTANTIATE_TEST_SUITE_P(
                       TextCase{{2013, 6, 8}, 4, "2013年  巳蛇年 五月 初一 寅时", "癸巳年 戊午月 乙巳日 戊寅时"},
                       TextCase{{2048, 2, 13}, 20, "2047年  卯兔年 腊月 三十 戌时", "丁卯年 癸丑月 癸丑日 壬戌时"}));
 
-TEST(ConvertToLunarText, OneTwentySecondYearOfAnEraReadsWithYiShi) {
+TEST(ConvertToLunarText, EraYearsUseTheChineseNumeralAndYuanForAFirstYear) {
     EXPECT_EQ(ConvertToLunarText(1921, 6, 1, 12), "1921年  民国一十年 酉鸡年 四月 廿五 午时");
     EXPECT_EQ(ConvertToLunarText(1911, 6, 1, 12), "1911年  宣统三年 亥猪年 五月 初五 午时");
     EXPECT_EQ(ConvertToLunarText(1912, 6, 1, 12), "1912年  民国元年 子鼠年 四月 十六 午时");

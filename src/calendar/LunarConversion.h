@@ -14,7 +14,9 @@ void CheckYearRange(int year, const YearWarningHandler& warn);
 bool isConvertibleDate(int year, int month, int day);
 
 /// The lunar date of a Gregorian date. Any date that is not convertible (see above) gives an out-of-range result,
-/// for every int value of the arguments. Shows no warning; pure and safe to call from any thread.
+/// for every int value of the arguments. A day that no month of its lunar year record describes would give one too;
+/// the table has no such day (checked when it is compiled and by a sweep test), so 2029-02-13, which some copies of
+/// the table leave without a month, is 2029 正月初一. Shows no warning; pure and safe to call from any thread.
 LunarDate SolarToLunar(int year, int month, int day);
 
 } // namespace namewright
