@@ -26,8 +26,8 @@ constexpr std::array<std::string_view, 30> kDayNames{"初一", "初二", "初三
 
 constexpr std::string_view kLeap = "闰";
 
-/// A text assembled in place: the longest lunar date text ("1908年  光绪三十四年 申猴年 闰十二月 初一 子时") takes 66
-/// bytes, so both texts are built without allocating and copied out once.
+/// A text assembled in place and copied out once. A lunar date text takes at most 61 bytes of UTF-8 (a five-character
+/// era year such as 光绪三十四 and a leap month), a four pillars text 39; anything past the buffer would be dropped.
 class TextBuilder {
 public:
     void append(std::string_view piece) {
