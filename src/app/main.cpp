@@ -1,11 +1,22 @@
+// Namewright: choosing a Chinese given name for a baby.
+
+#include "app/Fonts.h"
+#include "app/MainWindow.h"
+
 #include <QApplication>
-#include <QMainWindow>
+#include <QIcon>
+
+#include <filesystem>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Namewrightv3.0"));
-    window.setFixedSize(686, 508);
+    QApplication::setApplicationName(QStringLiteral("Namewright"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/icon.png")));
+    QApplication::setFont(namewright::interfaceFont());
+
+    // The naming database is the file hun.mdb in the program's own directory.
+    const std::filesystem::path directory = QCoreApplication::applicationDirPath().toStdString();
+    namewright::MainWindow window(directory / "hun.mdb");
     window.show();
     return QApplication::exec();
 }

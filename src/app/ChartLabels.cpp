@@ -1,0 +1,26 @@
+#include "app/ChartLabels.h"
+
+#include "app/TextConversion.h"
+
+namespace namewright {
+
+ChartLabels::ChartLabels(QObject* parent) : QObject(parent) {}
+
+void ChartLabels::attach(ChartLabel which, QLabel* label) {
+    m_labels[static_cast<std::size_t>(which)] = label;
+}
+
+ChartLabelSink ChartLabels::sink() {
+    return [this](ChartLabel which, const std::string& text) {
+        QMetaObject::invokeMethod(
+            this, [this, which, shown = toQString(text)] { show(which, shown); }, Qt::QueuedConnection);
+    };
+}
+
+void ChartLabels::show(ChartLabel which, const QString& text) {
+    if (QLabel* label = m_labels[static_cast<std::size_t>(which)]) {
+        label->setText(text);
+    }
+}
+
+} // namespace namewright

@@ -1,0 +1,32 @@
+#pragma once
+// The main window's seven chart result labels, filled from the generation worker through queued hand-overs.
+
+#include "chart/ChartAnalysis.h"
+
+#include <QLabel>
+#include <QObject>
+#include <QPointer>
+
+#include <array>
+
+namespace namewright {
+
+class ChartLabels : public QObject {
+    Q_OBJECT
+
+public:
+    explicit ChartLabels(QObject* parent = nullptr);
+
+    /// The label that shows one result (农历标签, 四柱标签, 属相标签, 八字标签, 五行标签, 纳音标签, 喜用神标签).
+    void attach(ChartLabel which, QLabel* label);
+
+    /// A sink callable from any thread: each text reaches its label on the interface thread, in order.
+    ChartLabelSink sink();
+
+private:
+    void show(ChartLabel which, const QString& text);
+
+    std::array<QPointer<QLabel>, 7> m_labels;
+};
+
+} // namespace namewright

@@ -1,0 +1,178 @@
+#include "app/MainWindow.h"
+
+#include "app/ChartLabels.h"
+#include "app/EvaluationDialog.h"
+#include "app/HelpDialog.h"
+#include "app/LunarCalendarDialog.h"
+#include "app/MainWindowControls.h"
+#include "app/ReferenceTablesDialog.h"
+#include "app/ReportDialog.h"
+#include "app/ResultGridModel.h"
+#include "app/TextConversion.h"
+#include "app/WindowBackground.h"
+#include "app/YearWarningBridge.h"
+#include "reports/ReferenceTables.h"
+#include "reports/ReportFromRow.h"
+
+#include <QCloseEvent>
+#include <QHeaderView>
+
+namespace namewright {
+
+namespace {
+
+constexpr int kLeadingColumnWidth = 25;
+constexpr int kNameColumnWidth = 55;
+constexpr int kNumberColumnWidth = 43;
+
+} // namespace
+
+MainWindow::MainWindow(const std::filesystem::path& databaseFile, QWidget* parent)
+    : QWidget(parent), m_controls(std::make_unique<Controls>()) {
+    setWindowTitle(QStringLiteral("Namewrightv3.0"));
+    setFixedSize(686, 508);
+    move(30, 30);
+    setWindowBackground(this);
+    buildControls();
+
+    // Grid style: rows alternate between silver and light grey.
+    QTableView* grid = m_controls->grid;
+    QPalette palette = grid->palette();
+    palette.setColor(QPalette::Base, QColor(0xC0, 0xC0, 0xC0));
+    palette.setColor(QPalette::AlternateBase, QColor(0xEC, 0xEC, 0xEC));
+    grid->setPalette(palette);
+    grid->setAlternatingRowColors(true);
+
+    m_context = std::make_unique<AppContext>(databaseFile);
+    m_gridModel = new ResultGridModel(m_context->results(), this);
+    grid->setModel(m_gridModel);
+    grid->setColumnWidth(0, kLeadingColumnWidth);
+    grid->setColumnWidth(1, kNameColumnWidth);
+    for (int column = 2; column < ResultGridModel::kColumns; ++column) {
+        grid->setColumnWidth(column, kNumberColumnWidth);
+    }
+
+    m_chartLabels = new ChartLabels(this);
+    for (std::size_t i = 0; i < m_controls->chartResults.size(); ++i) {
+        m_chartLabels->attach(static_cast<ChartLabel>(i), m_controls->chartResults[i]);
+    }
+    m_yearWarnings = new YearWarningBridge([this] { YearWarningBridge::showMessageBox(this); }, this);
+    m_context->setWorkerCallbacks(m_chartLabels->sink(), m_yearWarnings->handler());
+
+    if (m_context->databaseOpen()) {
+        m_context->runState().setStopFlag(1);
+    } else {
+        grid->horizontalHeader()->hide();
+    }
+    publishInputs();
+    wireEvents();
+}
+
+MainWindow::~MainWindow() {
+    shutdown();
+}
+
+void MainWindow::buildControls() {
+    buildMainWindowControls(this, *m_controls);
+}
+
+void MainWindow::wireEvents() {
+    Controls& c = *m_controls;
+    connect(c.evaluateName, &QToolButton::clicked, this, [this] { EvaluationDialog(*m_context, this).exec(); });
+    connect(c.birthChart, &QToolButton::clicked, this, [this] { EvaluationDialog(*m_context, this).exec(); });
+    connect(c.numerologyTable, &QToolButton::clicked, this, [this] {
+        m_context->referenceTableSelector = std::string(kNumerologyTableSelector);
+        ReferenceTablesDialog(m_context->referenceTableSelector, m_context->databaseFile(), this).exec();
+    });
+    connect(c.threeTalentsTable, &QToolButton::clicked, this, [this] {
+        m_context->referenceTableSelector = std::string(kThreeTalentsTableSelector);
+        ReferenceTablesDialog(m_context->referenceTableSelector, m_context->databaseFile(), this).exec();
+    });
+    connect(c.lunarCalendar, &QToolButton::clicked, this, [this] { LunarCalendarDialog(this).exec(); });
+    connect(c.help, &QToolButton::clicked, this, [this] { HelpDialog(this).exec(); });
+    connect(c.quit, &QToolButton::clicked, this, &QWidget::close);
+
+    connect(c.nameLength, &QComboBox::activated, this, &MainWindow::nameLengthChanged);
+    connect(c.compute, &QPushButton::clicked, this, &MainWindow::pressCompute);
+    connect(c.stop, &QPushButton::clicked, this, &MainWindow::pressStop);
+    connect(c.grid, &QTableView::doubleClicked, this,
+            [this](const QModelIndex& index) { openReportForRow(index.row() + 1); });
+
+    // Every change of an input reaches the worker's inputs channel at once.
+    for (QLineEdit* edit : {c.familyName, c.fixedCharacter, c.threshold}) {
+        connect(edit, &QLineEdit::textChanged, this, &MainWindow::publishInputs);
+    }
+    for (QComboBox* box : {c.nameLength, c.gender, c.year, c.month, c.day, c.hour, c.fixedPosition}) {
+        connect(box, &QComboBox::currentTextChanged, this, &MainWindow::publishInputs);
+    }
+    for (QCheckBox* box : {c.fixCharacter, c.ownThreshold}) {
+        connect(box, &QCheckBox::toggled, this, &MainWindow::publishInputs);
+    }
+}
+
+void MainWindow::publishInputs() {
+    const Controls& c = *m_controls;
+    GenerationInputs inputs;
+    inputs.familyText = toUtf8(c.familyName->text());
+    inputs.nameLength = toUtf8(c.nameLength->currentText());
+    inputs.gender = toUtf8(c.gender->currentText());
+    inputs.year = toUtf8(c.year->currentText());
+    inputs.month = toUtf8(c.month->currentText());
+    inputs.day = toUtf8(c.day->currentText());
+    inputs.hour = toUtf8(c.hour->currentText());
+    inputs.fixCharacter = c.fixCharacter->isChecked();
+    inputs.fixedPosition = toUtf8(c.fixedPosition->currentText());
+    inputs.fixedCharacter = toUtf8(c.fixedCharacter->text());
+    inputs.ownThreshold = c.ownThreshold->isChecked();
+    inputs.thresholdText = toUtf8(c.threshold->text());
+    m_context->inputs().publish(std::move(inputs));
+}
+
+void MainWindow::nameLengthChanged() {
+    const bool single = m_controls->nameLength->currentText() == QStringLiteral("单字");
+    m_controls->fixCharacter->setEnabled(!single);
+    m_controls->fixedCharacter->setEnabled(!single);
+}
+
+void MainWindow::pressCompute() {
+    QPushButton* button = m_controls->compute;
+    const bool startsSeries = button->text() == toQString(kCaptionAnalyse);
+    publishInputs();
+    if (startsSeries) {
+        m_gridModel->beginClear();
+    }
+    const std::string caption = m_context->runController().pressCompute(toUtf8(button->text()));
+    if (startsSeries) {
+        m_gridModel->endClear();
+    }
+    button->setText(toQString(caption));
+}
+
+void MainWindow::pressStop() {
+    m_controls->compute->setText(toQString(m_context->runController().pressStop()));
+}
+
+void MainWindow::openReportForRow(int row) {
+    if (row < 1 || row > m_gridModel->rowCount()) {
+        return;
+    }
+    if (reportFromResultRow(row, m_context->results(), m_context->interfaceConnection(), m_context->reportData())) {
+        ReportDialog(*m_context, this).exec();
+    }
+}
+
+void MainWindow::shutdown() {
+    if (m_yearWarnings != nullptr) {
+        m_yearWarnings->release();
+    }
+    if (m_context) {
+        m_context->shutdown();
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    shutdown();
+    event->accept();
+}
+
+} // namespace namewright

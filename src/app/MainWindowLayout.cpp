@@ -1,0 +1,164 @@
+#include "app/Fonts.h"
+#include "app/GbkLengthValidator.h"
+#include "app/MainWindowControls.h"
+
+#include <QHeaderView>
+
+namespace namewright {
+
+namespace {
+
+QLabel* label(QWidget* parent, const char* name, const char* text, QRect geometry) {
+    auto* l = new QLabel(QString::fromUtf8(text), parent);
+    l->setObjectName(QString::fromUtf8(name));
+    l->setGeometry(geometry);
+    return l;
+}
+
+QComboBox* comboBox(QWidget* parent, const char* name, QRect geometry, const QStringList& items, bool editable) {
+    auto* box = new QComboBox(parent);
+    box->setObjectName(QString::fromUtf8(name));
+    box->setGeometry(geometry);
+    box->setEditable(editable);
+    box->addItems(items);
+    return box;
+}
+
+QStringList numbers(int first, int last) {
+    QStringList items;
+    for (int n = first; n <= last; ++n) {
+        items << QString::number(n);
+    }
+    return items;
+}
+
+QLineEdit* editBox(QWidget* parent, const char* name, QRect geometry, const char* text, int maxGbkBytes) {
+    auto* edit = new QLineEdit(QString::fromUtf8(text), parent);
+    edit->setObjectName(QString::fromUtf8(name));
+    edit->setGeometry(geometry);
+    edit->setValidator(new GbkLengthValidator(maxGbkBytes, edit));
+    return edit;
+}
+
+QToolButton* toolButton(QWidget* parent, const char* name, const char* caption, int x) {
+    auto* button = new QToolButton(parent);
+    button->setObjectName(QString::fromUtf8(name));
+    button->setText(QString::fromUtf8(caption));
+    button->setGeometry(x, 8, 48, 40);
+    button->setAutoRaise(true);
+    return button;
+}
+
+QPushButton* pushButton(QWidget* parent, const char* name, const char* caption, QRect geometry) {
+    auto* button = new QPushButton(QString::fromUtf8(caption), parent);
+    button->setObjectName(QString::fromUtf8(name));
+    button->setGeometry(geometry);
+    return button;
+}
+
+} // namespace
+
+void buildMainWindowControls(QWidget* window, MainWindow::Controls& c) {
+    c.babyNaming = toolButton(window, "宝贝取名", "宝贝取名", 24);
+    c.evaluateName = toolButton(window, "姓名评测", "姓名评测", 80);
+    c.birthChart = toolButton(window, "生辰八字", "生辰八字", 136);
+    c.numerologyTable = toolButton(window, "数理表", "81数理表", 192);
+    c.threeTalentsTable = toolButton(window, "三才表", "三才表", 248);
+    c.lunarCalendar = toolButton(window, "农历按钮", "农历表", 304);
+    c.help = toolButton(window, "帮助按钮", "帮助", 360);
+    c.quit = toolButton(window, "退出按钮", "退出", 472);
+
+    c.banner = new QLabel(window);
+    c.banner->setObjectName(QStringLiteral("图片框1"));
+    c.banner->setGeometry(24, 56, 640, 100);
+    c.banner->setPixmap(QPixmap(QStringLiteral(":/images/banner.png")));
+    c.banner->setScaledContents(true);
+
+    label(window, "标签1", "姓：", {24, 72, 24, 24});
+    c.familyName = editBox(window, "姓编辑框", {48, 72, 40, 24}, "李", 4);
+    label(window, "标签2", "名：", {96, 72, 24, 24});
+    c.nameLength =
+        comboBox(window, "名组合框", {120, 72, 48, 20}, {QStringLiteral("双字"), QStringLiteral("单字")}, false);
+    label(window, "标签3", "性别：", {168, 72, 32, 24});
+    c.gender = comboBox(window, "性别组合框", {200, 72, 40, 20}, {QStringLiteral("男"), QStringLiteral("女")}, false);
+    label(window, "标签4", "出生日期：公历", {248, 72, 88, 24});
+    QStringList years{QStringLiteral("1975"), QStringLiteral("1976")};
+    years << numbers(1978, 2020);
+    c.year = comboBox(window, "年组合框", {336, 72, 64, 20}, years, true);
+    c.year->setEditText(QStringLiteral("2011"));
+    label(window, "标签5", "年", {400, 72, 16, 24});
+    c.month = comboBox(window, "月组合框", {416, 72, 40, 20}, numbers(1, 12), false);
+    label(window, "标签6", "月", {456, 72, 16, 24});
+    c.day = comboBox(window, "日组合框", {472, 72, 40, 20}, numbers(1, 31), false);
+    label(window, "标签7", "日", {512, 72, 16, 24});
+    c.hour = comboBox(window, "时组合框", {528, 72, 40, 20}, numbers(0, 23), false);
+    c.hour->setCurrentIndex(1);
+    label(window, "标签8", "时", {568, 72, 24, 24});
+    c.minute = comboBox(window, "分组合框", {584, 72, 40, 20},
+                        {QStringLiteral("0"), QStringLiteral("10"), QStringLiteral("20"), QStringLiteral("30"),
+                         QStringLiteral("40"), QStringLiteral("50")},
+                        true);
+    c.minute->setEditText(QStringLiteral("10"));
+    label(window, "标签9", "分", {624, 72, 24, 24});
+
+    c.fixCharacter = new QCheckBox(QStringLiteral("第"), window);
+    c.fixCharacter->setObjectName(QStringLiteral("选择框1"));
+    c.fixCharacter->setGeometry(40, 112, 32, 24);
+    c.fixedPosition =
+        comboBox(window, "个组合框", {72, 112, 40, 20}, {QStringLiteral("二"), QStringLiteral("三")}, false);
+    label(window, "标签10", "个字固定为", {120, 112, 64, 24});
+    c.fixedCharacter = editBox(window, "字编辑框", {184, 112, 32, 20}, "", 2);
+    c.ownThreshold = new QCheckBox(QStringLiteral("自动挑选评分为"), window);
+    c.ownThreshold->setObjectName(QStringLiteral("选择框2"));
+    c.ownThreshold->setGeometry(256, 112, 104, 24);
+    c.threshold = editBox(window, "分编辑框", {360, 112, 32, 20}, "", 3);
+    label(window, "标签11", "分以上的名字", {392, 112, 80, 24});
+    c.compute = pushButton(window, "运算按钮", "分析", {504, 104, 40, 32});
+    c.stop = pushButton(window, "停止按钮", "停止", {560, 104, 40, 32});
+
+    c.grid = new QTableView(window);
+    c.grid->setObjectName(QStringLiteral("高级表格1"));
+    c.grid->setGeometry(24, 168, 424, 280);
+    c.grid->verticalHeader()->hide();
+    c.grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    c.grid->verticalHeader()->setDefaultSectionSize(20);
+    c.grid->horizontalHeader()->setHighlightSections(false);
+    c.grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    c.grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    c.grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    c.grid->setWordWrap(false);
+
+    c.panel = new QWidget(window);
+    c.panel->setObjectName(QStringLiteral("图片框2"));
+    c.panel->setGeometry(456, 168, 208, 280);
+    auto* panelPicture = new QLabel(c.panel);
+    panelPicture->setGeometry(0, 0, 208, 280);
+    panelPicture->setPixmap(QPixmap(QStringLiteral(":/images/panel.png")));
+    panelPicture->setScaledContents(true);
+
+    struct ChartRow {
+        const char* caption;
+        const char* captionText;
+        QRect captionGeometry;
+        const char* result;
+        QRect resultGeometry;
+    };
+    const std::array<ChartRow, 7> rows{{
+        {"标签19", "农历：", {0, 24, 32, 24}, "农历标签", {40, 24, 160, 24}},
+        {"标签21", "四柱：", {0, 88, 32, 24}, "四柱标签", {32, 88, 160, 24}},
+        {"标签20", "属相：", {0, 56, 32, 24}, "属相标签", {32, 56, 152, 24}},
+        {"标签22", "八字：", {0, 120, 32, 24}, "八字标签", {32, 120, 160, 24}},
+        {"标签23", "五行：", {0, 152, 32, 24}, "五行标签", {32, 152, 160, 24}},
+        {"标签24", "纳音：", {0, 184, 32, 24}, "纳音标签", {32, 184, 160, 24}},
+        {"标签25", "喜用神：", {0, 216, 48, 24}, "喜用神标签", {48, 216, 80, 24}},
+    }};
+    const QFont resultFont = chartResultFont();
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        label(c.panel, rows[i].caption, rows[i].captionText, rows[i].captionGeometry);
+        QLabel* result = label(c.panel, rows[i].result, "", rows[i].resultGeometry);
+        result->setFont(resultFont);
+        c.chartResults[i] = result;
+    }
+}
+
+} // namespace namewright

@@ -1,0 +1,51 @@
+#include "app/ReferenceTablesDialog.h"
+
+#include "app/ReferenceTableModel.h"
+#include "app/WindowBackground.h"
+#include "reports/ReferenceTables.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QTableView>
+
+namespace namewright {
+
+ReferenceTablesDialog::ReferenceTablesDialog(const std::string& selector, const std::filesystem::path& databaseFile,
+                                             QWidget* parent)
+    : QDialog(parent) {
+    setWindowTitle(QString());
+    setFixedSize(600, 436);
+    move(50, 50);
+    setWindowBackground(this);
+
+    auto* caption = new QLabel(QStringLiteral("详细内容如下表："), this);
+    caption->setObjectName(QStringLiteral("标签1"));
+    caption->setGeometry(8, 8, 104, 24);
+
+    m_grid = new QTableView(this);
+    m_grid->setObjectName(QStringLiteral("高级表格1"));
+    m_grid->setGeometry(8, 32, 576, 360);
+    QPalette palette = m_grid->palette();
+    palette.setColor(QPalette::Base, QColor(0xC0, 0xC0, 0xC0));
+    palette.setColor(QPalette::AlternateBase, QColor(0xEC, 0xEC, 0xEC));
+    m_grid->setPalette(palette);
+    m_grid->setAlternatingRowColors(true);
+    m_grid->verticalHeader()->hide();
+    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_grid->setWordWrap(false);
+
+    ReferenceTables tables(databaseFile);
+    auto* model = new ReferenceTableModel(tables.list(selector), this);
+    m_grid->setModel(model);
+    const auto& widths = model->listing().columnWidths;
+    for (std::size_t column = 0; column < widths.size(); ++column) {
+        if (widths[column]) {
+            m_grid->setColumnWidth(static_cast<int>(column), *widths[column]);
+        }
+    }
+    if (model->listing().isEmpty()) {
+        m_grid->horizontalHeader()->hide();
+    }
+}
+
+} // namespace namewright

@@ -1,0 +1,85 @@
+#include "app/ResultGridModel.h"
+
+#include "app/TextConversion.h"
+
+#include <QBrush>
+#include <QColor>
+
+#include <algorithm>
+#include <array>
+#include <limits>
+
+namespace namewright {
+
+namespace {
+
+const std::array<const char*, ResultGridModel::kColumns> kHeaders{"",     "姓名", "分数", "天格", "人格",
+                                                                  "地格", "外格", "总格", "三才", "五行"};
+
+/// Names at or above this score are shown in red, as the help text promises for the best names.
+constexpr int kHighlightedScore = 95;
+
+} // namespace
+
+ResultGridModel::ResultGridModel(const ResultStore& store, QObject* parent)
+    : QAbstractTableModel(parent), m_store(store) {
+    m_timer.setInterval(kRefreshMilliseconds);
+    connect(&m_timer, &QTimer::timeout, this, &ResultGridModel::takeNewRows);
+    m_timer.start();
+}
+
+int ResultGridModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : m_shownRows;
+}
+
+int ResultGridModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : kColumns;
+}
+
+QVariant ResultGridModel::data(const QModelIndex& index, int role) const {
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid) || index.column() == 0) {
+        return {};
+    }
+    const auto row = static_cast<std::size_t>(index.row());
+    switch (role) {
+    case Qt::DisplayRole:
+        return toQString(m_store.cellText(row, index.column() - 1));
+    case Qt::TextAlignmentRole:
+        return index.column() == 1 || index.column() == 9 ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)
+                                                          : QVariant(Qt::AlignCenter);
+    case Qt::ForegroundRole:
+        return m_store.row(row).score >= kHighlightedScore ? QBrush(QColor(200, 0, 0)) : QVariant();
+    default:
+        return {};
+    }
+}
+
+QVariant ResultGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= kColumns) {
+        return {};
+    }
+    return toQString(kHeaders[static_cast<std::size_t>(section)]);
+}
+
+void ResultGridModel::takeNewRows() {
+    const std::size_t available =
+        std::min<std::size_t>(m_store.rowCount(), static_cast<std::size_t>(std::numeric_limits<int>::max()));
+    const int count = static_cast<int>(available);
+    if (count <= m_shownRows) {
+        return;
+    }
+    beginInsertRows(QModelIndex(), m_shownRows, count - 1);
+    m_shownRows = count;
+    endInsertRows();
+}
+
+void ResultGridModel::beginClear() {
+    beginResetModel();
+    m_shownRows = 0;
+}
+
+void ResultGridModel::endClear() {
+    endResetModel();
+}
+
+} // namespace namewright

@@ -1,0 +1,43 @@
+#pragma once
+// The result grid (高级表格1) as a table model over the core's result store.
+//
+// Columns: 0 is the narrow leading column that stays empty, 1..9 are name, score, the five grid numbers, the
+// three-talents key and the element text. The model does not follow the store row by row: a short timer takes
+// every row that became visible since the last tick and inserts them with one beginInsertRows, so millions of rows
+// cost the interface a few small updates per second.
+
+#include "naming/ResultStore.h"
+
+#include <QAbstractTableModel>
+#include <QTimer>
+
+namespace namewright {
+
+class ResultGridModel : public QAbstractTableModel {
+    Q_OBJECT
+
+public:
+    static constexpr int kColumns = 10;
+    static constexpr int kRefreshMilliseconds = 50;
+
+    explicit ResultGridModel(const ResultStore& store, QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+
+    /// Shows the rows that became visible in the store since the last call; the timer calls it.
+    void takeNewRows();
+
+    /// Call around ResultStore::clear (the clear runs between the two calls).
+    void beginClear();
+    void endClear();
+
+private:
+    const ResultStore& m_store;
+    int m_shownRows = 0;
+    QTimer m_timer;
+};
+
+} // namespace namewright
