@@ -131,17 +131,6 @@ TEST(ReportComposer, ComposesTheWholeReportOfATwoCharacterNameWithMissingElement
     EXPECT_FALSE(report.clearFirst);
 }
 
-TEST(ReportComposer, SectionRulesAreNineteenHyphensTheTitleAndFiftyThreeHyphens) {
-    const std::string text = composeReport(oneCharacterData(), completeChart(), ReportBox::ReportWindow).text;
-    for (const std::string title : {"生辰八字", "五格释义", "三才释义", "五行分析"}) {
-        const std::string rule = std::string(19, '-') + title + std::string(53, '-') + "\r\n\r\n\r\n";
-        const auto at = text.find(rule);
-        ASSERT_NE(at, std::string::npos) << title;
-        EXPECT_EQ(text.substr(at - 2, 2), "\r\n") << "the rule starts a line: " << title;
-        EXPECT_NE(text.substr(at + rule.size(), 1), "-") << title;
-    }
-}
-
 struct FavourableCase {
     const char* favourable;
     const char* lastSentence;
@@ -181,16 +170,6 @@ TEST(ReportComposer, ComposesFromTheSharedValuesAsTheyStand) {
     later.zodiacAnimal = "兔";
     chart.replace(later);
     EXPECT_NE(composeReport(data, chart, ReportBox::ReportWindow).text.find("属相：兔\r\n"), std::string::npos);
-}
-
-TEST(ReportComposer, EmptyDataStillGivesTheWholeLayout) {
-    const std::string text = composeReport(ReportData{}, BirthChart{}, ReportBox::ReportWindow).text;
-    const std::string start = "\r\n\r\n姓名：  得分：\r\n\r\n\r\n---";
-    const std::string end = "  您的五行缺  建议使用属性为  的汉字为名\r\n\r\n\r\n";
-    EXPECT_EQ(text.substr(0, start.size()), start);
-    EXPECT_NE(text.find("\r\n\r\n喜用神：\r\n\r\n---"), std::string::npos);
-    EXPECT_NE(text.find("三才：\r\n\r\n  \r\n\r\n---"), std::string::npos);
-    EXPECT_EQ(text.substr(text.size() - end.size()), end);
 }
 
 } // namespace
