@@ -1,6 +1,7 @@
 #include "app/Fonts.h"
 
 #include <QFontDatabase>
+#include <QStringList>
 
 namespace namewright {
 

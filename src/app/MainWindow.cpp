@@ -28,7 +28,7 @@ constexpr int kNumberColumnWidth = 43;
 } // namespace
 
 MainWindow::MainWindow(const std::filesystem::path& databaseFile, QWidget* parent)
-    : QWidget(parent), m_controls(std::make_unique<Controls>()) {
+    : QWidget(parent), m_controls(std::make_unique<MainWindowControls>()) {
     setWindowTitle(QStringLiteral("Namewrightv3.0"));
     setFixedSize(686, 508);
     move(30, 30);
@@ -46,6 +46,7 @@ MainWindow::MainWindow(const std::filesystem::path& databaseFile, QWidget* paren
     m_context = std::make_unique<AppContext>(databaseFile);
     m_gridModel = new ResultGridModel(m_context->results(), this);
     grid->setModel(m_gridModel);
+    grid->horizontalHeader()->setMinimumSectionSize(kLeadingColumnWidth);
     grid->setColumnWidth(0, kLeadingColumnWidth);
     grid->setColumnWidth(1, kNameColumnWidth);
     for (int column = 2; column < ResultGridModel::kColumns; ++column) {
@@ -77,7 +78,7 @@ void MainWindow::buildControls() {
 }
 
 void MainWindow::wireEvents() {
-    Controls& c = *m_controls;
+    MainWindowControls& c = *m_controls;
     connect(c.evaluateName, &QToolButton::clicked, this, [this] { EvaluationDialog(*m_context, this).exec(); });
     connect(c.birthChart, &QToolButton::clicked, this, [this] { EvaluationDialog(*m_context, this).exec(); });
     connect(c.numerologyTable, &QToolButton::clicked, this, [this] {
@@ -111,7 +112,7 @@ void MainWindow::wireEvents() {
 }
 
 void MainWindow::publishInputs() {
-    const Controls& c = *m_controls;
+    const MainWindowControls& c = *m_controls;
     GenerationInputs inputs;
     inputs.familyText = toUtf8(c.familyName->text());
     inputs.nameLength = toUtf8(c.nameLength->currentText());

@@ -19,6 +19,7 @@
 namespace namewright {
 
 class ChartLabels;
+struct MainWindowControls;
 class ResultGridModel;
 class YearWarningBridge;
 
@@ -48,14 +49,13 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    struct Controls;
     void buildControls();
     void wireEvents();
     void publishInputs();
     void nameLengthChanged();
 
     std::unique_ptr<AppContext> m_context;
-    std::unique_ptr<Controls> m_controls;
+    std::unique_ptr<MainWindowControls> m_controls;
     ResultGridModel* m_gridModel = nullptr;
     ChartLabels* m_chartLabels = nullptr;
     YearWarningBridge* m_yearWarnings = nullptr;

@@ -3,9 +3,11 @@
 
 #include "app/MainWindow.h"
 
+#include <array>
+
 namespace namewright {
 
-struct MainWindow::Controls {
+struct MainWindowControls {
     QLabel* banner = nullptr;                 // 图片框1
     QWidget* panel = nullptr;                 // 图片框2
     QLineEdit* familyName = nullptr;          // 姓编辑框
@@ -37,6 +39,6 @@ struct MainWindow::Controls {
 
 /// Creates every control of the main window as a child of `window`, with its object name, geometry and initial
 /// contents.
-void buildMainWindowControls(QWidget* window, MainWindow::Controls& controls);
+void buildMainWindowControls(QWidget* window, MainWindowControls& controls);
 
 } // namespace namewright

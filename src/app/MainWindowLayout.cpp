@@ -58,7 +58,7 @@ QPushButton* pushButton(QWidget* parent, const char* name, const char* caption, 
 
 } // namespace
 
-void buildMainWindowControls(QWidget* window, MainWindow::Controls& c) {
+void buildMainWindowControls(QWidget* window, MainWindowControls& c) {
     c.babyNaming = toolButton(window, "宝贝取名", "宝贝取名", 24);
     c.evaluateName = toolButton(window, "姓名评测", "姓名评测", 80);
     c.birthChart = toolButton(window, "生辰八字", "生辰八字", 136);

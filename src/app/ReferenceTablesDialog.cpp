@@ -37,6 +37,7 @@ ReferenceTablesDialog::ReferenceTablesDialog(const std::string& selector, const 
     ReferenceTables tables(databaseFile);
     auto* model = new ReferenceTableModel(tables.list(selector), this);
     m_grid->setModel(model);
+    m_grid->horizontalHeader()->setMinimumSectionSize(20);
     const auto& widths = model->listing().columnWidths;
     for (std::size_t column = 0; column < widths.size(); ++column) {
         if (widths[column]) {

@@ -1,0 +1,64 @@
+// screenshots: renders the main window during a run and a name report to PNG files, for the README.
+//
+//   screenshots <hun.mdb> <output directory>
+//
+// Run it under a real X server (xvfb-run) or with QT_QPA_PLATFORM=offscreen.
+
+#include "app/AppContext.h"
+#include "app/Fonts.h"
+#include "app/MainWindow.h"
+#include "app/ResultGridModel.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QPushButton>
+#include <QTableView>
+#include <QThread>
+#include <QTimer>
+
+#include <iostream>
+
+namespace {
+
+void processEventsFor(int milliseconds) {
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < milliseconds) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QThread::msleep(5);
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    if (argc != 3) {
+        std::cerr << "usage: screenshots <hun.mdb> <output directory>\n";
+        return 2;
+    }
+    QApplication::setFont(namewright::interfaceFont());
+    const QString output = QString::fromLocal8Bit(argv[2]);
+
+    namewright::MainWindow window(argv[1]);
+    window.show();
+    processEventsFor(300);
+    window.findChild<QPushButton*>(QStringLiteral("运算按钮"))->click();
+    processEventsFor(1500);
+    window.findChild<QPushButton*>(QStringLiteral("运算按钮"))->click(); // pause, so the picture holds still
+    processEventsFor(300);
+    window.grab().save(output + QStringLiteral("/main-window.png"));
+
+    QTimer::singleShot(500, [&] {
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (auto* dialog = qobject_cast<QDialog*>(top); dialog != nullptr && dialog->isVisible()) {
+                dialog->grab().save(output + QStringLiteral("/report.png"));
+                dialog->accept();
+            }
+        }
+    });
+    window.openReportForRow(3);
+    window.shutdown();
+    return 0;
+}
