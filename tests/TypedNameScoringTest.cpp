@@ -59,6 +59,9 @@ INSTANTIATE_TEST_SUITE_P(
                   ScoredName{"李abab", 0, FiveGrids{8, 12, 10, 6, 17}, "金木水", "火水水"}},
         // Characters without a `word` row count 0 strokes, add no text and no element.
         TypedCase{"unknown_characters", "李", "无字", ScoredName{"李", 0, FiveGrids{8, 7, 0, 1, 7}, "金金水", "火"}},
+        // A quote is part of the key like any other character.
+        TypedCase{"quote_in_the_given_text", "李", "'a",
+                  ScoredName{"李", 11, FiveGrids{8, 7, 1, 2, 7}, "金金木", "火"}},
         TypedCase{"empty_family", "", "明", ScoredName{"明", 54, FiveGrids{1, 8, 9, 2, 8}, "木金水", "火"}},
         // Grid numbers beyond the `sl` rows add nothing.
         TypedCase{"large_strokes", "李", "巨", ScoredName{"李巨", 11, FiveGrids{8, 87, 81, 2, 87}, "金金木", "火土"}}),
