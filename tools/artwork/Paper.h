@@ -11,8 +11,8 @@
 namespace namewright::artwork {
 
 // Brightens and darkens the picture in soft blotches about cellSize pixels across (two octaves of ValueNoise).
-// strength: the largest relative change of brightness, e.g. 0.012 for +-1.2 %. When tileable, the blotches repeat
-// with the picture's own width and height (cellSize is rounded so that whole cells fill the picture).
+// strength: the largest relative change of brightness, e.g. 0.012 for +-1.2 %. The blotches repeat with the picture's
+// own width and height (cellSize is rounded so that whole cells fill the picture), so the result tiles seamlessly.
 void addPaperMottle(QImage& image, double cellSize, double strength, SeededRandom& random);
 
 // Draws `count` thin, slightly bent fibres 4 to maxLength pixels long in `colour` (its alpha sets how faint they are).
