@@ -46,6 +46,10 @@ QToolButton* toolButton(QWidget* parent, const char* name, const char* caption, 
     button->setText(QString::fromUtf8(caption));
     button->setGeometry(x, 8, 48, 40);
     button->setAutoRaise(true);
+    // Five characters ("81数理表") must fit the 48-pixel button.
+    QFont font = button->font();
+    font.setPixelSize(11);
+    button->setFont(font);
     return button;
 }
 

@@ -76,18 +76,18 @@ private slots:
         window.show();
         const auto listedColumns = [&](const char* button) {
             QStringList headers;
-            const bool opened = withModalDialog(
-                [&] { window.findChild<QToolButton*>(QString::fromUtf8(button))->click(); },
-                [&](QDialog* dialog) {
-                    auto* grid = dialog->findChild<QTableView*>(QStringLiteral("高级表格1"));
-                    QAbstractItemModelTester tester(grid->model(),
-                                                    QAbstractItemModelTester::FailureReportingMode::QtTest);
-                    for (int column = 0; column < grid->model()->columnCount(); ++column) {
-                        headers << grid->model()->headerData(column, Qt::Horizontal).toString();
-                    }
-                    headers << QString::number(grid->model()->rowCount());
-                    headers << QString::number(grid->columnWidth(3));
-                });
+            const bool opened =
+                withModalDialog([&] { window.findChild<QToolButton*>(QString::fromUtf8(button))->click(); },
+                                [&](QDialog* dialog) {
+                                    auto* grid = dialog->findChild<QTableView*>(QStringLiteral("高级表格1"));
+                                    QAbstractItemModelTester tester(
+                                        grid->model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+                                    for (int column = 0; column < grid->model()->columnCount(); ++column) {
+                                        headers << grid->model()->headerData(column, Qt::Horizontal).toString();
+                                    }
+                                    headers << QString::number(grid->model()->rowCount());
+                                    headers << QString::number(grid->columnWidth(3));
+                                });
             return opened ? headers : QStringList{QStringLiteral("no dialog")};
         };
         const QStringList numerology{QString(),
@@ -101,8 +101,12 @@ private slots:
                                      QStringLiteral("81"),
                                      QStringLiteral("200")};
         QCOMPARE(listedColumns("数理表"), numerology);
-        const QStringList threeTalents{QString(),          QStringLiteral("ID"),   QStringLiteral("属性"),
-                                       QStringLiteral("解释"), QStringLiteral("吉否"), QStringLiteral("125"),
+        const QStringList threeTalents{QString(),
+                                       QStringLiteral("ID"),
+                                       QStringLiteral("属性"),
+                                       QStringLiteral("解释"),
+                                       QStringLiteral("吉否"),
+                                       QStringLiteral("125"),
                                        QStringLiteral("500")};
         QCOMPARE(listedColumns("三才表"), threeTalents);
         QCOMPARE(listedColumns("数理表"), numerology);

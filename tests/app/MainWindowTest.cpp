@@ -1,6 +1,6 @@
+#include "app/MainWindow.h"
 #include "AppTestSupport.h"
 #include "app/AppContext.h"
-#include "app/MainWindow.h"
 #include "app/ResultGridModel.h"
 #include "app/TextConversion.h"
 
@@ -32,8 +32,7 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
 private:
-    template <typename T>
-    static T* find(QWidget& window, const char* name) {
+    template <typename T> static T* find(QWidget& window, const char* name) {
         T* widget = window.findChild<T*>(QString::fromUtf8(name));
         if (widget == nullptr) {
             qFatal("no control %s", name);
@@ -61,10 +60,10 @@ private slots:
             int x;
             const char* caption;
         };
-        for (const Tool& tool : {Tool{"宝贝取名", 24, "宝贝取名"}, Tool{"姓名评测", 80, "姓名评测"},
-                                 Tool{"生辰八字", 136, "生辰八字"}, Tool{"数理表", 192, "81数理表"},
-                                 Tool{"三才表", 248, "三才表"}, Tool{"农历按钮", 304, "农历表"},
-                                 Tool{"帮助按钮", 360, "帮助"}, Tool{"退出按钮", 472, "退出"}}) {
+        for (const Tool& tool :
+             {Tool{"宝贝取名", 24, "宝贝取名"}, Tool{"姓名评测", 80, "姓名评测"}, Tool{"生辰八字", 136, "生辰八字"},
+              Tool{"数理表", 192, "81数理表"}, Tool{"三才表", 248, "三才表"}, Tool{"农历按钮", 304, "农历表"},
+              Tool{"帮助按钮", 360, "帮助"}, Tool{"退出按钮", 472, "退出"}}) {
             auto* button = find<QToolButton>(window, tool.name);
             QCOMPARE(button->geometry(), QRect(tool.x, 8, 48, 40));
             QCOMPARE(button->text(), QString::fromUtf8(tool.caption));
@@ -76,7 +75,8 @@ private slots:
         QCOMPARE(items(nameLength), (QStringList{QStringLiteral("双字"), QStringLiteral("单字")}));
         QCOMPARE(nameLength->currentText(), QStringLiteral("双字"));
         QVERIFY(!nameLength->isEditable());
-        QCOMPARE(items(find<QComboBox>(window, "性别组合框")), (QStringList{QStringLiteral("男"), QStringLiteral("女")}));
+        QCOMPARE(items(find<QComboBox>(window, "性别组合框")),
+                 (QStringList{QStringLiteral("男"), QStringLiteral("女")}));
 
         auto* year = find<QComboBox>(window, "年组合框");
         QVERIFY(year->isEditable());
@@ -113,7 +113,8 @@ private slots:
         QCOMPARE(find<QWidget>(window, "图片框1")->geometry(), QRect(24, 56, 640, 100));
         QCOMPARE(find<QWidget>(window, "图片框2")->geometry(), QRect(456, 168, 208, 280));
 
-        for (const char* name : {"农历标签", "属相标签", "四柱标签", "八字标签", "五行标签", "纳音标签", "喜用神标签"}) {
+        for (const char* name :
+             {"农历标签", "属相标签", "四柱标签", "八字标签", "五行标签", "纳音标签", "喜用神标签"}) {
             QVERIFY2(find<QLabel>(window, name)->text().isEmpty(), name);
             QCOMPARE(find<QLabel>(window, name)->parentWidget(), find<QWidget>(window, "图片框2"));
         }
@@ -126,9 +127,15 @@ private slots:
         MainWindow window(file.path());
         auto* grid = find<QTableView>(window, "高级表格1");
         QVERIFY(grid->horizontalHeader()->isVisibleTo(&window));
-        const QStringList titles{QString(),          QStringLiteral("姓名"), QStringLiteral("分数"),
-                                 QStringLiteral("天格"), QStringLiteral("人格"), QStringLiteral("地格"),
-                                 QStringLiteral("外格"), QStringLiteral("总格"), QStringLiteral("三才"),
+        const QStringList titles{QString(),
+                                 QStringLiteral("姓名"),
+                                 QStringLiteral("分数"),
+                                 QStringLiteral("天格"),
+                                 QStringLiteral("人格"),
+                                 QStringLiteral("地格"),
+                                 QStringLiteral("外格"),
+                                 QStringLiteral("总格"),
+                                 QStringLiteral("三才"),
                                  QStringLiteral("五行")};
         QCOMPARE(grid->model()->columnCount(), 10);
         for (int column = 0; column < 10; ++column) {
