@@ -172,6 +172,9 @@ NamingDatabase NamingDatabase::open(const std::filesystem::path& file) {
         try {
             connection = std::make_unique<SQLite::Database>(file.string(), SQLite::OPEN_READONLY);
             connection->exec("PRAGMA query_only = 1");
+            // Nothing writes the file while the program runs: keep the shared lock once taken instead of taking it
+            // (and re-checking the file) for every statement.
+            connection->exec("PRAGMA locking_mode = EXCLUSIVE");
             // Reading the schema catches a file whose header is right but whose pages are damaged.
             SQLite::Statement probe(*connection, "SELECT count(*) FROM sqlite_master");
             probe.executeStep();

@@ -28,6 +28,7 @@ std::string readFile(const std::filesystem::path& path) {
 
 TempDatabase::TempDatabase(Schema schema) : m_path(uniquePath(".mdb")) {
     SQLite::Database db(m_path.string(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
+    db.exec("PRAGMA journal_mode = MEMORY"); // a throw-away file needs no crash safety
     if (schema == Schema::Shipped) {
         db.exec(readFile(NAMEWRIGHT_SCHEMA_FILE));
     } else {
@@ -42,6 +43,7 @@ TempDatabase::~TempDatabase() {
 
 void TempDatabase::exec(const std::string& sql) {
     SQLite::Database db(m_path.string(), SQLite::OPEN_READWRITE);
+    db.exec("PRAGMA synchronous = OFF");
     db.exec(sql);
 }
 
