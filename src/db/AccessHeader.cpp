@@ -1,5 +1,7 @@
 #include "db/AccessHeader.h"
 
+#include "db/LittleEndian.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -16,11 +18,6 @@ constexpr std::size_t kMaskedOffset = 0x18;
 constexpr std::size_t kCodePageOffset = 0x3c;
 constexpr std::size_t kPasswordOffset = 0x42;
 constexpr std::size_t kCreationDateOffset = 0x72;
-
-std::uint32_t littleEndian32(const unsigned char* bytes) {
-    return static_cast<std::uint32_t>(bytes[0]) | static_cast<std::uint32_t>(bytes[1]) << 8 |
-           static_cast<std::uint32_t>(bytes[2]) << 16 | static_cast<std::uint32_t>(bytes[3]) << 24;
-}
 
 /// XORs `bytes` with the RC4 key stream of `key` (the masking Jet applies to its header block).
 void applyRc4(std::span<const unsigned char> key, std::span<unsigned char> bytes) {

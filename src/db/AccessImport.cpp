@@ -2,13 +2,11 @@
 
 #include "db/AccessHeader.h"
 #include "db/AccessLongValue.h"
+#include "db/AccessRows.h"
 #include "db/AccessValues.h"
+#include "db/LittleEndian.h"
 
 #include <SQLiteCpp/SQLiteCpp.h>
-
-// mdbtools.h includes glib.h inside an extern "C" block, where glib's C++ parts do not compile: include it first.
-#include <glib.h>
-#include <mdbtools.h>
 
 #include <algorithm>
 #include <array>
@@ -29,35 +27,9 @@ namespace {
 
 /// Jet 4 and ACE files cannot grow beyond 2 GiB; anything larger is not an Access database.
 constexpr std::uintmax_t kLargestFile = std::uintmax_t{2} << 30;
-/// Row offsets on a page keep flags in their top bits.
-constexpr unsigned kRowOffsetMask = 0x1fff;
 
 /// libmdb keeps state in statics (its options, for one) and is not documented as thread-safe.
 std::mutex g_libmdbMutex;
-
-struct HandleCloser {
-    void operator()(MdbHandle* mdb) const { mdb_close(mdb); }
-};
-using Handle = std::unique_ptr<MdbHandle, HandleCloser>;
-
-struct TableFreer {
-    void operator()(MdbTableDef* table) const { mdb_free_tabledef(table); }
-};
-using Table = std::unique_ptr<MdbTableDef, TableFreer>;
-
-struct GlibFreer {
-    void operator()(char* text) const { g_free(text); }
-};
-using GlibText = std::unique_ptr<char, GlibFreer>;
-
-std::uint32_t littleEndian32(const unsigned char* bytes) {
-    return static_cast<std::uint32_t>(bytes[0]) | static_cast<std::uint32_t>(bytes[1]) << 8 |
-           static_cast<std::uint32_t>(bytes[2]) << 16 | static_cast<std::uint32_t>(bytes[3]) << 24;
-}
-
-unsigned littleEndian16(const unsigned char* bytes) {
-    return bytes[0] | static_cast<unsigned>(bytes[1]) << 8;
-}
 
 std::optional<std::vector<unsigned char>> readWholeFile(const std::filesystem::path& file) {
     std::error_code error;
@@ -75,47 +47,6 @@ std::optional<std::vector<unsigned char>> readWholeFile(const std::filesystem::p
         return std::nullopt;
     }
     return bytes;
-}
-
-/// Replaces libmdb's text decoders by ones that do not depend on the environment (libmdb honours MDBICONV and
-/// MDB_JET3_CHARSET) and that read Jet 4 texts as UTF-16, so that surrogate pairs become their characters where
-/// UCS-2 would give "??".
-bool installDecoders(MdbHandle* mdb, const AccessHeader& header) {
-    std::string charset = "UTF-16LE";
-    if (header.version == AccessVersion::Jet3) {
-        // A Jet 3 file without a code page was written by a Western (1252) edition of Access.
-        charset = "CP" + std::to_string(header.codePage == 0 ? 1252 : header.codePage);
-    }
-    const auto invalid = reinterpret_cast<iconv_t>(std::intptr_t{-1});
-    mdb_iconv_close(mdb);
-    mdb->iconv_in = iconv_open("UTF-8", charset.c_str());
-    mdb->iconv_out = iconv_open(charset.c_str(), "UTF-8");
-    return mdb->iconv_in != invalid && mdb->iconv_out != invalid;
-}
-
-/// Text bytes as stored in the file (code page bytes, UTF-16 or compressed UTF-16) decoded to UTF-8.
-std::string decodeText(MdbHandle* mdb, const unsigned char* bytes, std::size_t size) {
-    if (size == 0) {
-        return {};
-    }
-    // Every stored byte decodes to at most three UTF-8 bytes (a compressed UTF-16 byte to at most two), so libmdb's
-    // decoder never runs out of room; it writes "?" for a byte sequence that is not valid in the file's encoding.
-    std::string text(3 * size + 4, '\0');
-    const int length = mdb_unicode2ascii(mdb, reinterpret_cast<const char*>(bytes), size, text.data(), text.size());
-    text.resize(length > 0 ? std::min(static_cast<std::size_t>(length), text.size()) : 0);
-    return text;
-}
-
-/// Page access for long values through libmdb's second page buffer, which also decrypts an encoded file's pages.
-PageSource pagesOf(MdbHandle* mdb, std::size_t pageCount) {
-    return [mdb, pageCount](std::uint32_t page) -> std::span<const unsigned char> {
-        const auto pageSize = mdb->fmt->pg_size;
-        // Checked here: libmdb would complain on stderr about a page beyond the end of the file.
-        if (page >= pageCount || mdb_read_alt_pg(mdb, page) != pageSize) {
-            return {};
-        }
-        return std::span<const unsigned char>(mdb->alt_pg_buf, static_cast<std::size_t>(pageSize));
-    };
 }
 
 AccessKind kindOfColumn(int type) {
@@ -167,147 +98,6 @@ std::string quoteIdentifier(std::string_view name) {
     return quoted;
 }
 
-/// The fields of the rows of one table, walked in stored order.
-class RowWalk {
-public:
-    RowWalk(MdbHandle* mdb, MdbTableDef* table) : m_mdb(mdb), m_table(table), m_fields(table->num_cols) {}
-
-    /// Calls `visit(fields)` for each row, fields in column order (MdbField::colnum), each located on mdb->pg_buf.
-    /// Returns false as soon as `visit` does, when a row cannot be taken apart, or when fewer rows turn up than the
-    /// table's definition counts: a data page that the table's usage map names but the file lacks ends libmdb's scan
-    /// early without an error.
-    template <typename Visit> bool run(Visit&& visit) {
-        std::size_t rowsRead = 0;
-        mdb_rewind_table(m_table);
-        while (mdb_fetch_row(m_table) != 0) {
-            // mdb_fetch_row leaves the row's page in pg_buf and cur_row one past the row. Taking the row apart again
-            // tells which fields are NULL, which libmdb's bound values do not tell apart from empty texts.
-            int start = 0;
-            std::size_t size = 0;
-            if (m_table->cur_row == 0 ||
-                mdb_find_row(m_mdb, static_cast<int>(m_table->cur_row - 1), &start, &size) != 0 ||
-                mdb_crack_row(m_table, start & static_cast<int>(kRowOffsetMask), size, m_fields.data()) !=
-                    static_cast<int>(m_fields.size()) ||
-                !inPlace() || !visit(std::span<const MdbField>(m_fields))) {
-                return false;
-            }
-            ++rowsRead;
-        }
-        return rowsRead >= m_table->num_rows;
-    }
-
-private:
-    bool inPlace() const {
-        const auto pageSize = static_cast<std::size_t>(m_mdb->fmt->pg_size);
-        return std::all_of(m_fields.begin(), m_fields.end(), [&](const MdbField& field) {
-            return field.colnum >= 0 && static_cast<std::size_t>(field.colnum) < m_fields.size() && field.start >= 0 &&
-                   field.siz >= 0 && static_cast<std::size_t>(field.start) <= pageSize &&
-                   static_cast<std::size_t>(field.siz) <= pageSize - static_cast<std::size_t>(field.start);
-        });
-    }
-
-    MdbHandle* m_mdb;
-    MdbTableDef* m_table;
-    std::vector<MdbField> m_fields;
-};
-
-/// A table definition with its columns read; nullptr when the definition is damaged.
-Table readTable(MdbCatalogEntry& entry) {
-    Table table(mdb_read_table(&entry));
-    if (!table || mdb_read_columns(table.get()) == nullptr || table->columns == nullptr ||
-        table->columns->len != table->num_cols || table->num_cols == 0) {
-        return nullptr;
-    }
-    return table;
-}
-
-const MdbColumn& columnAt(const MdbTableDef& table, std::size_t index) {
-    return *static_cast<const MdbColumn*>(g_ptr_array_index(table.columns, index));
-}
-
-/// A whole-number field: one byte unsigned (Byte), two or four bytes signed (Integer, Long Integer).
-std::optional<std::int64_t> integerOf(MdbHandle* mdb, const MdbField& field) {
-    const unsigned char* bytes = mdb->pg_buf + field.start;
-    switch (field.siz) {
-    case 1:
-        return bytes[0];
-    case 2:
-        return static_cast<std::int16_t>(littleEndian16(bytes));
-    case 4:
-        return static_cast<std::int32_t>(littleEndian32(bytes));
-    default:
-        return std::nullopt;
-    }
-}
-
-/// The tables listed in the file's object table MSysObjects (page 2), read here rather than with mdb_read_catalog:
-/// libmdb's catalogue reader also parses every object's property blob and loops forever on a damaged one. Entries
-/// carry no properties, which nothing here needs.
-std::optional<std::vector<MdbCatalogEntry>> readTableEntries(MdbHandle* mdb) {
-    MdbCatalogEntry objects{};
-    objects.mdb = mdb;
-    objects.object_type = MDB_TABLE;
-    objects.table_pg = 2;
-    std::snprintf(objects.object_name, sizeof objects.object_name, "%s", "MSysObjects");
-    const Table table = readTable(objects);
-    if (!table) {
-        return std::nullopt;
-    }
-    constexpr std::array<const char*, 4> kNeeded{"Id", "Name", "Type", "Flags"};
-    std::array<std::optional<std::size_t>, 4> position{};
-    for (std::size_t i = 0; i < table->num_cols; ++i) {
-        for (std::size_t k = 0; k < kNeeded.size(); ++k) {
-            if (std::strcmp(columnAt(*table, i).name, kNeeded[k]) == 0) {
-                position[k] = i;
-            }
-        }
-    }
-    if (!std::all_of(position.begin(), position.end(), [](const auto& p) { return p.has_value(); })) {
-        return std::nullopt;
-    }
-
-    std::vector<MdbCatalogEntry> entries;
-    const bool read = RowWalk(mdb, table.get()).run([&](std::span<const MdbField> fields) {
-        std::array<const MdbField*, 4> found{};
-        for (const MdbField& field : fields) {
-            for (std::size_t k = 0; k < kNeeded.size(); ++k) {
-                if (static_cast<std::size_t>(field.colnum) == *position[k]) {
-                    found[k] = &field;
-                }
-            }
-        }
-        if (std::find(found.begin(), found.end(), nullptr) != found.end()) {
-            return false;
-        }
-        const auto id = integerOf(mdb, *found[0]);
-        const auto type = integerOf(mdb, *found[2]);
-        const auto flags = integerOf(mdb, *found[3]);
-        if (!id || !type || !flags || found[1]->is_null != 0) {
-            return true; // not a usable object; libmdb skips such rows too
-        }
-        if ((*type & 0x7f) != MDB_TABLE) {
-            return true;
-        }
-        MdbCatalogEntry entry{};
-        entry.mdb = mdb;
-        entry.object_type = MDB_TABLE;
-        entry.table_pg = static_cast<unsigned long>(*id & 0x00ffffff);
-        entry.flags = static_cast<int>(*flags);
-        const std::string name =
-            decodeText(mdb, mdb->pg_buf + found[1]->start, static_cast<std::size_t>(found[1]->siz));
-        if (name.empty() || name.size() > MDB_MAX_OBJ_NAME) {
-            return false;
-        }
-        std::snprintf(entry.object_name, sizeof entry.object_name, "%s", name.c_str());
-        entries.push_back(entry);
-        return true;
-    });
-    if (!read) {
-        return std::nullopt;
-    }
-    return entries;
-}
-
 struct ImportColumn {
     const MdbColumn* column = nullptr;
     AccessKind kind = AccessKind::Unknown;
@@ -323,7 +113,7 @@ public:
 
     /// Returns false when the file is damaged; a table SQLite refuses is left out and counts as copied.
     bool run(MdbCatalogEntry& entry) {
-        const Table table = readTable(entry);
+        const MdbTablePtr table = readTable(entry);
         if (!table) {
             return false;
         }
@@ -366,7 +156,7 @@ public:
     /// Reads a table through without copying it, long values included: a system table that misses a page shows the
     /// file is damaged (a file cut short often loses only pages of the system tables, kept at its end).
     bool check(MdbCatalogEntry& entry) {
-        const Table table = readTable(entry);
+        const MdbTablePtr table = readTable(entry);
         return table && RowWalk(m_mdb, table.get()).run([&](std::span<const MdbField> fields) {
             return std::all_of(fields.begin(), fields.end(), [&](const MdbField& field) {
                 return longValueIntact(columnAt(*table, static_cast<std::size_t>(field.colnum)).col_type, field);
@@ -513,7 +303,7 @@ bool importFileBytes(std::vector<unsigned char>& bytes, SQLite::Database& target
     if (!header || header->hasPassword || bytes.size() % header->pageSize != 0 || bytes.size() / header->pageSize < 3) {
         return false;
     }
-    const Handle mdb(mdb_open_buffer(bytes.data(), bytes.size(), MDB_NOFLAGS));
+    const MdbHandlePtr mdb(mdb_open_buffer(bytes.data(), bytes.size(), MDB_NOFLAGS));
     if (!mdb || static_cast<std::size_t>(mdb->fmt->pg_size) != header->pageSize ||
         !installDecoders(mdb.get(), *header)) {
         return false;

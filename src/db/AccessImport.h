@@ -63,8 +63,8 @@ std::string_view declaredTypeOf(AccessKind kind);
 /// Returns false, quietly, when the file is missing, is not an Access database, is protected by a password, names a
 /// code page this system cannot decode, or is truncated or damaged (a page it refers to lies outside the file, a
 /// table reads fewer rows than its definition counts, a memo's chain is broken); `target` may then hold part of the
-/// import and should be discarded. A table whose name or columns SQLite cannot take (a name starting with "sqlite_",
-/// two column names differing only in letter case) is left out.
+/// import and should be discarded. A table SQLite refuses (a name starting with "sqlite_", which SQLite keeps for
+/// itself) is left out.
 ///
 /// Runs mdbtools' libmdb, whose state is not thread-safe: calls are serialised internally.
 bool importAccessDatabase(const std::filesystem::path& file, SQLite::Database& target);

@@ -1,5 +1,7 @@
 #include "db/AccessLongValue.h"
 
+#include "db/LittleEndian.h"
+
 #include <algorithm>
 #include <unordered_set>
 
@@ -12,15 +14,6 @@ constexpr unsigned kRowOffsetMask = 0x1fff;
 constexpr std::uint32_t kLengthMask = 0x00ffffff;
 constexpr std::uint32_t kInline = 0x80000000;
 constexpr std::uint32_t kOneRow = 0x40000000;
-
-std::uint32_t littleEndian32(const unsigned char* bytes) {
-    return static_cast<std::uint32_t>(bytes[0]) | static_cast<std::uint32_t>(bytes[1]) << 8 |
-           static_cast<std::uint32_t>(bytes[2]) << 16 | static_cast<std::uint32_t>(bytes[3]) << 24;
-}
-
-std::size_t littleEndian16(const unsigned char* bytes) {
-    return bytes[0] | std::size_t{bytes[1]} << 8;
-}
 
 /// The bytes of row `pageRow & 0xff` of page `pageRow >> 8`; empty when there is no such row.
 std::span<const unsigned char> rowOf(std::uint32_t pageRow, const DataPageLayout& layout, const PageSource& pages) {
