@@ -3,6 +3,7 @@
 // tables, kinds and values are those mdbtools' own mdb-tables, mdb-schema and mdb-export print for the files.
 
 #include "db/AccessImport.h"
+#include "db/AccessConnection.h"
 #include "db/AccessHeader.h"
 #include "db/NamingDatabase.h"
 #include "support/TempDatabase.h"
@@ -12,6 +13,7 @@
 #include <SQLiteCpp/SQLiteCpp.h>
 
 #include <algorithm>
+#include <array>
 #include <fstream>
 #include <random>
 #include <sstream>
@@ -394,6 +396,23 @@ TEST_F(AccessValues, EveryConnectionGetsItsOwnCopyOfOneImport) {
     EXPECT_FALSE(NamingDatabase::open(copy.path()).isOpen());
     writeFile(copy.path(), bytes);
     EXPECT_TRUE(NamingDatabase::open(copy.path()).isOpen());
+}
+
+TEST_F(AccessValues, IndexStatementsRunOnTheImportAndOnesThatFailAreSkipped) {
+    const std::array<const char*, 3> statements{"CREATE INDEX by_b ON Table1 (B)", "CREATE INDEX x ON word (zi)",
+                                                "CREATE INDEX by_a ON Table3 (a)"};
+    const auto connection = openAccessConnection(kFixtures / "cjkV1997_cp936.mdb", statements);
+    ASSERT_TRUE(connection);
+    std::vector<std::string> indexes;
+    SQLite::Statement names(*connection, "SELECT name FROM sqlite_master WHERE type = 'index' ORDER BY name");
+    while (names.executeStep()) {
+        indexes.push_back(names.getColumn(0).getString());
+    }
+    EXPECT_EQ(indexes, (std::vector<std::string>{"by_a", "by_b"}));
+    SQLite::Statement plan(*connection, "EXPLAIN QUERY PLAN SELECT * FROM Table1 WHERE B = '出生日期A'");
+    ASSERT_TRUE(plan.executeStep());
+    EXPECT_NE(plan.getColumn(3).getString().find("by_b"), std::string::npos);
+    EXPECT_THROW(connection->exec("DELETE FROM Table1"), SQLite::Exception) << "connections are read-only";
 }
 
 TEST_F(AccessValues, ThreadsOpeningAtOnceAllGetTheSameTables) {
