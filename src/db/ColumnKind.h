@@ -15,8 +15,9 @@ enum class ColumnKind {
 };
 
 /// Kind of a column from its declared SQL type. The shipped database declares its texts TEXT; a database imported
-/// from an Access file declares each column by its Access kind (TEXT, MEMO, BYTE, INTEGER, LONG, SINGLE, DOUBLE,
-/// DATETIME, BOOLEAN, CURRENCY, OLE, ...). Case does not matter; a size suffix such as "(255)" is ignored.
+/// from an Access file declares each column by its Access kind with the names of declaredTypeOf in AccessImport.h
+/// (TEXT(n), LONGTEXT, BYTE, SMALLINT, LONG, REAL, DOUBLE, DATETIME, BOOLEAN, CURRENCY TEXT, ...). Case does not
+/// matter; a size suffix such as "(255)" is ignored; a name not in the table is ColumnKind::Other.
 ColumnKind columnKindFromDeclaredType(std::string_view declaredType);
 
 } // namespace namewright

@@ -32,8 +32,10 @@ public:
     NamingDatabase(const NamingDatabase&) = delete;
     NamingDatabase& operator=(const NamingDatabase&) = delete;
 
-    /// Opens the file read-only after recognising its format by its header. A missing or unreadable file, a file of
-    /// an unknown format or a damaged one gives a closed connection, quietly.
+    /// Opens the file read-only after recognising its format by its header: an SQLite file directly, an Access (Jet 3,
+    /// Jet 4) file through an in-memory import of its user tables (AccessConnection.h), after which every query
+    /// behaves as on an SQLite file. A missing or unreadable file, a file of an unknown format, a password-protected
+    /// Access file or a damaged one gives a closed connection, quietly.
     static NamingDatabase open(const std::filesystem::path& file);
 
     /// Wraps an already open SQLite connection (for example an in-memory database built by a test or imported from
