@@ -13,15 +13,15 @@ TEST(GbkWidth, CountsAsciiAsOneAndEveryOtherCharacterAsTwo) {
     EXPECT_EQ(gbkWidth("李"), 2U);
     EXPECT_EQ(gbkWidth("李哉栋"), 6U);
     EXPECT_EQ(gbkWidth("a李1 "), 5U);
-    EXPECT_EQ(gbkWidth("é"), 2U);         // two UTF-8 bytes, still one non-ASCII character
+    EXPECT_EQ(gbkWidth("é"), 2U);          // two UTF-8 bytes, still one non-ASCII character
     EXPECT_EQ(gbkWidth("\U0001F600"), 2U); // four UTF-8 bytes
 }
 
 TEST(GbkWidth, TreatsEachMalformedByteAsOneWideCharacter) {
-    EXPECT_EQ(gbkWidth("\xE6\x9D"), 4U);         // truncated 3-byte sequence: two stray bytes
-    EXPECT_EQ(gbkWidth("\x80"), 2U);             // lone continuation byte
-    EXPECT_EQ(gbkWidth("\xC0\xAF"), 4U);         // overlong form of '/'
-    EXPECT_EQ(gbkWidth("\xED\xA0\x80"), 6U);     // encoded surrogate
+    EXPECT_EQ(gbkWidth("\xE6\x9D"), 4U);     // truncated 3-byte sequence: two stray bytes
+    EXPECT_EQ(gbkWidth("\x80"), 2U);         // lone continuation byte
+    EXPECT_EQ(gbkWidth("\xC0\xAF"), 4U);     // overlong form of '/'
+    EXPECT_EQ(gbkWidth("\xED\xA0\x80"), 6U); // encoded surrogate
     EXPECT_EQ(gbkWidth("a\xFF李"), 5U);
     EXPECT_EQ(characterCount("\xE6\x9D李"), 3U);
 }
@@ -50,8 +50,8 @@ TEST(GbkSlice, CutsByBytePositionsAndDropsStraddlingCharacters) {
     EXPECT_EQ(gbkSlice(pillars, 7, 4), "戊寅");
     EXPECT_EQ(gbkSlice(pillars, 14, 4), "乙未");
     EXPECT_EQ(gbkSlice(pillars, 21, 4), "庚辰");
-    EXPECT_EQ(gbkSlice("李明", 1, 4), "明");  // 李 straddles the start
-    EXPECT_EQ(gbkSlice("李明", 0, 3), "李");  // 明 straddles the end
+    EXPECT_EQ(gbkSlice("李明", 1, 4), "明"); // 李 straddles the start
+    EXPECT_EQ(gbkSlice("李明", 0, 3), "李"); // 明 straddles the end
     EXPECT_EQ(gbkSlice("李明", 10, 2), "");
 }
 

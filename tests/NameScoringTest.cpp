@@ -1,5 +1,5 @@
-#include "db/NamingDatabase.h"
 #include "naming/NameScoring.h"
+#include "db/NamingDatabase.h"
 #include "support/TempDatabase.h"
 
 #include <gtest/gtest.h>
@@ -38,8 +38,8 @@ TEST(GridNumbers, TwoGivenCharacters) {
 
 TEST(GridElement, FollowsTheLastDigit) {
     const std::vector<std::pair<int, std::string_view>> cases{
-        {1, "木"}, {2, "木"}, {3, "火"}, {4, "火"}, {5, "土"},  {6, "土"},  {7, "金"},
-        {8, "金"}, {9, "水"}, {10, "水"}, {20, "水"}, {30, "水"}, {81, "木"}, {0, "水"}, {-3, "火"}};
+        {1, "木"}, {2, "木"},  {3, "火"},  {4, "火"},  {5, "土"},  {6, "土"}, {7, "金"}, {8, "金"},
+        {9, "水"}, {10, "水"}, {20, "水"}, {30, "水"}, {81, "木"}, {0, "水"}, {-3, "火"}};
     for (const auto& [n, element] : cases) {
         EXPECT_EQ(elementText(gridElement(n)), element) << n;
     }
@@ -86,14 +86,12 @@ TEST_P(OneCharacterScore, AddsTheWeightOfEachLuckWord) {
     EXPECT_EQ(scoreOneCharacter(grids, luck), c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Weights, OneCharacterScore,
-                         ::testing::Values(OneCharacterCase{"吉", "吉", "吉", 95}, OneCharacterCase{"凶", "凶", "凶", 55},
-                                           OneCharacterCase{"半吉", "半吉", "半吉", 87},
-                                           OneCharacterCase{"吉", "凶", "凶", 76},
-                                           OneCharacterCase{"凶", "半吉", "凶", 61},
-                                           OneCharacterCase{"凶", "凶", "半吉", 62},
-                                           OneCharacterCase{"", "", "", 11},
-                                           OneCharacterCase{"吉 ", "大吉", "吉吉", 11}));
+INSTANTIATE_TEST_SUITE_P(
+    Weights, OneCharacterScore,
+    ::testing::Values(OneCharacterCase{"吉", "吉", "吉", 95}, OneCharacterCase{"凶", "凶", "凶", 55},
+                      OneCharacterCase{"半吉", "半吉", "半吉", 87}, OneCharacterCase{"吉", "凶", "凶", 76},
+                      OneCharacterCase{"凶", "半吉", "凶", 61}, OneCharacterCase{"凶", "凶", "半吉", 62},
+                      OneCharacterCase{"", "", "", 11}, OneCharacterCase{"吉 ", "大吉", "吉吉", 11}));
 
 struct TwoCharacterCase {
     const char* earth;
@@ -105,8 +103,8 @@ struct TwoCharacterCase {
 };
 
 void PrintTo(const TwoCharacterCase& c, std::ostream* out) {
-    *out << "earth " << c.earth << ", person " << c.person << ", outer " << c.outer << ", total " << c.total
-         << ", key " << c.key;
+    *out << "earth " << c.earth << ", person " << c.person << ", outer " << c.outer << ", total " << c.total << ", key "
+         << c.key;
 }
 
 class TwoCharacterScore : public ::testing::TestWithParam<TwoCharacterCase> {};

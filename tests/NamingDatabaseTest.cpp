@@ -145,8 +145,8 @@ TEST(NamingDatabaseListing, ReportsEveryKindOfDeclaredColumn) {
     )sql");
     NamingDatabase db = file.open();
     const TableListing listing = db.listTable("kinds");
-    const std::vector<ColumnKind> expected{ColumnKind::ShortText, ColumnKind::Other,    ColumnKind::Integer,
-                                           ColumnKind::Single,    ColumnKind::Double,   ColumnKind::DateTime,
+    const std::vector<ColumnKind> expected{ColumnKind::ShortText, ColumnKind::Other,  ColumnKind::Integer,
+                                           ColumnKind::Single,    ColumnKind::Double, ColumnKind::DateTime,
                                            ColumnKind::Other,     ColumnKind::Other};
     ASSERT_EQ(listing.columns.size(), expected.size());
     for (std::size_t i = 0; i < expected.size(); ++i) {

@@ -15,16 +15,16 @@ struct KindName {
 };
 
 constexpr std::array kKindNames{
-    KindName{"TEXT", ColumnKind::ShortText},       KindName{"VARCHAR", ColumnKind::ShortText},
-    KindName{"NVARCHAR", ColumnKind::ShortText},   KindName{"CHAR", ColumnKind::ShortText},
-    KindName{"NCHAR", ColumnKind::ShortText},      KindName{"INTEGER", ColumnKind::Integer},
-    KindName{"INT", ColumnKind::Integer},          KindName{"LONG", ColumnKind::Integer},
-    KindName{"SMALLINT", ColumnKind::Integer},     KindName{"TINYINT", ColumnKind::Integer},
-    KindName{"BYTE", ColumnKind::Integer},         KindName{"SINGLE", ColumnKind::Single},
-    KindName{"FLOAT", ColumnKind::Single},         KindName{"REAL", ColumnKind::Single},
-    KindName{"DOUBLE", ColumnKind::Double},        KindName{"DOUBLE PRECISION", ColumnKind::Double},
-    KindName{"DATETIME", ColumnKind::DateTime},    KindName{"DATE", ColumnKind::DateTime},
-    KindName{"TIME", ColumnKind::DateTime},        KindName{"TIMESTAMP", ColumnKind::DateTime},
+    KindName{"TEXT", ColumnKind::ShortText},     KindName{"VARCHAR", ColumnKind::ShortText},
+    KindName{"NVARCHAR", ColumnKind::ShortText}, KindName{"CHAR", ColumnKind::ShortText},
+    KindName{"NCHAR", ColumnKind::ShortText},    KindName{"INTEGER", ColumnKind::Integer},
+    KindName{"INT", ColumnKind::Integer},        KindName{"LONG", ColumnKind::Integer},
+    KindName{"SMALLINT", ColumnKind::Integer},   KindName{"TINYINT", ColumnKind::Integer},
+    KindName{"BYTE", ColumnKind::Integer},       KindName{"SINGLE", ColumnKind::Single},
+    KindName{"FLOAT", ColumnKind::Single},       KindName{"REAL", ColumnKind::Single},
+    KindName{"DOUBLE", ColumnKind::Double},      KindName{"DOUBLE PRECISION", ColumnKind::Double},
+    KindName{"DATETIME", ColumnKind::DateTime},  KindName{"DATE", ColumnKind::DateTime},
+    KindName{"TIME", ColumnKind::DateTime},      KindName{"TIMESTAMP", ColumnKind::DateTime},
 };
 
 } // namespace

@@ -54,9 +54,13 @@ std::string quoteIdentifier(std::string_view name) {
     return quoted;
 }
 
-std::string textOf(SQLite::Statement& statement, const char* column) { return statement.getColumn(column).getString(); }
+std::string textOf(SQLite::Statement& statement, const char* column) {
+    return statement.getColumn(column).getString();
+}
 
-int intOf(SQLite::Statement& statement, const char* column) { return statement.getColumn(column).getInt(); }
+int intOf(SQLite::Statement& statement, const char* column) {
+    return statement.getColumn(column).getInt();
+}
 
 CandidateRow candidateOf(SQLite::Statement& statement) {
     return CandidateRow{intOf(statement, "ID"), textOf(statement, "zi"), intOf(statement, "bh"),
@@ -117,8 +121,7 @@ struct NamingDatabase::Impl {
     }
 
     /// Runs a query and maps every row with `read`; any failure ends the walk with the rows read so far discarded.
-    template <typename Row, typename Bind, typename Read>
-    std::vector<Row> rows(Query query, Bind&& bind, Read&& read) {
+    template <typename Row, typename Bind, typename Read> std::vector<Row> rows(Query query, Bind&& bind, Read&& read) {
         std::vector<Row> result;
         SQLite::Statement* s = statement(query);
         if (s == nullptr) {
@@ -193,9 +196,13 @@ NamingDatabase NamingDatabase::fromConnection(std::unique_ptr<SQLite::Database> 
     return NamingDatabase(std::move(impl));
 }
 
-bool NamingDatabase::isOpen() const { return m_impl && m_impl->connection; }
+bool NamingDatabase::isOpen() const {
+    return m_impl && m_impl->connection;
+}
 
-void NamingDatabase::close() { m_impl.reset(); }
+void NamingDatabase::close() {
+    m_impl.reset();
+}
 
 std::optional<BaziRow> NamingDatabase::baziRow(std::string_view pair) {
     if (!m_impl) {
@@ -203,7 +210,9 @@ std::optional<BaziRow> NamingDatabase::baziRow(std::string_view pair) {
     }
     return m_impl->firstRow<BaziRow>(
         Query::Bazi, [&](SQLite::Statement& s) { s.bind(1, std::string(pair)); },
-        [](SQLite::Statement& s) { return BaziRow{textOf(s, "wuxing"), textOf(s, "wuxing1")}; });
+        [](SQLite::Statement& s) {
+            return BaziRow{textOf(s, "wuxing"), textOf(s, "wuxing1")};
+        });
 }
 
 std::optional<WordRow> NamingDatabase::wordRow(std::string_view character) {
@@ -212,7 +221,9 @@ std::optional<WordRow> NamingDatabase::wordRow(std::string_view character) {
     }
     return m_impl->firstRow<WordRow>(
         Query::Word, [&](SQLite::Statement& s) { s.bind(1, std::string(character)); },
-        [](SQLite::Statement& s) { return WordRow{textOf(s, "zi"), intOf(s, "bh"), textOf(s, "yongtu")}; });
+        [](SQLite::Statement& s) {
+            return WordRow{textOf(s, "zi"), intOf(s, "bh"), textOf(s, "yongtu")};
+        });
 }
 
 std::vector<CandidateRow> NamingDatabase::word1After(int resumeMark, std::string_view excludedGender) {
@@ -308,14 +319,16 @@ std::vector<NumerologyRow> NamingDatabase::allNumerologyRows() {
     if (!m_impl) {
         return {};
     }
-    return m_impl->rows<NumerologyRow>(Query::AllNumerology, [](SQLite::Statement&) {}, numerologyOf);
+    return m_impl->rows<NumerologyRow>(
+        Query::AllNumerology, [](SQLite::Statement&) {}, numerologyOf);
 }
 
 std::vector<ThreeTalentsRow> NamingDatabase::allThreeTalentsRows() {
     if (!m_impl) {
         return {};
     }
-    return m_impl->rows<ThreeTalentsRow>(Query::AllThreeTalents, [](SQLite::Statement&) {}, threeTalentsOf);
+    return m_impl->rows<ThreeTalentsRow>(
+        Query::AllThreeTalents, [](SQLite::Statement&) {}, threeTalentsOf);
 }
 
 TableListing NamingDatabase::listTable(std::string_view table) {
@@ -327,8 +340,8 @@ TableListing NamingDatabase::listTable(std::string_view table) {
         const std::string quoted = quoteIdentifier(table);
         SQLite::Statement info(*m_impl->connection, "PRAGMA table_info(" + quoted + ")");
         while (info.executeStep()) {
-            listing.columns.push_back(
-                ListingColumn{info.getColumn(1).getString(), columnKindFromDeclaredType(info.getColumn(2).getString())});
+            listing.columns.push_back(ListingColumn{info.getColumn(1).getString(),
+                                                    columnKindFromDeclaredType(info.getColumn(2).getString())});
         }
         if (listing.columns.empty()) {
             return listing;

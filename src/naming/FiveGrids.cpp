@@ -2,15 +2,6 @@
 
 namespace namewright {
 
-FiveGrids gridNumbers(int familyStrokes, int givenStrokes) {
-    return FiveGrids{familyStrokes + 1, familyStrokes + givenStrokes, givenStrokes + 1, 2, familyStrokes + givenStrokes};
-}
-
-FiveGrids gridNumbers(int familyStrokes, int firstGivenStrokes, int secondGivenStrokes) {
-    return FiveGrids{familyStrokes + 1, familyStrokes + firstGivenStrokes, firstGivenStrokes + secondGivenStrokes,
-                     secondGivenStrokes + 1, familyStrokes + firstGivenStrokes + secondGivenStrokes};
-}
-
 std::string_view elementText(Element element) {
     switch (element) {
     case Element::Wood:
@@ -27,7 +18,9 @@ std::string_view elementText(Element element) {
     return {};
 }
 
-std::string threeTalentsKey(const FiveGrids& grids) { return threeTalentsKey(threeTalentsIndex(grids)); }
+std::string threeTalentsKey(const FiveGrids& grids) {
+    return threeTalentsKey(threeTalentsIndex(grids));
+}
 
 std::string threeTalentsKey(int index) {
     std::string key;

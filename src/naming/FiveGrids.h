@@ -26,8 +26,15 @@ struct FiveGrids {
     bool operator==(const FiveGrids&) const = default;
 };
 
-FiveGrids gridNumbers(int familyStrokes, int givenStrokes);
-FiveGrids gridNumbers(int familyStrokes, int firstGivenStrokes, int secondGivenStrokes);
+constexpr FiveGrids gridNumbers(int familyStrokes, int givenStrokes) {
+    return FiveGrids{familyStrokes + 1, familyStrokes + givenStrokes, givenStrokes + 1, 2,
+                     familyStrokes + givenStrokes};
+}
+
+constexpr FiveGrids gridNumbers(int familyStrokes, int firstGivenStrokes, int secondGivenStrokes) {
+    return FiveGrids{familyStrokes + 1, familyStrokes + firstGivenStrokes, firstGivenStrokes + secondGivenStrokes,
+                     secondGivenStrokes + 1, familyStrokes + firstGivenStrokes + secondGivenStrokes};
+}
 
 /// The five elements (五行) in the order of the grid-element rule.
 enum class Element : std::uint8_t { Wood, Fire, Earth, Metal, Water };

@@ -25,8 +25,7 @@ std::optional<int> canonicalNumber(std::string_view text) {
 
 LuckTables::LuckTables() = default;
 
-LuckTables::LuckTables(const std::vector<NumerologyRow>& numerology,
-                       const std::vector<ThreeTalentsRow>& threeTalents) {
+LuckTables::LuckTables(const std::vector<NumerologyRow>& numerology, const std::vector<ThreeTalentsRow>& threeTalents) {
     std::array<bool, kDirectNumbers> seen{};
     for (const auto& row : numerology) {
         const auto n = canonicalNumber(row.number);

@@ -12,6 +12,7 @@
 #include "naming/FiveGrids.h"
 #include "naming/LuckTables.h"
 
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -23,20 +24,14 @@ struct LuckWeights {
     int half = 0;
     int bad = 0;
 
+    /// By table rather than by branch: the luck of one candidate after another is unpredictable.
     constexpr int points(Luck luck) const {
-        switch (luck) {
-        case Luck::Good:
-            return good;
-        case Luck::Half:
-            return half;
-        case Luck::Bad:
-            return bad;
-        case Luck::None:
-            break;
-        }
-        return 0;
+        const std::array<int, 4> byLuck{0, good, half, bad};
+        return byLuck[static_cast<std::size_t>(luck)];
     }
 };
+static_assert(static_cast<int>(Luck::None) == 0 && static_cast<int>(Luck::Good) == 1 &&
+              static_cast<int>(Luck::Half) == 2 && static_cast<int>(Luck::Bad) == 3);
 
 struct OneCharacterWeights {
     LuckWeights earth{32, 30, 11};
@@ -59,7 +54,9 @@ inline constexpr TwoCharacterWeights kTwoCharacterWeights{};
 /// Scores above this are capped.
 inline constexpr int kScoreCapAbove = 95;
 
-constexpr int applyScoreCap(int score) { return score > kScoreCapAbove ? 100 : score; }
+constexpr int applyScoreCap(int score) {
+    return score > kScoreCapAbove ? 100 : score;
+}
 
 /// Score of a name with one given character (no cap).
 inline int scoreOneCharacter(const FiveGrids& grids, const LuckTables& luck) {
@@ -78,11 +75,11 @@ inline int scoreTwoCharacters(const FiveGrids& grids, const LuckTables& luck) {
 
 /// One scored full name: one row of the result grid.
 struct ScoredName {
-    std::string displayName;    ///< family text + given characters, no separators
-    int score = 0;              ///< after the cap where the caller asked for it
-    FiveGrids grids;            ///< heaven, person, earth, outer, total
+    std::string displayName;     ///< family text + given characters, no separators
+    int score = 0;               ///< after the cap where the caller asked for it
+    FiveGrids grids;             ///< heaven, person, earth, outer, total
     std::string threeTalentsKey; ///< e.g. "金土水"
-    std::string elementText;    ///< element of the family character, then of each given character
+    std::string elementText;     ///< element of the family character, then of each given character
     bool operator==(const ScoredName&) const = default;
 };
 

@@ -4,9 +4,13 @@ namespace namewright {
 
 namespace {
 
-unsigned char byteAt(std::string_view text, std::size_t pos) { return static_cast<unsigned char>(text[pos]); }
+unsigned char byteAt(std::string_view text, std::size_t pos) {
+    return static_cast<unsigned char>(text[pos]);
+}
 
-bool isContinuation(unsigned char b) { return (b & 0xC0U) == 0x80U; }
+bool isContinuation(unsigned char b) {
+    return (b & 0xC0U) == 0x80U;
+}
 
 } // namespace
 
@@ -82,7 +86,9 @@ std::string_view gbkSlice(std::string_view utf8, std::size_t fromGbkBytes, std::
     return utf8.substr(begin, pos - begin);
 }
 
-std::string_view gbkPrefix(std::string_view utf8, std::size_t maxGbkBytes) { return gbkSlice(utf8, 0, maxGbkBytes); }
+std::string_view gbkPrefix(std::string_view utf8, std::size_t maxGbkBytes) {
+    return gbkSlice(utf8, 0, maxGbkBytes);
+}
 
 std::size_t characterCount(std::string_view utf8) {
     std::size_t count = 0;

@@ -1,0 +1,311 @@
+#include "naming/GenerationModes.h"
+
+#include "naming/NameScoring.h"
+
+#include <unordered_map>
+#include <utility>
+#include <vector>
+
+namespace namewright {
+
+namespace {
+
+constexpr std::string_view kMale = "男";
+constexpr std::string_view kFemale = "女";
+
+/// Gender whose rows the sequential modes leave out.
+std::string_view excludedGender(std::string_view gender) {
+    return gender == kMale ? kFemale : kMale;
+}
+
+/// Gender whose rows the random mode draws.
+std::string_view chosenGender(std::string_view gender) {
+    return gender == kMale ? kMale : kFemale;
+}
+
+/// A candidate character's texts as ids of the store's pool.
+struct PooledCharacter {
+    std::uint32_t zi = 0;
+    std::uint32_t element = 0;
+};
+
+/// Candidate rows with their texts pooled only once one of them is listed, and their strokes in a compact array for
+/// loops that jump around.
+class CandidateTable {
+public:
+    explicit CandidateTable(const std::vector<CandidateRow>& rows) : m_rows(rows) {}
+
+    std::size_t size() const { return m_rows.size(); }
+    const CandidateRow& row(std::size_t i) const { return m_rows[i]; }
+
+    std::vector<int> strokes() const {
+        std::vector<int> strokes;
+        strokes.reserve(m_rows.size());
+        for (const auto& row : m_rows) {
+            strokes.push_back(row.bh);
+        }
+        return strokes;
+    }
+
+    /// The pooled texts of row i, pooled through `lister` on first use.
+    template <typename Lister> PooledCharacter pooled(std::size_t i, Lister& lister) {
+        if (m_pooled.empty()) {
+            m_pooled.resize(m_rows.size(), PooledCharacter{kUnpooled, kUnpooled});
+        }
+        PooledCharacter& entry = m_pooled[i];
+        if (entry.zi == kUnpooled) {
+            entry = lister.pool(m_rows[i].zi, m_rows[i].yongtu);
+        }
+        return entry;
+    }
+
+private:
+    static constexpr std::uint32_t kUnpooled = 0xFFFFFFFFU;
+    const std::vector<CandidateRow>& m_rows;
+    std::vector<PooledCharacter> m_pooled;
+};
+
+/// The per-candidate work shared by all modes: stop test, threshold, cap and listing. Listed rows are handed to the
+/// store in batches; a batch is flushed when full, every few thousand candidates, and when the lister ends, so a
+/// listed name reaches the grid within a fraction of a millisecond and before the worker lets go of its lock.
+class CandidateLister {
+public:
+    CandidateLister(GenerationContext& context, const WordRow& family)
+        : m_context(context), m_familyStrokes(family.bh), m_familyElement(family.yongtu) {
+        m_batch.reserve(kBatchRows);
+        refreshInputs();
+    }
+    ~CandidateLister() { flush(); }
+    CandidateLister(const CandidateLister&) = delete;
+    CandidateLister& operator=(const CandidateLister&) = delete;
+
+    int familyStrokes() const { return m_familyStrokes; }
+
+    /// True when the stop flag is set or a newer run has started. Called at the top of every iteration.
+    bool shouldStop() {
+        if (++m_sinceFlush == kFlushEvery) {
+            flush();
+        }
+        return m_context.state.stopFlag() == 1 || m_context.state.currentRun() != m_context.run;
+    }
+
+    /// Applies the threshold step to a scored candidate. `characters` gives the pair of pooled characters and is
+    /// called only for a candidate that is listed.
+    template <typename Characters>
+    void offer(int score, int firstStrokes, int secondStrokes, bool twoCharacters, Characters&& characters) {
+        if (m_context.inputs.version() != m_inputsVersion) {
+            refreshInputs();
+        }
+        if (m_threshold > kScoreCapAbove) {
+            score = applyScoreCap(score);
+        }
+        if (score < m_threshold) {
+            return;
+        }
+        const auto [first, second] = characters();
+        StoredName row;
+        row.family = m_family;
+        row.firstCharacter = first.zi;
+        row.firstStrokes = firstStrokes;
+        if (twoCharacters) {
+            row.secondCharacter = second.zi;
+            row.secondStrokes = secondStrokes;
+        }
+        row.elementText = elementTextId(first.element, twoCharacters ? second.element : kNone);
+        row.score = static_cast<std::uint8_t>(score);
+        m_batch.push_back(row);
+        if (m_batch.size() == kBatchRows) {
+            flush();
+        }
+    }
+
+    /// Pools the texts of a candidate or fixed row. Characters are distinct texts, so they go straight to the
+    /// pool; elements are a handful of texts, answered from a small cache of this worker.
+    PooledCharacter pool(const std::string& zi, const std::string& element) {
+        return PooledCharacter{m_context.store.texts().intern(zi), poolElement(element)};
+    }
+    PooledCharacter pool(const WordRow& row) { return pool(row.zi, row.yongtu); }
+
+private:
+    static constexpr std::uint32_t kNone = 0xFFFFFFFFU;
+    static constexpr std::size_t kBatchRows = 256;
+    static constexpr std::uint32_t kFlushEvery = 4096;
+
+    std::uint32_t poolElement(const std::string& element) {
+        for (const auto& [text, id] : m_elementIds) {
+            if (text == element) {
+                return id;
+            }
+        }
+        const std::uint32_t id = m_context.store.texts().intern(element);
+        if (m_elementIds.size() < kCachedElements) {
+            m_elementIds.emplace_back(element, id);
+        }
+        return id;
+    }
+
+    void flush() {
+        m_sinceFlush = 0;
+        if (!m_batch.empty()) {
+            m_context.store.append(m_context.series, m_batch);
+            m_batch.clear();
+        }
+    }
+
+    void refreshInputs() {
+        m_inputsVersion = m_context.inputs.version();
+        const GenerationInputs inputs = m_context.inputs.snapshot();
+        m_family = m_context.store.internFamily(inputs.familyText, m_familyStrokes);
+        m_threshold = scoreThreshold(inputs.ownThreshold, inputs.thresholdText);
+    }
+
+    /// The id of the family element + the given characters' elements, joined. Element texts are few and pooled
+    /// early, so their ids are small: a flat table answers without hashing.
+    std::uint32_t elementTextId(std::uint32_t first, std::uint32_t second) {
+        const std::uint32_t column = second == kNone ? kSmallIds : second;
+        if (first < kSmallIds && column <= kSmallIds) {
+            std::uint32_t& cached = m_smallElementIds[first * (kSmallIds + 1) + column];
+            if (cached == kNone) {
+                cached = joinElements(first, second);
+            }
+            return cached;
+        }
+        const std::uint64_t key = (static_cast<std::uint64_t>(first) << 32U) | second;
+        auto found = m_elementTexts.find(key);
+        if (found == m_elementTexts.end()) {
+            found = m_elementTexts.emplace(key, joinElements(first, second)).first;
+        }
+        return found->second;
+    }
+
+    std::uint32_t joinElements(std::uint32_t first, std::uint32_t second) {
+        std::string text = m_familyElement;
+        m_context.store.texts().appendTo(text, first);
+        if (second != kNone) {
+            m_context.store.texts().appendTo(text, second);
+        }
+        return m_context.store.texts().intern(text);
+    }
+
+    GenerationContext& m_context;
+    int m_familyStrokes = 0;
+    std::string m_familyElement;
+    std::uint64_t m_inputsVersion = 0;
+    std::uint32_t m_family = 0;
+    int m_threshold = 80;
+    std::uint32_t m_sinceFlush = 0;
+    std::vector<StoredName> m_batch;
+    static constexpr std::size_t kCachedElements = 16;
+    std::vector<std::pair<std::string, std::uint32_t>> m_elementIds;
+    static constexpr std::uint32_t kSmallIds = 64;
+    std::vector<std::uint32_t> m_smallElementIds = std::vector<std::uint32_t>(kSmallIds * (kSmallIds + 1), kNone);
+    std::unordered_map<std::uint64_t, std::uint32_t> m_elementTexts;
+};
+
+} // namespace
+
+void generateSingleCharacterNames(GenerationContext& context, const WordRow& family,
+                                  const std::vector<CandidateRow>& candidates) {
+    CandidateLister lister(context, family);
+    CandidateTable table(candidates);
+    const int familyStrokes = lister.familyStrokes();
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        if (lister.shouldStop()) {
+            return;
+        }
+        const CandidateRow& row = table.row(i);
+        context.state.setResumeMark(SequentialMode::SingleCharacter, context.series, row.id);
+        const int strokes = row.bh;
+        lister.offer(scoreOneCharacter(gridNumbers(familyStrokes, strokes), context.luck), strokes, 0, false, [&] {
+            return std::pair{table.pooled(i, lister), PooledCharacter{}};
+        });
+    }
+}
+
+void generateFixedCharacterNames(GenerationContext& context, const WordRow& family, const WordRow& fixedRow,
+                                 bool fixedIsFirst, const std::vector<CandidateRow>& candidates) {
+    CandidateLister lister(context, family);
+    CandidateTable table(candidates);
+    const PooledCharacter fixed = lister.pool(fixedRow);
+    const int familyStrokes = lister.familyStrokes();
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        if (lister.shouldStop()) {
+            return;
+        }
+        const CandidateRow& row = table.row(i);
+        context.state.setResumeMark(SequentialMode::FixedCharacter, context.series, row.id);
+        const int first = fixedIsFirst ? fixedRow.bh : row.bh;
+        const int second = fixedIsFirst ? row.bh : fixedRow.bh;
+        lister.offer(scoreTwoCharacters(gridNumbers(familyStrokes, first, second), context.luck), first, second, true,
+                     [&] {
+                         const PooledCharacter candidate = table.pooled(i, lister);
+                         return fixedIsFirst ? std::pair{fixed, candidate} : std::pair{candidate, fixed};
+                     });
+    }
+}
+
+void generateRandomNames(GenerationContext& context, const WordRow& family, const std::vector<CandidateRow>& firsts,
+                         const std::vector<CandidateRow>& seconds, std::uint64_t draws) {
+    if (firsts.empty()) {
+        return;
+    }
+    CandidateLister lister(context, family);
+    CandidateTable firstTable(firsts);
+    CandidateTable secondTable(seconds);
+    // A draw from an empty table finds no row: the second character then has no text, strokes or element.
+    static const WordRow kNoRow{};
+    const PooledCharacter noSecond = lister.pool(kNoRow);
+    const std::vector<int> firstStrokes = firstTable.strokes();
+    const std::vector<int> secondStrokes = secondTable.strokes();
+    const bool hasSecond = !secondStrokes.empty();
+    const int familyStrokes = lister.familyStrokes();
+    for (std::uint64_t draw = 0; draw < draws; ++draw) {
+        if (lister.shouldStop()) {
+            return;
+        }
+        const std::size_t i = context.random.uniformIndex(firstStrokes.size());
+        const std::size_t j = hasSecond ? context.random.uniformIndex(secondStrokes.size()) : 0;
+        const int first = firstStrokes[i];
+        const int second = hasSecond ? secondStrokes[j] : 0;
+        lister.offer(
+            scoreTwoCharacters(gridNumbers(familyStrokes, first, second), context.luck), first, second, true, [&] {
+                return std::pair{firstTable.pooled(i, lister), hasSecond ? secondTable.pooled(j, lister) : noSecond};
+            });
+    }
+}
+
+namespace {
+
+WordRow familyRow(GenerationContext& context, std::string_view familyCharacter) {
+    return context.database.wordRow(familyCharacter).value_or(WordRow{});
+}
+
+} // namespace
+
+void runSingleCharacterMode(GenerationContext& context, std::string_view familyCharacter) {
+    const WordRow family = familyRow(context, familyCharacter);
+    const std::string gender = context.inputs.snapshot().gender;
+    const int mark = context.state.resumeMark(SequentialMode::SingleCharacter, context.series);
+    generateSingleCharacterNames(context, family, context.database.word1After(mark, excludedGender(gender)));
+}
+
+void runFixedCharacterMode(GenerationContext& context, std::string_view familyCharacter, std::string_view fixedSecond,
+                           std::string_view fixedThird) {
+    const WordRow family = familyRow(context, familyCharacter);
+    const std::string gender = context.inputs.snapshot().gender;
+    const int mark = context.state.resumeMark(SequentialMode::FixedCharacter, context.series);
+    const std::vector<CandidateRow> candidates = context.database.word1After(mark, excludedGender(gender));
+    const bool fixedIsFirst = !fixedSecond.empty();
+    const WordRow fixed = context.database.wordRow(fixedIsFirst ? fixedSecond : fixedThird).value_or(WordRow{});
+    generateFixedCharacterNames(context, family, fixed, fixedIsFirst, candidates);
+}
+
+void runRandomMode(GenerationContext& context, std::string_view familyCharacter) {
+    const WordRow family = familyRow(context, familyCharacter);
+    const std::string gender(chosenGender(context.inputs.snapshot().gender));
+    const std::vector<CandidateRow> firsts = context.database.word1OfGender(gender);
+    const std::uint64_t n = firsts.size();
+    generateRandomNames(context, family, firsts, context.database.word2OfGender(gender), n * n);
+}
+
+} // namespace namewright

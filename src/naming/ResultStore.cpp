@@ -1,0 +1,133 @@
+#include "naming/ResultStore.h"
+
+namespace namewright {
+
+ResultStore::ResultStore() : m_chunks(std::make_unique<std::atomic<StoredName*>[]>(kMaxChunks)) {
+    for (std::size_t i = 0; i < kMaxChunks; ++i) {
+        m_chunks[i].store(nullptr, std::memory_order_relaxed);
+    }
+}
+
+ResultStore::~ResultStore() {
+    for (std::size_t i = 0; i < m_allocatedChunks; ++i) {
+        delete[] m_chunks[i].load(std::memory_order_relaxed);
+    }
+}
+
+void ResultStore::clear(std::uint32_t series) {
+    const std::lock_guard lock(m_writeMutex);
+    m_acceptedSeries = series;
+    m_size.store(0, std::memory_order_release);
+    // Give back all but the first chunk: a long run may have listed millions of rows.
+    for (std::size_t i = 1; i < m_allocatedChunks; ++i) {
+        delete[] m_chunks[i].exchange(nullptr, std::memory_order_relaxed);
+    }
+    m_allocatedChunks = m_allocatedChunks > 0 ? 1 : 0;
+}
+
+std::uint32_t ResultStore::internFamily(std::string_view familyText, int strokes) {
+    const std::uint32_t text = m_texts.intern(familyText);
+    const std::lock_guard lock(m_familyMutex);
+    for (std::size_t i = m_families.size(); i-- > 0;) {
+        if (m_families[i].text == text && m_families[i].strokes == strokes) {
+            return static_cast<std::uint32_t>(i);
+        }
+    }
+    m_families.push_back(Family{text, strokes});
+    return static_cast<std::uint32_t>(m_families.size() - 1);
+}
+
+ResultStore::Family ResultStore::familyOf(const StoredName& row) const {
+    const std::lock_guard lock(m_familyMutex);
+    return row.family < m_families.size() ? m_families[row.family] : Family{};
+}
+
+bool ResultStore::append(std::uint32_t series, std::span<const StoredName> rows) {
+    const std::lock_guard lock(m_writeMutex);
+    if (series != m_acceptedSeries) {
+        return false;
+    }
+    std::size_t index = m_size.load(std::memory_order_relaxed);
+    if (rows.size() > kMaxChunks * kChunkRows - index) {
+        return false; // the store is full (four billion rows)
+    }
+    for (const StoredName& row : rows) {
+        const std::size_t chunk = index >> kChunkBits;
+        if (chunk == m_allocatedChunks) {
+            m_chunks[chunk].store(new StoredName[kChunkRows], std::memory_order_release);
+            ++m_allocatedChunks;
+        }
+        m_chunks[chunk].load(std::memory_order_relaxed)[index & (kChunkRows - 1)] = row;
+        ++index;
+    }
+    m_size.store(index, std::memory_order_release);
+    return true;
+}
+
+const StoredName& ResultStore::row(std::size_t index) const {
+    return m_chunks[index >> kChunkBits].load(std::memory_order_acquire)[index & (kChunkRows - 1)];
+}
+
+FiveGrids ResultStore::grids(std::size_t index) const {
+    const StoredName& name = row(index);
+    const int family = familyOf(name).strokes;
+    return name.isOneCharacter() ? gridNumbers(family, name.firstStrokes)
+                                 : gridNumbers(family, name.firstStrokes, name.secondStrokes);
+}
+
+std::string ResultStore::cellText(std::size_t index, int column) const {
+    const StoredName& name = row(index);
+    switch (column) {
+    case 0: {
+        std::string text;
+        m_texts.appendTo(text, familyOf(name).text);
+        m_texts.appendTo(text, name.firstCharacter);
+        if (!name.isOneCharacter()) {
+            m_texts.appendTo(text, name.secondCharacter);
+        }
+        return text;
+    }
+    case 1:
+        return std::to_string(name.score);
+    case 2:
+        return std::to_string(grids(index).heaven);
+    case 3:
+        return std::to_string(grids(index).person);
+    case 4:
+        return std::to_string(grids(index).earth);
+    case 5:
+        return std::to_string(grids(index).outer);
+    case 6:
+        return std::to_string(grids(index).total);
+    case 7:
+        return threeTalentsKey(grids(index));
+    case 8:
+        return m_texts.text(name.elementText);
+    default:
+        return {};
+    }
+}
+
+ResultRowCells ResultStore::rowCells(std::size_t index) const {
+    ResultRowCells cells;
+    for (int column = 0; column < static_cast<int>(cells.size()); ++column) {
+        cells[static_cast<std::size_t>(column)] = cellText(index, column);
+    }
+    return cells;
+}
+
+std::size_t ResultStore::memoryBytes() const {
+    std::size_t chunks = 0;
+    for (std::size_t i = 0; i < kMaxChunks && m_chunks[i].load(std::memory_order_acquire) != nullptr; ++i) {
+        ++chunks;
+    }
+    std::size_t families = 0;
+    {
+        const std::lock_guard lock(m_familyMutex);
+        families = m_families.capacity() * sizeof(Family);
+    }
+    return chunks * kChunkRows * sizeof(StoredName) + kMaxChunks * sizeof(std::atomic<StoredName*>) +
+           m_texts.memoryBytes() + families;
+}
+
+} // namespace namewright

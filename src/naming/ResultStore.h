@@ -1,0 +1,97 @@
+#pragma once
+// The result store (结果存储): every listed name of the current series, append-only and in listing order.
+//
+// One writer (the generation worker holding the generation lock) appends; the interface thread reads at the same
+// time. A row becomes visible (rowCount() includes it) only after all its values are written. Rows are kept
+// compactly, 28 bytes each: ids of interned texts and the stroke counts from which the grid numbers and the
+// three-talents key are rebuilt on demand.
+//
+// clear() must not run while the interface thread reads (both happen on the interface thread).
+
+#include "naming/FiveGrids.h"
+#include "naming/ResultRows.h"
+#include "naming/TextPool.h"
+
+#include <array>
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <span>
+#include <string_view>
+#include <vector>
+
+namespace namewright {
+
+/// One listed name in compact form (28 bytes).
+struct StoredName {
+    static constexpr std::uint32_t kNoSecondCharacter = 0xFFFFFFFFU;
+
+    std::uint32_t family = 0;                           ///< ResultStore::internFamily id: text as typed, strokes
+    std::uint32_t firstCharacter = 0;                   ///< text id of the first given character's `zi`
+    std::uint32_t secondCharacter = kNoSecondCharacter; ///< text id of the second, or none for a one-character name
+    std::uint32_t elementText = 0;                      ///< text id of the name's element text
+    std::int32_t firstStrokes = 0;
+    std::int32_t secondStrokes = 0;
+    std::uint8_t score = 0; ///< 0..100
+
+    bool isOneCharacter() const { return secondCharacter == kNoSecondCharacter; }
+};
+static_assert(sizeof(StoredName) <= 28);
+
+class ResultStore final : public ResultRows {
+public:
+    ResultStore();
+    ~ResultStore() override;
+    ResultStore(const ResultStore&) = delete;
+    ResultStore& operator=(const ResultStore&) = delete;
+
+    /// Texts of the rows; the writer interns through it before appending.
+    TextPool& texts() { return m_texts; }
+    const TextPool& texts() const { return m_texts; }
+
+    /// The id of a family (the family text as typed and the family character's strokes) for StoredName::family.
+    std::uint32_t internFamily(std::string_view familyText, int strokes);
+
+    /// Empties the store and accepts rows of `series` only from now on.
+    void clear(std::uint32_t series);
+
+    /// Appends rows if they belong to the accepted series, all becoming visible at once; returns whether they were
+    /// kept (all or none).
+    bool append(std::uint32_t series, std::span<const StoredName> rows);
+    bool append(std::uint32_t series, const StoredName& row) { return append(series, std::span(&row, 1)); }
+
+    std::size_t rowCount() const override { return m_size.load(std::memory_order_acquire); }
+    /// Row `index` < rowCount().
+    const StoredName& row(std::size_t index) const;
+    /// The five grid numbers of row `index`.
+    FiveGrids grids(std::size_t index) const;
+    ResultRowCells rowCells(std::size_t index) const override;
+    /// One cell: column 0 name, 1 score, 2..6 heaven, person, earth, outer, total, 7 three-talents key, 8 elements.
+    std::string cellText(std::size_t index, int column) const;
+
+    /// Heap bytes held by rows and texts.
+    std::size_t memoryBytes() const;
+
+private:
+    static constexpr std::size_t kChunkBits = 16;
+    static constexpr std::size_t kChunkRows = std::size_t{1} << kChunkBits;
+    static constexpr std::size_t kMaxChunks = std::size_t{1} << 16;
+
+    struct Family {
+        std::uint32_t text = 0;
+        std::int32_t strokes = 0;
+    };
+    Family familyOf(const StoredName& row) const;
+
+    TextPool m_texts;
+    mutable std::mutex m_familyMutex;
+    std::vector<Family> m_families;
+    std::unique_ptr<std::atomic<StoredName*>[]> m_chunks;
+    std::atomic<std::size_t> m_size{0};
+    std::mutex m_writeMutex;
+    std::uint32_t m_acceptedSeries = 0;
+    std::size_t m_allocatedChunks = 0;
+};
+
+} // namespace namewright

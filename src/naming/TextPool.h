@@ -1,0 +1,42 @@
+#pragma once
+// Interned texts of the result store: each distinct text is kept once and named by a 32-bit id.
+
+#include <cstdint>
+#include <deque>
+#include <mutex>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+
+namespace namewright {
+
+class TextPool {
+public:
+    /// Id 0 is always the empty text.
+    TextPool();
+
+    /// The id of a text, adding it when new. Safe from any thread.
+    std::uint32_t intern(std::string_view text);
+
+    /// The text of an id returned by intern(). Safe from any thread.
+    std::string text(std::uint32_t id) const;
+
+    /// Appends the text of an id to `out` (saves a copy when joining texts).
+    void appendTo(std::string& out, std::uint32_t id) const;
+
+    std::size_t size() const;
+    /// Approximate heap bytes held.
+    std::size_t memoryBytes() const;
+
+private:
+    struct Hash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
+    };
+    mutable std::mutex m_mutex;
+    std::deque<std::string> m_texts; // a deque keeps every text in place as it grows
+    std::unordered_map<std::string, std::uint32_t, Hash, std::equal_to<>> m_ids;
+    std::size_t m_textBytes = 0;
+};
+
+} // namespace namewright

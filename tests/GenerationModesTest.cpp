@@ -1,0 +1,400 @@
+#include "naming/GenerationModes.h"
+#include "support/GenerationFixture.h"
+#include "text/GbkText.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cmath>
+#include <map>
+#include <set>
+#include <thread>
+
+namespace namewright {
+namespace {
+
+using testing::fillGenerationTables;
+using testing::referenceScore;
+using testing::TempDatabase;
+
+ResultRowCells cellsOf(const testing::ReferenceName& name, int score) {
+    return ResultRowCells{name.name,
+                          std::to_string(score),
+                          std::to_string(name.heaven),
+                          std::to_string(name.person),
+                          std::to_string(name.earth),
+                          std::to_string(name.outer),
+                          std::to_string(name.total),
+                          name.key,
+                          name.elements};
+}
+
+/// One worker's surroundings, without threads: the tests call the modes directly.
+class ModeHarness {
+public:
+    explicit ModeHarness(int word1Count = 60, int word2Count = 40) {
+        fillGenerationTables(m_file, word1Count, word2Count);
+        db = m_file.open();
+        luck = LuckTables::load(db);
+        series = state.beginSeries();
+        store.clear(series);
+        run = state.beginRun();
+    }
+
+    GenerationContext context() { return GenerationContext{db, luck, inputs, state, store, random, run, series}; }
+
+    void setInputs(const std::function<void(GenerationInputs&)>& change) {
+        GenerationInputs next = inputs.snapshot();
+        change(next);
+        inputs.publish(next);
+    }
+
+    std::vector<ResultRowCells> listed() const {
+        std::vector<ResultRowCells> rows;
+        for (std::size_t i = 0; i < store.rowCount(); ++i) {
+            rows.push_back(store.rowCells(i));
+        }
+        return rows;
+    }
+
+    /// What per-candidate queries list for the single-character mode.
+    std::vector<ResultRowCells> expectedSingle(const std::string& familyText, int mark, const std::string& excluded,
+                                               int threshold) {
+        std::vector<ResultRowCells> rows;
+        for (const auto& row : db.word1After(mark, excluded)) {
+            const auto name = referenceScore(db, familyText, familyText.substr(0, 3), row.zi, "");
+            if (name.score >= threshold) {
+                rows.push_back(cellsOf(name, name.score));
+            }
+        }
+        return rows;
+    }
+
+    TempDatabase m_file;
+    NamingDatabase db;
+    LuckTables luck;
+    InputsChannel inputs;
+    RunState state;
+    ResultStore store;
+    RandomSource random{20261208};
+    std::uint32_t series = 0;
+    std::uint64_t run = 0;
+};
+
+TEST(ScoreThreshold, IsTheTypedValueOnlyWhenCheckedAndAbove75) {
+    EXPECT_EQ(scoreThreshold(false, "95"), 80);
+    EXPECT_EQ(scoreThreshold(true, "75"), 80);
+    EXPECT_EQ(scoreThreshold(true, "76"), 76);
+    EXPECT_EQ(scoreThreshold(true, "96"), 96);
+    EXPECT_EQ(scoreThreshold(true, ""), 80);
+    EXPECT_EQ(scoreThreshold(true, "9x"), 80);
+    EXPECT_EQ(scoreThreshold(true, "-90"), 80);
+    EXPECT_EQ(scoreThreshold(true, "100"), 100);
+}
+
+TEST(SingleCharacterMode, ListsExactlyWhatPerCandidateQueriesList) {
+    ModeHarness h;
+    h.setInputs([](GenerationInputs& in) {
+        in.ownThreshold = true;
+        in.thresholdText = "76";
+    });
+    auto context = h.context();
+    runSingleCharacterMode(context, "李");
+    const auto expected = h.expectedSingle("李", 1, "女", 76);
+    ASSERT_FALSE(expected.empty());
+    EXPECT_EQ(h.listed(), expected);
+    EXPECT_EQ(h.state.resumeMark(SequentialMode::SingleCharacter, h.series), h.db.word1After(1, "女").back().id)
+        << "the mark is the ID of the last row taken up";
+}
+
+TEST(FixedCharacterModeThreshold, ThresholdsBelow76CountAs80) {
+    const auto scores = [](const char* threshold) {
+        ModeHarness h;
+        h.setInputs([&](GenerationInputs& in) {
+            in.ownThreshold = true;
+            in.thresholdText = threshold;
+        });
+        auto context = h.context();
+        runFixedCharacterMode(context, "李", "安", "");
+        std::multiset<int> listed;
+        for (const auto& row : h.listed()) {
+            listed.insert(std::stoi(row[1]));
+        }
+        return listed;
+    };
+    const auto at75 = scores("75");
+    const auto at76 = scores("76");
+    ASSERT_FALSE(at75.empty());
+    EXPECT_GE(*at75.begin(), 80);
+    EXPECT_LT(*at76.begin(), 80) << "the fixture has names scoring 76 to 79";
+    EXPECT_EQ(at76.size(), at75.size() + at76.count(76) + at76.count(77) + at76.count(78) + at76.count(79));
+}
+
+TEST(SingleCharacterMode, NeverListsAnythingFromThreshold96) {
+    ModeHarness h;
+    h.setInputs([](GenerationInputs& in) {
+        in.ownThreshold = true;
+        in.thresholdText = "96";
+    });
+    auto context = h.context();
+    runSingleCharacterMode(context, "李");
+    EXPECT_EQ(h.store.rowCount(), 0U);
+}
+
+TEST(SingleCharacterMode, ExcludesTheOtherGenderAndKeepsNeutralRows) {
+    ModeHarness h;
+    h.setInputs([](GenerationInputs& in) {
+        in.gender = "女";
+        in.ownThreshold = true;
+        in.thresholdText = "76";
+    });
+    auto context = h.context();
+    runSingleCharacterMode(context, "李");
+    EXPECT_EQ(h.listed(), h.expectedSingle("李", 1, "男", 76));
+}
+
+TEST(SingleCharacterMode, CarriesOnAfterTheResumeMark) {
+    ModeHarness h;
+    h.state.setResumeMark(SequentialMode::SingleCharacter, h.series, 30);
+    auto context = h.context();
+    runSingleCharacterMode(context, "李");
+    EXPECT_EQ(h.listed(), h.expectedSingle("李", 30, "女", 80));
+}
+
+TEST(SingleCharacterMode, ShowsAWholeTwoCharacterFamilyTextButScoresItsFirstCharacter) {
+    ModeHarness h;
+    h.setInputs([](GenerationInputs& in) { in.familyText = "欧阳"; });
+    auto context = h.context();
+    runSingleCharacterMode(context, "欧");
+    const auto rows = h.listed();
+    ASSERT_FALSE(rows.empty());
+    EXPECT_EQ(rows, h.expectedSingle("欧阳", 1, "女", 80));
+    EXPECT_EQ(rows[0][0].substr(0, 6), "欧阳");
+}
+
+TEST(SingleCharacterMode, DoesNothingWhenStoppedOrSuperseded) {
+    ModeHarness stopped;
+    stopped.state.setStopFlag(1);
+    auto context = stopped.context();
+    runSingleCharacterMode(context, "李");
+    EXPECT_EQ(stopped.store.rowCount(), 0U);
+    EXPECT_EQ(stopped.state.resumeMark(SequentialMode::SingleCharacter, stopped.series), 1);
+
+    ModeHarness superseded;
+    auto stale = superseded.context();
+    superseded.state.beginRun();
+    runSingleCharacterMode(stale, "李");
+    EXPECT_EQ(superseded.store.rowCount(), 0U);
+}
+
+TEST(SingleCharacterMode, AnEmptyCandidateTableEndsAtOnce) {
+    ModeHarness h(0, 0);
+    auto context = h.context();
+    runSingleCharacterMode(context, "李");
+    EXPECT_EQ(h.store.rowCount(), 0U);
+}
+
+struct FixedCase {
+    const char* position;
+    const char* threshold;
+};
+
+class FixedCharacterMode : public ::testing::TestWithParam<FixedCase> {};
+
+TEST_P(FixedCharacterMode, PairsTheTypedCharacterWithEveryCandidate) {
+    const FixedCase c = GetParam();
+    ModeHarness h;
+    h.setInputs([&](GenerationInputs& in) {
+        in.ownThreshold = true;
+        in.thresholdText = c.threshold;
+    });
+    const bool second = std::string(c.position) == "二";
+    auto context = h.context();
+    runFixedCharacterMode(context, "李", second ? "安" : "", second ? "" : "安");
+
+    const int threshold = scoreThreshold(true, c.threshold);
+    std::vector<ResultRowCells> expected;
+    for (const auto& row : h.db.word1After(1, "女")) {
+        const auto name =
+            second ? referenceScore(h.db, "李", "李", "安", row.zi) : referenceScore(h.db, "李", "李", row.zi, "安");
+        const int score = threshold > 95 && name.score > 95 ? 100 : name.score;
+        if (score >= threshold) {
+            expected.push_back(cellsOf(name, score));
+        }
+    }
+    ASSERT_FALSE(expected.empty());
+    EXPECT_EQ(h.listed(), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(PositionsAndThresholds, FixedCharacterMode,
+                         ::testing::Values(FixedCase{"二", "76"}, FixedCase{"三", "76"}, FixedCase{"二", "95"},
+                                           FixedCase{"三", "96"}, FixedCase{"二", "98"}),
+                         [](const ::testing::TestParamInfo<FixedCase>& param) {
+                             return std::string(std::string(param.param.position) == "二" ? "Second" : "Third") + "At" +
+                                    param.param.threshold;
+                         });
+
+TEST(FixedCharacterModeCap, Lists96And98AsTheyAreAt95AndAs100At96) {
+    ModeHarness h;
+    std::map<int, int> scoresAt95;
+    h.setInputs([](GenerationInputs& in) {
+        in.ownThreshold = true;
+        in.thresholdText = "95";
+    });
+    auto context = h.context();
+    runFixedCharacterMode(context, "李", "安", "");
+    for (const auto& row : h.listed()) {
+        ++scoresAt95[std::stoi(row[1])];
+    }
+    ASSERT_GT(scoresAt95[96] + scoresAt95[98], 0) << "the fixture has names scoring 96 or 98";
+
+    ModeHarness capped;
+    capped.setInputs([](GenerationInputs& in) {
+        in.ownThreshold = true;
+        in.thresholdText = "96";
+    });
+    auto cappedContext = capped.context();
+    runFixedCharacterMode(cappedContext, "李", "安", "");
+    for (const auto& row : capped.listed()) {
+        EXPECT_EQ(row[1], "100");
+    }
+    EXPECT_EQ(capped.store.rowCount(), static_cast<std::size_t>(scoresAt95[96] + scoresAt95[98] + scoresAt95[100]));
+}
+
+TEST(FixedCharacterModeMissing, AFixedCharacterNotInTheDictionaryCountsAsEmpty) {
+    ModeHarness h;
+    h.setInputs([](GenerationInputs& in) {
+        in.ownThreshold = true;
+        in.thresholdText = "76";
+    });
+    auto context = h.context();
+    runFixedCharacterMode(context, "李", "'", "");
+    std::vector<ResultRowCells> expected;
+    for (const auto& row : h.db.word1After(1, "女")) {
+        const auto name = referenceScore(h.db, "李", "李", "'", row.zi);
+        if (name.score >= 76) {
+            expected.push_back(cellsOf(name, name.score));
+        }
+    }
+    EXPECT_EQ(h.listed(), expected);
+}
+
+TEST(RandomMode, DrawsNTimesNPairsOfTheChosenGender) {
+    ModeHarness h(30, 20);
+    h.setInputs([](GenerationInputs& in) {
+        in.gender = "";
+        in.ownThreshold = true;
+        in.thresholdText = "76";
+    });
+    auto context = h.context();
+    runRandomMode(context, "李");
+
+    // Replaying the same draws with per-candidate queries gives the same rows.
+    RandomSource replay{20261208};
+    const auto firsts = h.db.word1OfGender("女");
+    const auto seconds = h.db.word2OfGender("女");
+    ASSERT_EQ(firsts.size(), 10U);
+    std::vector<ResultRowCells> expected;
+    for (std::size_t draw = 0; draw < firsts.size() * firsts.size(); ++draw) {
+        const auto& first = firsts[replay.uniformIndex(firsts.size())];
+        const auto& second = seconds[replay.uniformIndex(seconds.size())];
+        const auto name = referenceScore(h.db, "李", "李", first.zi, second.zi);
+        if (name.score >= 76) {
+            expected.push_back(cellsOf(name, name.score));
+        }
+    }
+    EXPECT_EQ(h.listed(), expected);
+}
+
+TEST(RandomMode, AnEmptySecondTableGivesNamesWithoutASecondCharacter) {
+    ModeHarness h(9, 0);
+    h.setInputs([](GenerationInputs& in) {
+        in.ownThreshold = true;
+        in.thresholdText = "76";
+    });
+    auto context = h.context();
+    runRandomMode(context, "李");
+    for (const auto& row : h.listed()) {
+        EXPECT_EQ(characterCount(row[0]), 2U) << "李 and one given character";
+        EXPECT_EQ(row[5], "1") << "the outer grid of a missing second character is 0 + 1";
+    }
+}
+
+TEST(RandomMode, PairsAreUniformlyDistributed) {
+    // All lucks 吉: every pair scores 100 and is listed, so the store holds every draw.
+    TempDatabase file;
+    std::string sql = "INSERT INTO word VALUES ('李', 7, '火');";
+    for (int n = 1; n <= 81; ++n) {
+        sql += "INSERT INTO sl VALUES ('" + std::to_string(n) + "', '吉', '', '', '', '', '');";
+    }
+    for (int index = 0; index < 125; ++index) {
+        sql += "INSERT INTO \"3cai\" VALUES (" + std::to_string(index + 1) + ", '" + threeTalentsKey(index) +
+               "', '', '吉');";
+    }
+    sql += "INSERT INTO word1 VALUES (1,'一',1,'土','男'), (2,'二',2,'土','男'), (3,'三',3,'土','男'),"
+           "(4,'四',4,'土','女');"
+           "INSERT INTO word2 VALUES (1,'甲',1,'木','男'), (2,'乙',2,'木','男'), (3,'丙',3,'木','男'),"
+           "(4,'丁',4,'木','男'), (5,'戊',5,'木','女');";
+    file.exec(sql);
+    NamingDatabase db = file.open();
+    const LuckTables luck = LuckTables::load(db);
+    InputsChannel inputs;
+    RunState state;
+    ResultStore store;
+    RandomSource random{99};
+    const auto series = state.beginSeries();
+    store.clear(series);
+    const auto run = state.beginRun();
+    GenerationContext context{db, luck, inputs, state, store, random, run, series};
+
+    constexpr int kRuns = 400; // 9 draws each
+    for (int i = 0; i < kRuns; ++i) {
+        runRandomMode(context, "李");
+    }
+    ASSERT_EQ(store.rowCount(), static_cast<std::size_t>(kRuns * 9));
+    std::map<std::string, int> counts;
+    for (std::size_t i = 0; i < store.rowCount(); ++i) {
+        ++counts[store.cellText(i, 0)];
+    }
+    ASSERT_EQ(counts.size(), 12U) << "3 x 4 pairs of the gender, none of the other";
+    const double expected = kRuns * 9 / 12.0;
+    double chiSquare = 0;
+    for (const auto& [pair, count] : counts) {
+        chiSquare += (count - expected) * (count - expected) / expected;
+    }
+    EXPECT_LT(chiSquare, 31.26) << "chi-square with 11 degrees of freedom at p = 0.001";
+}
+
+TEST(GenerationInputsMidRun, AChangedFamilyTextAppliesToLaterCandidates) {
+    ModeHarness h(2000, 50);
+    h.setInputs([](GenerationInputs& in) {
+        in.ownThreshold = true;
+        in.thresholdText = "76";
+    });
+    std::thread editor([&] {
+        while (h.store.rowCount() < 100) {
+            std::this_thread::yield();
+        }
+        h.setInputs([](GenerationInputs& in) { in.familyText = "李四"; });
+        const std::size_t seen = h.store.rowCount();
+        while (h.store.rowCount() < seen + 100) {
+            std::this_thread::yield();
+        }
+        h.state.setStopFlag(1);
+    });
+    auto context = h.context();
+    runRandomMode(context, "李");
+    editor.join();
+
+    const auto rows = h.listed();
+    const auto firstNew =
+        std::find_if(rows.begin(), rows.end(), [](const auto& row) { return row[0].starts_with("李四"); });
+    ASSERT_NE(firstNew, rows.end());
+    EXPECT_GT(firstNew - rows.begin(), 99);
+    EXPECT_TRUE(std::all_of(firstNew, rows.end(), [](const auto& row) { return row[0].starts_with("李四"); }));
+    EXPECT_LT(rows.size(), 2000U * 2000U) << "the stop flag ended the run";
+}
+
+} // namespace
+} // namespace namewright

@@ -1,0 +1,299 @@
+#include "naming/RunController.h"
+#include "support/GenerationFixture.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <condition_variable>
+#include <random>
+#include <set>
+#include <thread>
+
+namespace namewright {
+namespace {
+
+using namespace std::chrono_literals;
+using testing::fillGenerationTables;
+using testing::referenceScore;
+using testing::TempDatabase;
+
+/// A gate the chart step can wait at, so a test holds a worker at a known point.
+class Gate {
+public:
+    void close() {
+        const std::lock_guard lock(m_mutex);
+        m_open = false;
+    }
+    void open() {
+        {
+            const std::lock_guard lock(m_mutex);
+            m_open = true;
+        }
+        m_changed.notify_all();
+    }
+    void pass() {
+        std::unique_lock lock(m_mutex);
+        ++m_waiting;
+        m_changed.notify_all();
+        m_changed.wait(lock, [&] { return m_open; });
+        --m_waiting;
+    }
+    void awaitWaiter() {
+        std::unique_lock lock(m_mutex);
+        m_changed.wait(lock, [&] { return m_waiting > 0; });
+    }
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    bool m_open = true;
+    int m_waiting = 0;
+};
+
+class RunControllerTest : public ::testing::Test {
+protected:
+    explicit RunControllerTest(int word1Count = 3000, int word2Count = 400) {
+        fillGenerationTables(m_file, word1Count, word2Count);
+        m_workerDb = m_file.open();
+        m_checkDb = m_file.open();
+        GenerationInputs inputs;
+        inputs.nameLength = "单字";
+        inputs.ownThreshold = true;
+        inputs.thresholdText = "76";
+        m_inputs.publish(inputs);
+        m_controller = std::make_unique<RunController>(
+            m_workerDb, m_inputs, m_state, m_store,
+            [this](NamingDatabase&, const GenerationInputs& in) {
+                {
+                    const std::lock_guard lock(m_chartMutex);
+                    m_chartCalls.push_back(in);
+                }
+                m_gate.pass();
+            },
+            RandomSource(5));
+        m_state.setStopFlag(1); // as start-up does once the database is open
+    }
+
+    void change(const std::function<void(GenerationInputs&)>& edit) {
+        GenerationInputs next = m_inputs.snapshot();
+        edit(next);
+        m_inputs.publish(next);
+    }
+
+    std::vector<std::string> listedNames() const {
+        std::vector<std::string> names;
+        for (std::size_t i = 0; i < m_store.rowCount(); ++i) {
+            names.push_back(m_store.cellText(i, 0));
+        }
+        return names;
+    }
+
+    /// Every name a complete single-character series lists, by per-candidate queries.
+    std::vector<std::string> expectedSingleNames() {
+        std::vector<std::string> names;
+        for (const auto& row : m_checkDb.word1After(1, "女")) {
+            const auto name = referenceScore(m_checkDb, "李", "李", row.zi, "");
+            if (name.score >= 76) {
+                names.push_back(name.name);
+            }
+        }
+        return names;
+    }
+
+    void waitForRows(std::size_t count) {
+        while (m_store.rowCount() < count && m_controller->isGenerating()) {
+            std::this_thread::sleep_for(100us);
+        }
+    }
+
+    std::size_t chartCalls() {
+        const std::lock_guard lock(m_chartMutex);
+        return m_chartCalls.size();
+    }
+
+    TempDatabase m_file;
+    NamingDatabase m_workerDb;
+    NamingDatabase m_checkDb;
+    InputsChannel m_inputs;
+    RunState m_state;
+    ResultStore m_store;
+    Gate m_gate;
+    std::mutex m_chartMutex;
+    std::vector<GenerationInputs> m_chartCalls;
+    std::unique_ptr<RunController> m_controller;
+};
+
+TEST_F(RunControllerTest, CaptionsFollowTheButtonTable) {
+    change([](GenerationInputs& in) { in.fixCharacter = true; }); // no character typed: workers end at once
+    EXPECT_EQ(m_controller->pressCompute("分析"), "暂停");
+    EXPECT_EQ(m_state.stopFlag(), 0);
+    EXPECT_EQ(m_controller->pressCompute("暂停"), "继续");
+    EXPECT_EQ(m_state.stopFlag(), 1);
+    EXPECT_EQ(m_controller->pressCompute("继续"), "暂停");
+    EXPECT_EQ(m_state.stopFlag(), 0);
+    EXPECT_EQ(m_controller->pressStop(), "分析");
+    EXPECT_EQ(m_state.stopFlag(), 1);
+    const auto runs = m_state.currentRun();
+    EXPECT_EQ(m_controller->pressCompute("停止"), "停止");
+    EXPECT_EQ(m_controller->pressCompute(""), "");
+    EXPECT_EQ(m_state.currentRun(), runs) << "other captions start nothing";
+    EXPECT_EQ(m_state.stopFlag(), 1);
+    m_controller->waitUntilIdle();
+}
+
+TEST_F(RunControllerTest, AWholeRunAnalysesTheChartThenListsEveryName) {
+    EXPECT_EQ(m_controller->pressCompute("分析"), "暂停");
+    m_controller->waitUntilIdle();
+    EXPECT_EQ(listedNames(), expectedSingleNames());
+    ASSERT_EQ(chartCalls(), 1U);
+    EXPECT_EQ(m_chartCalls[0].year, "2011");
+    // A finished run changes nothing: "暂停" still pauses, and "继续" finds nothing after the resume mark.
+    EXPECT_EQ(m_controller->pressCompute("暂停"), "继续");
+    EXPECT_EQ(m_controller->pressCompute("继续"), "暂停");
+    m_controller->waitUntilIdle();
+    EXPECT_EQ(listedNames(), expectedSingleNames());
+}
+
+class LongRunControllerTest : public RunControllerTest {
+protected:
+    LongRunControllerTest() : RunControllerTest(30000, 10) {}
+};
+
+TEST_F(LongRunControllerTest, PauseAndContinueListNoNameTwiceAndSkipNone) {
+    const auto expected = expectedSingleNames();
+    ASSERT_GT(expected.size(), 5000U);
+    m_controller->pressCompute("分析");
+    for (std::size_t target : {50U, 1000U, 3000U}) {
+        waitForRows(target);
+        EXPECT_EQ(m_controller->pressCompute("暂停"), "继续");
+        m_controller->waitUntilIdle();
+        EXPECT_LT(m_store.rowCount(), expected.size()) << "the pause came before the end of the run";
+        EXPECT_EQ(m_controller->pressCompute("继续"), "暂停");
+    }
+    m_controller->waitUntilIdle();
+    EXPECT_EQ(listedNames(), expected);
+}
+
+TEST_F(RunControllerTest, StopThenAnalyseStartsAgainFromTheFirstRow) {
+    m_controller->pressCompute("分析");
+    waitForRows(100);
+    EXPECT_EQ(m_controller->pressStop(), "分析");
+    m_controller->waitUntilIdle();
+    EXPECT_EQ(m_controller->pressCompute("分析"), "暂停");
+    m_controller->waitUntilIdle();
+    EXPECT_EQ(listedNames(), expectedSingleNames());
+}
+
+TEST_F(RunControllerTest, AFixBoxWithoutACharacterGeneratesNothing) {
+    change([](GenerationInputs& in) {
+        in.fixCharacter = true;
+        in.fixedCharacter = "";
+    });
+    EXPECT_EQ(m_controller->pressCompute("分析"), "暂停");
+    m_controller->waitUntilIdle();
+    EXPECT_EQ(m_store.rowCount(), 0U);
+    EXPECT_EQ(chartCalls(), 0U) << "the worker ends before analysing";
+
+    change([](GenerationInputs& in) {
+        in.fixedCharacter = "安";
+        in.fixedPosition = "四";
+    });
+    m_controller->pressCompute("继续");
+    m_controller->waitUntilIdle();
+    EXPECT_EQ(chartCalls(), 0U) << "a position other than 二 or 三 ends the worker too";
+}
+
+TEST_F(RunControllerTest, TheFixedModeIgnoresTheNameLengthBox) {
+    change([](GenerationInputs& in) {
+        in.fixCharacter = true;
+        in.fixedCharacter = "安";
+        in.fixedPosition = "三";
+    });
+    m_controller->pressCompute("分析");
+    m_controller->waitUntilIdle();
+    ASSERT_GT(m_store.rowCount(), 0U);
+    EXPECT_TRUE(listedNames()[0].ends_with("安"));
+}
+
+TEST_F(RunControllerTest, AWorkerSupersededWhileHeldListsNothing) {
+    m_gate.close();
+    m_controller->pressCompute("分析");
+    m_gate.awaitWaiter(); // the first worker sits in its chart analysis, holding the generation lock
+    m_controller->pressCompute("暂停");
+    m_controller->pressCompute("继续"); // the second worker waits for the lock
+    m_gate.open();
+    m_controller->waitUntilIdle();
+    EXPECT_EQ(listedNames(), expectedSingleNames()) << "only the second worker listed, each name once";
+}
+
+TEST_F(RunControllerTest, AnAnalyseWhileAWorkerIsHeldStartsACleanSeries) {
+    m_controller->pressCompute("分析");
+    waitForRows(300);
+    m_controller->pressCompute("暂停");
+    m_controller->waitUntilIdle();
+    m_gate.close();
+    m_controller->pressCompute("继续");
+    m_gate.awaitWaiter();
+    m_controller->pressStop();
+    m_controller->pressCompute("分析");
+    m_gate.open();
+    m_controller->waitUntilIdle();
+    EXPECT_EQ(listedNames(), expectedSingleNames());
+}
+
+TEST_F(RunControllerTest, ShutdownStopsARandomRunAndWaits) {
+    change([](GenerationInputs& in) { in.nameLength = "双字"; });
+    m_controller->pressCompute("分析");
+    waitForRows(1000);
+    EXPECT_TRUE(m_controller->isGenerating()) << "3000 x 3000 draws do not finish by themselves this soon";
+    m_controller->shutdown();
+    EXPECT_FALSE(m_controller->isGenerating());
+    const std::size_t rows = m_store.rowCount();
+    std::this_thread::sleep_for(5ms);
+    EXPECT_EQ(m_store.rowCount(), rows);
+}
+
+TEST_F(RunControllerTest, RapidPressesFromOneThreadNeverCorruptTheResult) {
+    change([](GenerationInputs& in) { in.nameLength = "双字"; });
+    std::mt19937 engine(11);
+    std::string caption = "分析";
+    for (int i = 0; i < 400; ++i) {
+        if (engine() % 5 == 0) {
+            caption = m_controller->pressStop();
+        } else {
+            caption = m_controller->pressCompute(caption);
+        }
+        if (engine() % 3 == 0) {
+            change([&](GenerationInputs& in) { in.nameLength = engine() % 2 ? "单字" : "双字"; });
+        }
+        std::this_thread::sleep_for(std::chrono::microseconds(engine() % 300));
+    }
+    m_controller->pressStop();
+    m_controller->waitUntilIdle();
+
+    change([](GenerationInputs& in) { in.nameLength = "单字"; });
+    EXPECT_EQ(m_controller->pressCompute("分析"), "暂停");
+    m_controller->waitUntilIdle();
+    EXPECT_EQ(listedNames(), expectedSingleNames());
+}
+
+TEST(RunControllerShutdown, DestroyingTheControllerDuringARunIsSafe) {
+    TempDatabase file;
+    fillGenerationTables(file, 2000, 300);
+    NamingDatabase db = file.open();
+    InputsChannel inputs;
+    RunState state;
+    ResultStore store;
+    {
+        RunController controller(db, inputs, state, store, [](NamingDatabase&, const GenerationInputs&) {});
+        controller.pressCompute("分析");
+        while (store.rowCount() < 10) {
+            std::this_thread::sleep_for(100us);
+        }
+    }
+    EXPECT_EQ(state.stopFlag(), 1);
+    db.close(); // only now may the worker connection close
+}
+
+} // namespace
+} // namespace namewright
