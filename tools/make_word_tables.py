@@ -33,10 +33,13 @@ Element `yongtu` (one rule for every character, decided in `element_of`):
      y w, a reading without initial, or no recorded reading -> 土.
 
 `word1` / `word2`: the curated characters marked for the first / second position, in curated order, `ID` from 1;
-`bh` and `yongtu` are those of the character's `word` row. Every curated character must be in GB2312.
+`bh` and `yongtu` are those of the character's `word` row. A curated character listed twice, outside GB2312, with a
+gender mark other than 男 女 中 or a position other than 1 2 12 stops the tool with its file and line.
 
 With --check nothing is written: the tables are regenerated in memory and compared with the committed files; the exit
-status is 1 when they differ. --report prints counts and shares to standard error.
+status is 1 when they differ. --report prints counts, shares and the hand-chosen forms to standard error. Bad input
+data gives exit status 2. The committed tables were generated from the Unihan data of Unicode 15.0 (Debian 12's
+unicode-data); another Unihan version may change a few counts, which --check then reports.
 """
 
 import argparse
@@ -127,13 +130,17 @@ def read_radicals():
 
 
 def read_overrides():
+    """The hand-chosen traditional forms: {character: (form, reason)}."""
     overrides = {}
     for number, fields in source_lines(SOURCES / "traditional_forms.tsv"):
-        if len(fields) != 3 or len(fields[0]) != 1 or len(fields[1]) != 1:
-            raise DataError(f"traditional_forms.tsv:{number}: expected character, traditional form, reason")
+        where = f"traditional_forms.tsv:{number}"
+        if len(fields) != 3 or len(fields[0]) != 1 or len(fields[1]) != 1 or not fields[2].strip():
+            raise DataError(f"{where}: expected character, traditional form, reason")
+        if not FIRST <= ord(fields[0]) <= LAST:
+            raise DataError(f"{where}: {fields[0]} is not a CJK unified ideograph of the dictionary")
         if fields[0] in overrides:
-            raise DataError(f"traditional_forms.tsv:{number}: {fields[0]} listed twice")
-        overrides[fields[0]] = fields[1]
+            raise DataError(f"{where}: {fields[0]} listed twice")
+        overrides[fields[0]] = (fields[1], fields[2])
     return overrides
 
 
@@ -156,6 +163,8 @@ def read_name_characters():
             zi.encode("gb2312")
         except UnicodeEncodeError:
             raise DataError(f"{where}: {zi} is not in GB2312") from None
+        if not FIRST <= ord(zi) <= LAST:
+            raise DataError(f"{where}: {zi} is not a CJK unified ideograph")
         seen[zi] = number
         rows.append((zi, xb, position))
     return rows
@@ -177,6 +186,9 @@ class Dictionary:
         self.radical_strokes = radical_strokes
         self.radical_ideographs = radical_ideographs
         self.overrides = overrides
+        for character, (form, _) in overrides.items():
+            if form not in unihan or not ("kRSKangXi" in unihan[form] or "kRSUnicode" in unihan[form]):
+                raise DataError(f"traditional_forms.tsv: the form {form} of {character} has no radical in Unihan")
 
     def _frequency_rank(self, character):
         entry = self.unihan.get(character, {})
@@ -185,7 +197,7 @@ class Dictionary:
 
     def traditional_form(self, character):
         if character in self.overrides:
-            return self.overrides[character]
+            return self.overrides[character][0]
         candidates = code_points(self.unihan[character].get("kTraditionalVariant", "")) or [character]
         if len(candidates) == 1:
             return candidates[0]
@@ -237,8 +249,11 @@ def build_tables(dictionary, name_characters):
         except UnicodeEncodeError:
             continue
         element, radical_rule = dictionary.element_of(character)
+        strokes = dictionary.strokes(character)
+        if not 1 <= strokes <= 64:
+            raise DataError(f"{character} U+{code:04X}: stroke count {strokes} out of range")
         by_radical += radical_rule
-        word[character] = (dictionary.strokes(character), element)
+        word[character] = (strokes, element)
     tables = {"word": tsv(("zi", "bh", "yongtu"), ((zi, bh, yt) for zi, (bh, yt) in word.items()))}
     for table, position in (("word1", "1"), ("word2", "2")):
         chosen = [(zi, xb) for zi, xb, where in name_characters if position in where]
@@ -256,6 +271,12 @@ def report(dictionary, tables, word, by_radical, name_characters):
     for position in ("1", "2"):
         split = Counter(xb for _, xb, where in name_characters if position in where)
         print(f"word{position} genders: " + " ".join(f"{g} {split[g]}" for g in GENDERS), file=out)
+    print("hand-chosen traditional forms:", file=out)
+    automatic = Dictionary(dictionary.unihan, dictionary.radical_strokes, dictionary.radical_ideographs, {})
+    for zi, (form, reason) in dictionary.overrides.items():
+        was = automatic.traditional_form(zi)
+        change = "" if was == form else f" (automatic: {was} {automatic.strokes(zi)})"
+        print(f"  {zi} -> {form} {word[zi][0]}{change}: {reason}", file=out)
     print("curated characters with several traditional candidates:", file=out)
     for zi, _, _ in name_characters:
         candidates = code_points(dictionary.unihan[zi].get("kTraditionalVariant", ""))
