@@ -115,7 +115,8 @@ void BM_InterfaceWhileListing(benchmark::State& state) {
     }
     std::sort(delaysMs.begin(), delaysMs.end());
     const auto percentile = [&](double p) {
-        return delaysMs.empty() ? 0.0 : delaysMs[static_cast<std::size_t>(p * static_cast<double>(delaysMs.size() - 1))];
+        return delaysMs.empty() ? 0.0
+                                : delaysMs[static_cast<std::size_t>(p * static_cast<double>(delaysMs.size() - 1))];
     };
     state.counters["p50_ms"] = percentile(0.50);
     state.counters["p99_ms"] = percentile(0.99);

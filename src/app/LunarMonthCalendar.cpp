@@ -14,6 +14,8 @@ LunarMonthCalendar::LunarMonthCalendar(QWidget* parent) : QCalendarWidget(parent
     setGridVisible(true);
     setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     setFirstDayOfWeek(Qt::Monday);
+    setLocale(QLocale(QLocale::Chinese, QLocale::China)); // month and weekday names in Chinese
+    setHorizontalHeaderFormat(QCalendarWidget::ShortDayNames);
 }
 
 QString LunarMonthCalendar::lunarCaption(QDate date) {

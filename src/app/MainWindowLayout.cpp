@@ -131,6 +131,10 @@ void buildMainWindowControls(QWidget* window, MainWindowControls& c) {
     c.grid->setSelectionMode(QAbstractItemView::SingleSelection);
     c.grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     c.grid->setWordWrap(false);
+    // Three characters must fit the 43-pixel columns (the three-talents key, the element text).
+    QFont gridFont = c.grid->font();
+    gridFont.setPixelSize(11);
+    c.grid->setFont(gridFont);
 
     c.panel = new QWidget(window);
     c.panel->setObjectName(QStringLiteral("图片框2"));

@@ -33,6 +33,11 @@ ReferenceTablesDialog::ReferenceTablesDialog(const std::string& selector, const 
     m_grid->verticalHeader()->hide();
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grid->setWordWrap(false);
+    // The luck word "半吉" must fit its 30-pixel column.
+    QFont gridFont = m_grid->font();
+    gridFont.setPixelSize(11);
+    m_grid->setFont(gridFont);
+    m_grid->verticalHeader()->setDefaultSectionSize(20);
 
     ReferenceTables tables(databaseFile);
     auto* model = new ReferenceTableModel(tables.list(selector), this);

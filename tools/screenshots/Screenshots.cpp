@@ -16,7 +16,9 @@
 #include <QTableView>
 #include <QThread>
 #include <QTimer>
+#include <QToolButton>
 
+#include <functional>
 #include <iostream>
 
 namespace {
@@ -59,6 +61,25 @@ int main(int argc, char** argv) {
         }
     });
     window.openReportForRow(3);
+
+    // The other windows, each opened by its tool button and pictured once it is up.
+    const auto pictureDialogOf = [&](const char* button, const QString& file,
+                                     const std::function<void(QDialog*)>& prepare) {
+        QTimer::singleShot(500, [&, file, prepare] {
+            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                prepare(dialog);
+                processEventsFor(200);
+                dialog->grab().save(output + file);
+                dialog->accept();
+            }
+        });
+        window.findChild<QToolButton*>(QString::fromUtf8(button))->click();
+    };
+    pictureDialogOf("姓名评测", QStringLiteral("/evaluation.png"),
+                    [](QDialog* dialog) { dialog->findChild<QPushButton*>(QStringLiteral("按钮1"))->click(); });
+    pictureDialogOf("数理表", QStringLiteral("/numerology-table.png"), [](QDialog*) {});
+    pictureDialogOf("农历按钮", QStringLiteral("/lunar-calendar.png"), [](QDialog*) {});
+    pictureDialogOf("帮助按钮", QStringLiteral("/help.png"), [](QDialog*) {});
     window.shutdown();
     return 0;
 }
