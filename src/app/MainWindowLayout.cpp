@@ -1,3 +1,4 @@
+#include "app/Controls.h"
 #include "app/Fonts.h"
 #include "app/GbkLengthValidator.h"
 #include "app/MainWindowControls.h"
@@ -8,34 +9,8 @@ namespace namewright {
 
 namespace {
 
-QLabel* label(QWidget* parent, const char* name, const char* text, QRect geometry) {
-    auto* l = new QLabel(QString::fromUtf8(text), parent);
-    l->setObjectName(QString::fromUtf8(name));
-    l->setGeometry(geometry);
-    return l;
-}
-
-QComboBox* comboBox(QWidget* parent, const char* name, QRect geometry, const QStringList& items, bool editable) {
-    auto* box = new QComboBox(parent);
-    box->setObjectName(QString::fromUtf8(name));
-    box->setGeometry(geometry);
-    box->setEditable(editable);
-    box->addItems(items);
-    return box;
-}
-
-QStringList numbers(int first, int last) {
-    QStringList items;
-    for (int n = first; n <= last; ++n) {
-        items << QString::number(n);
-    }
-    return items;
-}
-
 QLineEdit* editBox(QWidget* parent, const char* name, QRect geometry, const char* text, int maxGbkBytes) {
-    auto* edit = new QLineEdit(QString::fromUtf8(text), parent);
-    edit->setObjectName(QString::fromUtf8(name));
-    edit->setGeometry(geometry);
+    QLineEdit* edit = makeEditBox(parent, name, geometry, text);
     edit->setValidator(new GbkLengthValidator(maxGbkBytes, edit));
     return edit;
 }
@@ -78,45 +53,46 @@ void buildMainWindowControls(QWidget* window, MainWindowControls& c) {
     c.banner->setPixmap(QPixmap(QStringLiteral(":/images/banner.png")));
     c.banner->setScaledContents(true);
 
-    label(window, "标签1", "姓：", {24, 72, 24, 24});
+    makeLabel(window, "标签1", "姓：", {24, 72, 24, 24});
     c.familyName = editBox(window, "姓编辑框", {48, 72, 40, 24}, "李", 4);
-    label(window, "标签2", "名：", {96, 72, 24, 24});
+    makeLabel(window, "标签2", "名：", {96, 72, 24, 24});
     c.nameLength =
-        comboBox(window, "名组合框", {120, 72, 48, 20}, {QStringLiteral("双字"), QStringLiteral("单字")}, false);
-    label(window, "标签3", "性别：", {168, 72, 32, 24});
-    c.gender = comboBox(window, "性别组合框", {200, 72, 40, 20}, {QStringLiteral("男"), QStringLiteral("女")}, false);
-    label(window, "标签4", "出生日期：公历", {248, 72, 88, 24});
+        makeComboBox(window, "名组合框", {120, 72, 48, 20}, {QStringLiteral("双字"), QStringLiteral("单字")}, false);
+    makeLabel(window, "标签3", "性别：", {168, 72, 32, 24});
+    c.gender =
+        makeComboBox(window, "性别组合框", {200, 72, 40, 20}, {QStringLiteral("男"), QStringLiteral("女")}, false);
+    makeLabel(window, "标签4", "出生日期：公历", {248, 72, 88, 24});
     QStringList years{QStringLiteral("1975"), QStringLiteral("1976")};
-    years << numbers(1978, 2020);
-    c.year = comboBox(window, "年组合框", {336, 72, 64, 20}, years, true);
+    years << numberItems(1978, 2020);
+    c.year = makeComboBox(window, "年组合框", {336, 72, 64, 20}, years, true);
     c.year->setEditText(QStringLiteral("2011"));
-    label(window, "标签5", "年", {400, 72, 16, 24});
-    c.month = comboBox(window, "月组合框", {416, 72, 40, 20}, numbers(1, 12), false);
-    label(window, "标签6", "月", {456, 72, 16, 24});
-    c.day = comboBox(window, "日组合框", {472, 72, 40, 20}, numbers(1, 31), false);
-    label(window, "标签7", "日", {512, 72, 16, 24});
-    c.hour = comboBox(window, "时组合框", {528, 72, 40, 20}, numbers(0, 23), false);
+    makeLabel(window, "标签5", "年", {400, 72, 16, 24});
+    c.month = makeComboBox(window, "月组合框", {416, 72, 40, 20}, numberItems(1, 12), false);
+    makeLabel(window, "标签6", "月", {456, 72, 16, 24});
+    c.day = makeComboBox(window, "日组合框", {472, 72, 40, 20}, numberItems(1, 31), false);
+    makeLabel(window, "标签7", "日", {512, 72, 16, 24});
+    c.hour = makeComboBox(window, "时组合框", {528, 72, 40, 20}, numberItems(0, 23), false);
     c.hour->setCurrentIndex(1);
-    label(window, "标签8", "时", {568, 72, 24, 24});
-    c.minute = comboBox(window, "分组合框", {584, 72, 40, 20},
-                        {QStringLiteral("0"), QStringLiteral("10"), QStringLiteral("20"), QStringLiteral("30"),
-                         QStringLiteral("40"), QStringLiteral("50")},
-                        true);
+    makeLabel(window, "标签8", "时", {568, 72, 24, 24});
+    c.minute = makeComboBox(window, "分组合框", {584, 72, 40, 20},
+                            {QStringLiteral("0"), QStringLiteral("10"), QStringLiteral("20"), QStringLiteral("30"),
+                             QStringLiteral("40"), QStringLiteral("50")},
+                            true);
     c.minute->setEditText(QStringLiteral("10"));
-    label(window, "标签9", "分", {624, 72, 24, 24});
+    makeLabel(window, "标签9", "分", {624, 72, 24, 24});
 
     c.fixCharacter = new QCheckBox(QStringLiteral("第"), window);
     c.fixCharacter->setObjectName(QStringLiteral("选择框1"));
     c.fixCharacter->setGeometry(40, 112, 32, 24);
     c.fixedPosition =
-        comboBox(window, "个组合框", {72, 112, 40, 20}, {QStringLiteral("二"), QStringLiteral("三")}, false);
-    label(window, "标签10", "个字固定为", {120, 112, 64, 24});
+        makeComboBox(window, "个组合框", {72, 112, 40, 20}, {QStringLiteral("二"), QStringLiteral("三")}, false);
+    makeLabel(window, "标签10", "个字固定为", {120, 112, 64, 24});
     c.fixedCharacter = editBox(window, "字编辑框", {184, 112, 32, 20}, "", 2);
     c.ownThreshold = new QCheckBox(QStringLiteral("自动挑选评分为"), window);
     c.ownThreshold->setObjectName(QStringLiteral("选择框2"));
     c.ownThreshold->setGeometry(256, 112, 104, 24);
     c.threshold = editBox(window, "分编辑框", {360, 112, 32, 20}, "", 3);
-    label(window, "标签11", "分以上的名字", {392, 112, 80, 24});
+    makeLabel(window, "标签11", "分以上的名字", {392, 112, 80, 24});
     c.compute = pushButton(window, "运算按钮", "分析", {504, 104, 40, 32});
     c.stop = pushButton(window, "停止按钮", "停止", {560, 104, 40, 32});
 
@@ -162,8 +138,8 @@ void buildMainWindowControls(QWidget* window, MainWindowControls& c) {
     }};
     const QFont resultFont = chartResultFont();
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        label(c.panel, rows[i].caption, rows[i].captionText, rows[i].captionGeometry);
-        QLabel* result = label(c.panel, rows[i].result, "", rows[i].resultGeometry);
+        makeLabel(c.panel, rows[i].caption, rows[i].captionText, rows[i].captionGeometry);
+        QLabel* result = makeLabel(c.panel, rows[i].result, "", rows[i].resultGeometry);
         result->setFont(resultFont);
         c.chartResults[i] = result;
     }

@@ -6,6 +6,8 @@
 #include "db/AccessValues.h"
 #include "db/LittleEndian.h"
 
+#include "db/SqlIdentifier.h"
+
 #include <SQLiteCpp/SQLiteCpp.h>
 
 #include <algorithm>
@@ -84,18 +86,6 @@ AccessKind kindOfColumn(int type) {
     default:
         return AccessKind::Unknown;
     }
-}
-
-std::string quoteIdentifier(std::string_view name) {
-    std::string quoted = "\"";
-    for (const char c : name) {
-        quoted.push_back(c);
-        if (c == '"') {
-            quoted.push_back('"');
-        }
-    }
-    quoted.push_back('"');
-    return quoted;
 }
 
 struct ImportColumn {

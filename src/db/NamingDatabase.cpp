@@ -3,6 +3,8 @@
 #include "db/AccessConnection.h"
 #include "db/DatabaseFormat.h"
 
+#include "db/SqlIdentifier.h"
+
 #include <SQLiteCpp/SQLiteCpp.h>
 
 #include <array>
@@ -46,27 +48,11 @@ constexpr std::array<const char*, static_cast<std::size_t>(Query::Count)> kQuery
 /// Indexes on the columns the catalogue filters on, built on a database imported from an Access file (the shipped
 /// SQLite file has them from its schema). Access does not require `ID` to be unique, so no index here is UNIQUE.
 constexpr std::array kAccessIndexTexts{
-    "CREATE INDEX bazi_by_pair ON bazi (bazi)",
-    "CREATE INDEX word_by_character ON word (zi)",
-    "CREATE INDEX word1_by_id ON word1 (ID)",
-    "CREATE INDEX word1_by_gender ON word1 (xb, ID)",
-    "CREATE INDEX word2_by_id ON word2 (ID)",
-    "CREATE INDEX word2_by_gender ON word2 (xb, ID)",
-    "CREATE INDEX sl_by_number ON sl (\"数理序号\")",
-    "CREATE INDEX sancai_by_key ON \"3cai\" (\"属性\")",
+    "CREATE INDEX bazi_by_pair ON bazi (bazi)",       "CREATE INDEX word_by_character ON word (zi)",
+    "CREATE INDEX word1_by_id ON word1 (ID)",         "CREATE INDEX word1_by_gender ON word1 (xb, ID)",
+    "CREATE INDEX word2_by_id ON word2 (ID)",         "CREATE INDEX word2_by_gender ON word2 (xb, ID)",
+    "CREATE INDEX sl_by_number ON sl (\"数理序号\")", "CREATE INDEX sancai_by_key ON \"3cai\" (\"属性\")",
 };
-
-std::string quoteIdentifier(std::string_view name) {
-    std::string quoted = "\"";
-    for (const char c : name) {
-        quoted.push_back(c);
-        if (c == '"') {
-            quoted.push_back('"');
-        }
-    }
-    quoted.push_back('"');
-    return quoted;
-}
 
 std::string textOf(SQLite::Statement& statement, const char* column) {
     return statement.getColumn(column).getString();

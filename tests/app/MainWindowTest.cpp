@@ -122,6 +122,55 @@ private slots:
         QCOMPARE(find<QLabel>(window, "喜用神标签")->geometry(), QRect(48, 216, 80, 24));
     }
 
+    void everyLabelHasItsTextAndPlace() {
+        TempDatabase file;
+        MainWindow window(file.path());
+        struct Label {
+            const char* name;
+            const char* text;
+            QRect geometry;
+        };
+        const Label labels[] = {
+            {"标签1", "姓：", {24, 72, 24, 24}},
+            {"标签2", "名：", {96, 72, 24, 24}},
+            {"标签3", "性别：", {168, 72, 32, 24}},
+            {"标签4", "出生日期：公历", {248, 72, 88, 24}},
+            {"标签5", "年", {400, 72, 16, 24}},
+            {"标签6", "月", {456, 72, 16, 24}},
+            {"标签7", "日", {512, 72, 16, 24}},
+            {"标签8", "时", {568, 72, 24, 24}},
+            {"标签9", "分", {624, 72, 24, 24}},
+            {"标签10", "个字固定为", {120, 112, 64, 24}},
+            {"标签11", "分以上的名字", {392, 112, 80, 24}},
+            {"标签19", "农历：", {0, 24, 32, 24}},
+            {"标签20", "属相：", {0, 56, 32, 24}},
+            {"标签21", "四柱：", {0, 88, 32, 24}},
+            {"标签22", "八字：", {0, 120, 32, 24}},
+            {"标签23", "五行：", {0, 152, 32, 24}},
+            {"标签24", "纳音：", {0, 184, 32, 24}},
+            {"标签25", "喜用神：", {0, 216, 48, 24}},
+        };
+        for (const Label& expected : labels) {
+            auto* label = find<QLabel>(window, expected.name);
+            QCOMPARE(label->text(), QString::fromUtf8(expected.text));
+            QCOMPARE(label->geometry(), expected.geometry);
+        }
+        const std::pair<const char*, QRect> results[] = {
+            {"农历标签", {40, 24, 160, 24}},  {"属相标签", {32, 56, 152, 24}},  {"四柱标签", {32, 88, 160, 24}},
+            {"八字标签", {32, 120, 160, 24}}, {"五行标签", {32, 152, 160, 24}}, {"纳音标签", {32, 184, 160, 24}},
+        };
+        for (const auto& [name, geometry] : results) {
+            QCOMPARE(find<QLabel>(window, name)->geometry(), geometry);
+        }
+        QCOMPARE(find<QComboBox>(window, "分组合框")->geometry(), QRect(584, 72, 40, 20));
+        QCOMPARE(find<QCheckBox>(window, "选择框1")->geometry(), QRect(40, 112, 32, 24));
+        QCOMPARE(find<QComboBox>(window, "个组合框")->geometry(), QRect(72, 112, 40, 20));
+        QCOMPARE(find<QLineEdit>(window, "字编辑框")->geometry(), QRect(184, 112, 32, 20));
+        QCOMPARE(find<QCheckBox>(window, "选择框2")->geometry(), QRect(256, 112, 104, 24));
+        QCOMPARE(find<QLineEdit>(window, "分编辑框")->geometry(), QRect(360, 112, 32, 20));
+        QCOMPARE(find<QPushButton>(window, "停止按钮")->geometry(), QRect(560, 104, 40, 32));
+    }
+
     void theGridShowsItsHeaderRowAndColumnWidths() {
         TempDatabase file;
         MainWindow window(file.path());

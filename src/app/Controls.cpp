@@ -1,0 +1,36 @@
+#include "app/Controls.h"
+
+namespace namewright {
+
+QLabel* makeLabel(QWidget* parent, const char* name, const char* text, QRect geometry) {
+    auto* label = new QLabel(QString::fromUtf8(text), parent);
+    label->setObjectName(QString::fromUtf8(name));
+    label->setGeometry(geometry);
+    return label;
+}
+
+QComboBox* makeComboBox(QWidget* parent, const char* name, QRect geometry, const QStringList& items, bool editable) {
+    auto* box = new QComboBox(parent);
+    box->setObjectName(QString::fromUtf8(name));
+    box->setGeometry(geometry);
+    box->setEditable(editable);
+    box->addItems(items);
+    return box;
+}
+
+QStringList numberItems(int first, int last) {
+    QStringList items;
+    for (int n = first; n <= last; ++n) {
+        items << QString::number(n);
+    }
+    return items;
+}
+
+QLineEdit* makeEditBox(QWidget* parent, const char* name, QRect geometry, const char* text) {
+    auto* edit = new QLineEdit(QString::fromUtf8(text), parent);
+    edit->setObjectName(QString::fromUtf8(name));
+    edit->setGeometry(geometry);
+    return edit;
+}
+
+} // namespace namewright
