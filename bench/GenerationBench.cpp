@@ -103,6 +103,44 @@ void BM_RandomMode(benchmark::State& state) {
 }
 BENCHMARK(BM_RandomMode)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
+// The shipped tables: boys' first and second characters and the shipped luck of numbers and keys, family 李.
+void BM_RandomModeShippedTables(benchmark::State& state) {
+    NamingDatabase shipped = NamingDatabase::open(NAMEWRIGHT_SHIPPED_DATABASE);
+    const auto firsts = shipped.word1OfGender("男");
+    const auto seconds = shipped.word2OfGender("男");
+    if (firsts.empty()) {
+        state.SkipWithError("the shipped database has no word1 rows");
+        return;
+    }
+    Bench bench("80");
+    bench.luck = LuckTables::load(shipped);
+    const WordRow family = shipped.wordRow("李").value_or(WordRow{});
+    const std::uint64_t draws = firsts.size() * firsts.size();
+    for (auto _ : state) {
+        bench.store.clear(bench.series);
+        auto context = bench.context();
+        generateRandomNames(context, family, firsts, seconds, draws);
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(draws));
+    state.counters["listed_share"] = static_cast<double>(bench.store.rowCount()) / static_cast<double>(draws);
+}
+BENCHMARK(BM_RandomModeShippedTables)->Unit(benchmark::kMillisecond);
+
+void BM_SingleModeShippedTables(benchmark::State& state) {
+    NamingDatabase shipped = NamingDatabase::open(NAMEWRIGHT_SHIPPED_DATABASE);
+    const auto rows = shipped.word1After(1, "女");
+    Bench bench("80");
+    bench.luck = LuckTables::load(shipped);
+    const WordRow family = shipped.wordRow("李").value_or(WordRow{});
+    for (auto _ : state) {
+        bench.store.clear(bench.series);
+        auto context = bench.context();
+        generateSingleCharacterNames(context, family, rows);
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(rows.size()));
+}
+BENCHMARK(BM_SingleModeShippedTables)->Unit(benchmark::kMicrosecond);
+
 // Appends 10 million rows while another thread keeps reading the newest rows' texts, as the grid does.
 void BM_ListingWithReader(benchmark::State& state) {
     constexpr std::size_t kRows = 10'000'000;
