@@ -5,7 +5,8 @@
 
 Inputs
   * Unicode's Unihan database as Debian's `unicode-data` package installs it (DIR/Unihan_*.txt.bz2, default
-    /usr/share/unicode): kTraditionalVariant, kBigFive, kFrequency, kRSKangXi, kRSUnicode, kTotalStrokes, kMandarin.
+    /usr/share/unicode): kTraditionalVariant, kBigFive, kFrequency, kRSKangXi, kRSUnicode, kTotalStrokes, kMandarin,
+    and kTGH (the character's place in the 通用规范汉字表 of 2013).
   * data/sources/kangxi_radical_strokes.tsv: the 214 Kangxi radicals with their full stroke counts.
   * data/sources/traditional_forms.tsv: the traditional form chosen by hand where a simplified character stands for
     several traditional ones and the automatic choice is not the one names mean.
@@ -33,8 +34,11 @@ Element `yongtu` (one rule for every character, decided in `element_of`):
      y w, a reading without initial, or no recorded reading -> 土.
 
 `word1` / `word2`: the curated characters marked for the first / second position, in curated order, `ID` from 1;
-`bh` and `yongtu` are those of the character's `word` row. A curated character listed twice, outside GB2312, with a
-gender mark other than 男 女 中 or a position other than 1 2 12 stops the tool with its file and line.
+`bh` and `yongtu` are those of the character's `word` row. Every curated character must be a CJK unified ideograph
+U+4E00..U+9FA5 that GBK encodes (so it has its `word` row) and that the 通用规范汉字表 lists (Unihan kTGH), the
+characters names can be registered with. A curated character that breaks this, is listed twice, is one of the
+refused characters, or has a gender mark other than 男 女 中 or a position other than 1 2 12 stops the tool with
+its file and line.
 
 With --check nothing is written: the tables are regenerated in memory and compared with the committed files; the exit
 status is 1 when they differ. --report prints counts, shares and the hand-chosen forms to standard error. Bad input
@@ -62,6 +66,7 @@ UNIHAN_FIELDS = {
     "kRSUnicode",
     "kTotalStrokes",
     "kMandarin",
+    "kTGH",
 }
 NUMERALS = {c: i + 1 for i, c in enumerate("一二三四五六七八九十")}
 GENDERS = ("男", "女", "中")
@@ -144,7 +149,7 @@ def read_overrides():
     return overrides
 
 
-def read_name_characters():
+def read_name_characters(unihan):
     rows, seen = [], {}
     for number, fields in source_lines(SOURCES / "name_characters.tsv"):
         where = f"name_characters.tsv:{number}"
@@ -159,12 +164,14 @@ def read_name_characters():
             raise DataError(f"{where}: gender must be one of {GENDERS}, position one of {POSITIONS}")
         if zi in REFUSED:
             raise DataError(f"{where}: {zi} is not a name character")
-        try:
-            zi.encode("gb2312")
-        except UnicodeEncodeError:
-            raise DataError(f"{where}: {zi} is not in GB2312") from None
         if not FIRST <= ord(zi) <= LAST:
-            raise DataError(f"{where}: {zi} is not a CJK unified ideograph")
+            raise DataError(f"{where}: {zi} is not a CJK unified ideograph U+4E00..U+9FA5")
+        try:
+            zi.encode("gbk")
+        except UnicodeEncodeError:
+            raise DataError(f"{where}: {zi} is not encoded by GBK") from None
+        if "kTGH" not in unihan.get(zi, {}):
+            raise DataError(f"{where}: {zi} is not in the 通用规范汉字表 (no kTGH in Unihan)")
         seen[zi] = number
         rows.append((zi, xb, position))
     return rows
@@ -295,7 +302,7 @@ def main():
     try:
         radical_strokes, radical_ideographs = read_radicals()
         dictionary = Dictionary(read_unihan(args.unihan), radical_strokes, radical_ideographs, read_overrides())
-        name_characters = read_name_characters()
+        name_characters = read_name_characters(dictionary.unihan)
         tables, word, by_radical = build_tables(dictionary, name_characters)
     except (DataError, OSError, KeyError, ValueError) as error:
         print(f"make_word_tables: {error}", file=sys.stderr)
