@@ -166,10 +166,15 @@ void BM_ListingWithReader(benchmark::State& state) {
             }
             benchmark::DoNotOptimize(reads);
         });
+        // Batches of the size the generation worker hands over (state.range(0) = 1: row by row).
+        const auto batchRows = static_cast<std::size_t>(state.range(0));
+        std::vector<StoredName> batch(batchRows, row);
         state.ResumeTiming();
-        for (std::size_t i = 0; i < kRows; ++i) {
-            row.firstStrokes = static_cast<std::int32_t>(i & 31U);
-            store->append(1, row);
+        for (std::size_t i = 0; i < kRows; i += batchRows) {
+            for (std::size_t j = 0; j < batchRows; ++j) {
+                batch[j].firstStrokes = static_cast<std::int32_t>((i + j) & 31U);
+            }
+            store->append(1, batch);
         }
         state.PauseTiming();
         done.store(true, std::memory_order_release);
@@ -181,7 +186,7 @@ void BM_ListingWithReader(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(kRows));
     state.counters["bytes_per_row"] = bytesPerRow;
 }
-BENCHMARK(BM_ListingWithReader)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_ListingWithReader)->Arg(256)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 } // namespace
 } // namespace namewright
