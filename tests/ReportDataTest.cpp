@@ -53,17 +53,7 @@ TEST(ThreeTalentsExplanation, IsTheExplanationFollowedByALineBreak) {
     EXPECT_EQ(threeTalentsExplanation(std::nullopt), "\r\n");
 }
 
-class ReportDataTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        testing::fillReportTestData(m_file);
-        m_database = m_file.open();
-        ASSERT_TRUE(m_database.isOpen());
-    }
-
-    TempDatabase m_file;
-    NamingDatabase m_database;
-};
+using ReportDataTest = testing::ReportDatabaseTest;
 
 TEST_F(ReportDataTest, TheBuilderFillsEveryFieldFromTheNineTexts) {
     ReportData expected;

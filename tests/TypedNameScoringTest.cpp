@@ -11,17 +11,7 @@ namespace {
 
 using testing::TempDatabase;
 
-class TypedNameScoringTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        testing::fillReportTestData(m_file);
-        m_database = m_file.open();
-        ASSERT_TRUE(m_database.isOpen());
-    }
-
-    TempDatabase m_file;
-    NamingDatabase m_database;
-};
+using TypedNameScoringTest = testing::ReportDatabaseTest;
 
 struct TypedCase {
     const char* what;
