@@ -4,6 +4,8 @@
 #include "naming/GenerationModes.h"
 #include "naming/NameScoring.h"
 
+#include "BenchLuckTables.h"
+
 #include <benchmark/benchmark.h>
 
 #include <atomic>
@@ -11,19 +13,6 @@
 
 namespace namewright {
 namespace {
-
-LuckTables realisticTables() {
-    const char* words[] = {"吉", "半吉", "凶"};
-    std::vector<NumerologyRow> sl;
-    for (int n = 1; n <= 81; ++n) {
-        sl.push_back(NumerologyRow{std::to_string(n), words[(n * 2654435761U >> 13U) % 3], "", "", "", "", ""});
-    }
-    std::vector<ThreeTalentsRow> keys;
-    for (int index = 0; index < 125; ++index) {
-        keys.push_back(ThreeTalentsRow{threeTalentsKey(index), words[(index * 2654435761U >> 11U) % 3], ""});
-    }
-    return LuckTables(sl, keys);
-}
 
 std::vector<CandidateRow> candidateRows(std::size_t count) {
     const char* elements[] = {"木", "火", "土", "金", "水"};
@@ -50,7 +39,7 @@ struct Bench {
     GenerationContext context() { return GenerationContext{database, luck, inputs, state, store, random, run, series}; }
 
     NamingDatabase database;
-    LuckTables luck = realisticTables();
+    LuckTables luck = realisticLuckTables();
     InputsChannel inputs;
     RunState state;
     ResultStore store;

@@ -2,6 +2,8 @@
 
 #include "naming/NameScoring.h"
 
+#include "BenchLuckTables.h"
+
 #include <benchmark/benchmark.h>
 
 #include <random>
@@ -9,20 +11,6 @@
 
 namespace namewright {
 namespace {
-
-/// Tables shaped like the shipped ones: numbers 1..81 and all 125 keys, luck words spread over the three kinds.
-LuckTables realisticTables() {
-    const char* words[] = {"吉", "半吉", "凶"};
-    std::vector<NumerologyRow> sl;
-    for (int n = 1; n <= 81; ++n) {
-        sl.push_back(NumerologyRow{std::to_string(n), words[(n * 7) % 3], "", "", "", "", ""});
-    }
-    std::vector<ThreeTalentsRow> keys;
-    for (int index = 0; index < 125; ++index) {
-        keys.push_back(ThreeTalentsRow{threeTalentsKey(index), words[(index * 5) % 3], ""});
-    }
-    return LuckTables(sl, keys);
-}
 
 std::vector<int> strokeSamples() {
     std::mt19937 engine(1);
@@ -35,7 +23,7 @@ std::vector<int> strokeSamples() {
 }
 
 void BM_ScoreTwoCharacterNames(benchmark::State& state) {
-    const LuckTables luck = realisticTables();
+    const LuckTables luck = realisticLuckTables();
     const std::vector<int> strokes = strokeSamples();
     const int family = 7;
     std::size_t i = 0;
@@ -50,7 +38,7 @@ void BM_ScoreTwoCharacterNames(benchmark::State& state) {
 BENCHMARK(BM_ScoreTwoCharacterNames);
 
 void BM_ScoreOneCharacterNames(benchmark::State& state) {
-    const LuckTables luck = realisticTables();
+    const LuckTables luck = realisticLuckTables();
     const std::vector<int> strokes = strokeSamples();
     const int family = 7;
     std::size_t i = 0;
