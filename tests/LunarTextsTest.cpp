@@ -225,7 +225,7 @@ TEST(ConvertTextsSweep, LunarTextNamesTheLunarDateWithTheZodiacAtFixedBytesFrom1
         ASSERT_EQ(parts[3 + era], LunarMonthName(date));
         ASSERT_EQ(parts[4 + era], dayNameByRule(date.lunarDay)) << text;
         ASSERT_EQ(parts[4 + era], LunarDayName(date));
-        ASSERT_EQ(parts[5 + era], std::string(HourBranch(hour).text) + "时");
+        ASSERT_EQ(parts[5 + era], std::string(HourBranch(hour).text()) + "时");
         if (era == 0) {
             ASSERT_EQ(gbkSlice(text, 8, 2), branch);
             ASSERT_EQ(gbkSlice(text, 10, 2), zodiacAnimalOfBranch(branch));

@@ -56,7 +56,8 @@ std::ostream& operator<<(std::ostream& out, const HourCase& c) {
 class HourBranchTest : public ::testing::TestWithParam<HourCase> {};
 
 TEST_P(HourBranchTest, FollowsTheTwoHourTable) {
-    EXPECT_EQ(HourBranch(GetParam().hour), (EarthlyBranch{GetParam().branchIndex, GetParam().branch}));
+    EXPECT_EQ(HourBranch(GetParam().hour).number(), GetParam().branchIndex);
+    EXPECT_EQ(HourBranch(GetParam().hour).text(), GetParam().branch);
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryHourAndBeyond, HourBranchTest,
@@ -86,7 +87,7 @@ TEST(HourPillar, TheDayStemGivesTheStemOfTheZiHour) {
             zi = cycleEntry(i) == ziHour.at(stem) ? i : zi;
         }
         for (int hour = 1; hour <= 22; ++hour) {
-            EXPECT_EQ(HourPillar(dayPillar, hour), cycleEntry(zi + HourBranch(hour).index - 1)) << dayPillar << hour;
+            EXPECT_EQ(HourPillar(dayPillar, hour), cycleEntry(zi + HourBranch(hour).number() - 1)) << dayPillar << hour;
         }
     }
 }

@@ -6,14 +6,12 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <optional>
 
 namespace namewright {
 namespace {
 
 constexpr std::array<std::string_view, 9> kDigits{"一", "二", "三", "四", "五", "六", "七", "八", "九"};
-
-constexpr std::array<std::string_view, 12> kAnimals{"鼠", "牛", "虎", "兔", "龙", "蛇",
-                                                    "马", "羊", "猴", "鸡", "狗", "猪"};
 
 constexpr std::array<std::string_view, 12> kMonthNames{"正月", "二月", "三月", "四月", "五月", "六月",
                                                        "七月", "八月", "九月", "十月", "冬月", "腊月"};
@@ -103,12 +101,8 @@ std::string chineseNumeral(int n) {
 }
 
 std::string_view zodiacAnimalOfBranch(std::string_view branch) {
-    for (std::size_t i = 0; i < kEarthlyBranches.size(); ++i) {
-        if (branch == kEarthlyBranches[i]) {
-            return kAnimals[i];
-        }
-    }
-    return {};
+    const std::optional<EarthlyBranch> found = EarthlyBranch::fromText(branch);
+    return found ? found->animal() : std::string_view{};
 }
 
 std::string LunarMonthName(const LunarDate& date) {
@@ -136,13 +130,13 @@ std::string ConvertToLunarText(int year, int month, int day, int hour, const Yea
     if (date.outOfRange) {
         return std::string(kOutOfRangeText);
     }
-    const auto branch = static_cast<std::size_t>((yearCyclePosition(date) - 1) % 12);
+    const EarthlyBranch branch = SexagenaryPair::fromPosition(yearCyclePosition(date)).branch();
     TextBuilder text;
     appendFourDigits(text, date.lunarYear);
     text.append("年  ");
     appendEraYear(text, date.lunarYear);
-    text.append(kEarthlyBranches[branch]);
-    text.append(kAnimals[branch]);
+    text.append(branch.text());
+    text.append(branch.animal());
     text.append("年 ");
     if (date.isLeap) {
         text.append(kLeap);
@@ -151,7 +145,7 @@ std::string ConvertToLunarText(int year, int month, int day, int hour, const Yea
     text.append(" ");
     text.append(dayNameOf(date));
     text.append(" ");
-    text.append(HourBranch(hour).text);
+    text.append(HourBranch(hour).text());
     text.append("时");
     return text.text();
 }

@@ -4,38 +4,25 @@
 
 namespace namewright {
 
-const std::array<std::string_view, 10> kHeavenlyStems{"甲", "乙", "丙", "丁", "戊", "己", "庚", "辛", "壬", "癸"};
-const std::array<std::string_view, 12> kEarthlyBranches{"子", "丑", "寅", "卯", "辰", "巳",
-                                                        "午", "未", "申", "酉", "戌", "亥"};
+namespace {
+
+template <std::size_t N, typename Value> constexpr std::array<std::string_view, N> textsOf() {
+    std::array<std::string_view, N> texts{};
+    for (std::size_t i = 0; i < N; ++i) {
+        texts[i] = Value::fromNumber(static_cast<int>(i) + 1).text();
+    }
+    return texts;
+}
+
+} // namespace
+
+const std::array<std::string_view, 10> kHeavenlyStems = textsOf<10, HeavenlyStem>();
+const std::array<std::string_view, 12> kEarthlyBranches = textsOf<12, EarthlyBranch>();
 
 namespace {
 
-// Every stem and branch is one CJK character, three bytes in UTF-8, so a pair takes six.
-constexpr std::size_t kCharBytes = 3;
-constexpr std::size_t kPairBytes = 2 * kCharBytes;
-
-constexpr std::string_view kStemChars = "甲乙丙丁戊己庚辛壬癸";
-constexpr std::string_view kBranchChars = "子丑寅卯辰巳午未申酉戌亥";
-static_assert(kStemChars.size() == 10 * kCharBytes && kBranchChars.size() == 12 * kCharBytes);
-
-/// The 60 pairs back to back, entry i at byte (i - 1) * 6, built by the rule of cycleEntry.
-constexpr std::array<char, 60 * kPairBytes> buildCycle() {
-    std::array<char, 60 * kPairBytes> bytes{};
-    for (std::size_t i = 1; i <= 60; ++i) {
-        const std::size_t stem = (i - 1) % 10;
-        const std::size_t branch = (i - 1) % 12;
-        for (std::size_t b = 0; b < kCharBytes; ++b) {
-            bytes[(i - 1) * kPairBytes + b] = kStemChars[stem * kCharBytes + b];
-            bytes[(i - 1) * kPairBytes + kCharBytes + b] = kBranchChars[branch * kCharBytes + b];
-        }
-    }
-    return bytes;
-}
-
-constexpr std::array<char, 60 * kPairBytes> kCycle = buildCycle();
-
 std::string_view entry(int i) {
-    return std::string_view(kCycle.data() + static_cast<std::size_t>(i - 1) * kPairBytes, kPairBytes);
+    return SexagenaryPair::fromPosition(i).text();
 }
 
 /// Cycle position 1..60 of (n + offset) mod 60, without overflow for any int n.
@@ -94,15 +81,14 @@ std::string_view DayPillar(const LunarDate& date) {
 }
 
 EarthlyBranch HourBranch(int hour) {
-    const int index = hour <= 0 || hour >= 23 ? 1 : (hour + 1) / 2 + 1;
-    return EarthlyBranch{index, kEarthlyBranches[static_cast<std::size_t>(index - 1)]};
+    return EarthlyBranch::fromNumber(hour <= 0 || hour >= 23 ? 1 : (hour + 1) / 2 + 1);
 }
 
 std::string_view hourPillarOfDayStem(int dayStem, int hour) {
     if (dayStem < 1 || dayStem > 10) {
         return {};
     }
-    const int b = HourBranch(hour).index;
+    const int b = HourBranch(hour).number();
     const int stem = (kZiHourStem[static_cast<std::size_t>(dayStem - 1)] + b - 2) % 10 + 1;
     return entry(kPairPosition[static_cast<std::size_t>(stem - 1)][static_cast<std::size_t>(b - 1)]);
 }

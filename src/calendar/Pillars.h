@@ -9,15 +9,16 @@
 // All pillars are views of constant tables; an empty view stands for a missing pillar.
 
 #include "calendar/LunarDate.h"
+#include "calendar/Sexagenary.h"
 
 #include <array>
 #include <string_view>
 
 namespace namewright {
 
-/// 天干, indexed 1..10 by position: element 0 is 甲.
+/// The texts of the 天干 (HeavenlyStem), stem number n at element n - 1: element 0 is 甲.
 extern const std::array<std::string_view, 10> kHeavenlyStems;
-/// 地支, indexed 1..12 by position: element 0 is 子.
+/// The texts of the 地支 (EarthlyBranch), branch number n at element n - 1: element 0 is 子.
 extern const std::array<std::string_view, 12> kEarthlyBranches;
 
 /// Entry i (1..60) of the 60-pair cycle (六十甲子): stem i mod 10 and branch i mod 12, a remainder 0 read as 10 and 12
@@ -34,12 +35,6 @@ std::string_view CycleName(int n, CycleKind kind);
 std::string_view YearPillar(const LunarDate& date);
 std::string_view MonthPillar(const LunarDate& date);
 std::string_view DayPillar(const LunarDate& date);
-
-struct EarthlyBranch {
-    int index = 0; ///< 1..12, 1 for 子
-    std::string_view text;
-    constexpr bool operator==(const EarthlyBranch&) const = default;
-};
 
 /// The branch of a birth hour: 23 and 0 are 子, 1-2 丑, 3-4 寅 ... 21-22 亥. Any hour above 22 or below 1 is 子.
 EarthlyBranch HourBranch(int hour);

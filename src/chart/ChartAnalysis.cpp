@@ -1,5 +1,6 @@
 #include "chart/ChartAnalysis.h"
 
+#include "calendar/Element.h"
 #include "calendar/LunarTexts.h"
 #include "calendar/Pillars.h"
 #include "text/GbkText.h"
@@ -12,7 +13,6 @@ namespace namewright {
 namespace {
 
 constexpr std::array<std::string_view, 4> kPillarUnits{"年", "月", "日", "时"};
-constexpr std::array<std::string_view, 5> kElements{"金", "木", "水", "火", "土"};
 
 BirthChart analyse(const BirthMomentTexts& moment, NamingDatabase& database, SharedBirthChart& shared,
                    const YearWarningHandler& warn, const ChartLabelSink* labels) {
@@ -120,10 +120,11 @@ std::array<std::string, 4> pillarPairsOf(std::string_view eightCharacters) {
 }
 
 std::string favourableElementOf(std::string_view elements) {
+    const ElementSet present = ElementSet::occurringIn(elements);
     std::string missing;
-    for (const std::string_view element : kElements) {
-        if (elements.find(element) == std::string_view::npos) {
-            missing += element;
+    for (const Element element : kChartElementOrder) {
+        if (!present.contains(element)) {
+            missing += elementText(element);
             missing += ' ';
         }
     }

@@ -10,6 +10,8 @@
 //   outer  外格   2                     B2 + 1
 //   total  总格   S + B                 S + B1 + B2
 
+#include "calendar/Element.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -35,12 +37,6 @@ constexpr FiveGrids gridNumbers(int familyStrokes, int firstGivenStrokes, int se
     return FiveGrids{familyStrokes + 1, familyStrokes + firstGivenStrokes, firstGivenStrokes + secondGivenStrokes,
                      secondGivenStrokes + 1, familyStrokes + firstGivenStrokes + secondGivenStrokes};
 }
-
-/// The five elements (五行) in the order of the grid-element rule.
-enum class Element : std::uint8_t { Wood, Fire, Earth, Metal, Water };
-
-/// "木", "火", "土", "金" or "水".
-std::string_view elementText(Element element);
 
 /// Grid element of a number by its last decimal digit: 1 2 木, 3 4 火, 5 6 土, 7 8 金, 9 0 水. A negative number
 /// (possible only with negative stroke counts in a foreign database) is read by the digit of its absolute value.
