@@ -2,6 +2,7 @@
 #include "app/Fonts.h"
 #include "app/GbkLengthValidator.h"
 #include "app/MainWindowControls.h"
+#include "app/ToolButton.h"
 
 #include <QHeaderView>
 
@@ -15,16 +16,11 @@ QLineEdit* editBox(QWidget* parent, const char* name, QRect geometry, const char
     return edit;
 }
 
-QToolButton* toolButton(QWidget* parent, const char* name, const char* caption, int x) {
-    auto* button = new QToolButton(parent);
+QToolButton* toolButton(QWidget* parent, const char* name, const char* caption, const char* icon, int x) {
+    auto* button = new ToolButton(QString::fromUtf8(caption),
+                                  QStringLiteral(":/images/tool-%1.png").arg(QString::fromUtf8(icon)), parent);
     button->setObjectName(QString::fromUtf8(name));
-    button->setText(QString::fromUtf8(caption));
     button->setGeometry(x, 8, 48, 40);
-    button->setAutoRaise(true);
-    // Five characters ("81数理表") must fit the 48-pixel button.
-    QFont font = button->font();
-    font.setPixelSize(11);
-    button->setFont(font);
     return button;
 }
 
@@ -38,14 +34,14 @@ QPushButton* pushButton(QWidget* parent, const char* name, const char* caption, 
 } // namespace
 
 void buildMainWindowControls(QWidget* window, MainWindowControls& c) {
-    c.babyNaming = toolButton(window, "宝贝取名", "宝贝取名", 24);
-    c.evaluateName = toolButton(window, "姓名评测", "姓名评测", 80);
-    c.birthChart = toolButton(window, "生辰八字", "生辰八字", 136);
-    c.numerologyTable = toolButton(window, "数理表", "81数理表", 192);
-    c.threeTalentsTable = toolButton(window, "三才表", "三才表", 248);
-    c.lunarCalendar = toolButton(window, "农历按钮", "农历表", 304);
-    c.help = toolButton(window, "帮助按钮", "帮助", 360);
-    c.quit = toolButton(window, "退出按钮", "退出", 472);
+    c.babyNaming = toolButton(window, "宝贝取名", "宝贝取名", "baby-naming", 24);
+    c.evaluateName = toolButton(window, "姓名评测", "姓名评测", "name-evaluation", 80);
+    c.birthChart = toolButton(window, "生辰八字", "生辰八字", "birth-chart", 136);
+    c.numerologyTable = toolButton(window, "数理表", "81数理表", "numerology-table", 192);
+    c.threeTalentsTable = toolButton(window, "三才表", "三才表", "three-talents-table", 248);
+    c.lunarCalendar = toolButton(window, "农历按钮", "农历表", "lunar-calendar", 304);
+    c.help = toolButton(window, "帮助按钮", "帮助", "help", 360);
+    c.quit = toolButton(window, "退出按钮", "退出", "quit", 472);
 
     c.banner = new QLabel(window);
     c.banner->setObjectName(QStringLiteral("图片框1"));
@@ -139,7 +135,9 @@ void buildMainWindowControls(QWidget* window, MainWindowControls& c) {
     const QFont resultFont = chartResultFont();
     for (std::size_t i = 0; i < rows.size(); ++i) {
         makeLabel(c.panel, rows[i].caption, rows[i].captionText, rows[i].captionGeometry);
-        QLabel* result = makeLabel(c.panel, rows[i].result, "", rows[i].resultGeometry);
+        auto* result = new ChartResultLabel(c.panel);
+        result->setObjectName(QString::fromUtf8(rows[i].result));
+        result->setGeometry(rows[i].resultGeometry);
         result->setFont(resultFont);
         c.chartResults[i] = result;
     }
