@@ -27,6 +27,7 @@ struct MainWindowControls {
     QPushButton* compute = nullptr;                  // 运算按钮
     QPushButton* stop = nullptr;                     // 停止按钮
     QTableView* grid = nullptr;                      // 高级表格1
+    QScrollBar* gridScrollBar = nullptr;             // its scrollbar, in the gap to 图片框2
     QToolButton* babyNaming = nullptr;               // 宝贝取名
     QToolButton* evaluateName = nullptr;             // 姓名评测
     QToolButton* birthChart = nullptr;               // 生辰八字

@@ -1,6 +1,8 @@
+#include "app/CheckBox.h"
 #include "app/Controls.h"
 #include "app/Fonts.h"
 #include "app/GbkLengthValidator.h"
+#include "app/GridScrollBar.h"
 #include "app/MainWindowControls.h"
 #include "app/ToolButton.h"
 
@@ -77,14 +79,14 @@ void buildMainWindowControls(QWidget* window, MainWindowControls& c) {
     c.minute->setEditText(QStringLiteral("10"));
     makeLabel(window, "标签9", "分", {624, 72, 24, 24});
 
-    c.fixCharacter = new QCheckBox(QStringLiteral("第"), window);
+    c.fixCharacter = new CheckBox(QStringLiteral("第"), window);
     c.fixCharacter->setObjectName(QStringLiteral("选择框1"));
     c.fixCharacter->setGeometry(40, 112, 32, 24);
     c.fixedPosition =
         makeComboBox(window, "个组合框", {72, 112, 40, 20}, {QStringLiteral("二"), QStringLiteral("三")}, false);
     makeLabel(window, "标签10", "个字固定为", {120, 112, 64, 24});
     c.fixedCharacter = editBox(window, "字编辑框", {184, 112, 32, 20}, "", 2);
-    c.ownThreshold = new QCheckBox(QStringLiteral("自动挑选评分为"), window);
+    c.ownThreshold = new CheckBox(QStringLiteral("自动挑选评分为"), window);
     c.ownThreshold->setObjectName(QStringLiteral("选择框2"));
     c.ownThreshold->setGeometry(256, 112, 104, 24);
     c.threshold = editBox(window, "分编辑框", {360, 112, 32, 20}, "", 3);
@@ -103,6 +105,11 @@ void buildMainWindowControls(QWidget* window, MainWindowControls& c) {
     c.grid->setSelectionMode(QAbstractItemView::SingleSelection);
     c.grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     c.grid->setWordWrap(false);
+    // The columns fill the grid's 424 pixels exactly: no frame, and the scrollbar goes into the gap beside it.
+    c.grid->setFrameShape(QFrame::NoFrame);
+    c.gridScrollBar = new GridScrollBar(c.grid, window);
+    c.gridScrollBar->setObjectName(QStringLiteral("高级表格1滚动条"));
+    c.gridScrollBar->setGeometry(449, 168, 6, 280);
     // Three characters must fit the 43-pixel columns (the three-talents key, the element text).
     QFont gridFont = c.grid->font();
     gridFont.setPixelSize(11);

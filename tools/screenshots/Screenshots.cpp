@@ -7,6 +7,7 @@
 #include "app/AppContext.h"
 #include "app/Fonts.h"
 #include "app/MainWindow.h"
+#include "app/QtTranslations.h"
 #include "app/ResultGridModel.h"
 
 #include <QApplication>
@@ -41,6 +42,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     QApplication::setFont(namewright::interfaceFont());
+    namewright::installQtTranslations(app);
     const QString output = QString::fromLocal8Bit(argv[2]);
 
     namewright::MainWindow window(argv[1]);
