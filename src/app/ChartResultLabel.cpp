@@ -67,12 +67,19 @@ ChartTextLayout ChartResultLabel::layoutText(const QString& text, const QFont& f
     for (int size = normalSize; size >= kSmallestPixelSize; --size) {
         QFont type = font;
         type.setPixelSize(size);
-        const QFontMetricsF metrics(type);
         const QStringList single{text};
-        const QList<qreal> singleBaseline{centredBaseline(metrics, 0.0, area.height())};
-        if (inkFits(metrics, single, singleBaseline, area)) {
-            return {type, single, singleBaseline, true};
+        // The letters first move a fifth of a pixel closer, which no reader sees: the everyday text
+        // "2010年  寅虎年 冬月 廿七 丑时" is a pixel or two too wide for the normal type, and stays in it so.
+        for (const qreal letterSpacing : {0.0, -0.1, -0.2}) {
+            QFont spaced = type;
+            spaced.setLetterSpacing(QFont::AbsoluteSpacing, letterSpacing);
+            const QFontMetricsF metrics(spaced);
+            const QList<qreal> singleBaseline{centredBaseline(metrics, 0.0, area.height())};
+            if (inkFits(metrics, single, singleBaseline, area)) {
+                return {spaced, single, singleBaseline, true};
+            }
         }
+        const QFontMetricsF metrics(type);
         // Two lines share the box's height; the ink of a Chinese line is about one em high.
         const qreal band = area.height() / 2.0;
         if (size + 1 > band) {

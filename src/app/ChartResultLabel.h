@@ -1,10 +1,11 @@
 #pragma once
 // A result label of the chart panel (农历标签, 四柱标签 ...): shows its whole text inside its fixed box, however long.
 //
-// A text whose ink fits the box on one line in the label's font is drawn as a plain label draws it. A longer one (a
-// leap month, "…闰四月 初一 丑时"; an era year before 1949, "1908年  光绪三十四年 申猴年 …") takes the largest type,
-// down to kSmallestPixelSize, at which it fits on one line or, from 11 px on, on two lines broken at a space, each
-// line in its half of the box. The label's tooltip always holds the full text.
+// A text whose ink fits the box on one line in the label's font is drawn as a plain label draws it; one that is a
+// pixel or two too wide draws its letters up to 0.2 px closer. A longer one (a leap month, "…闰四月 初一 丑时"; an era
+// year before 1949, "1887年  光绪一十三年 亥猪年 …") takes the largest type, down to kSmallestPixelSize, at which it
+// fits on one line or, from 11 px on, on two lines broken at a space, each line in its half of the box. The label's
+// tooltip always holds the full text.
 
 #include <QFont>
 #include <QLabel>

@@ -28,6 +28,9 @@ ToolButton::ToolButton(const QString& caption, const QString& iconFile, QWidget*
     setIconSize(kIconSize);
     setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     setAttribute(Qt::WA_Hover);
+    // Like the buttons of a tool bar they take no keyboard focus, so the window opens with the cursor in the family
+    // name box.
+    setFocusPolicy(Qt::NoFocus);
 }
 
 QRect ToolButton::iconRect() const {
@@ -68,11 +71,6 @@ void ToolButton::paintEvent(QPaintEvent*) {
     painter.setPen(QPen(hover || down ? kHoverBorder : kTileBorder, 1.0));
     const QRectF key = QRectF(keyRect()).adjusted(0.5, 0.5, -0.5, -0.5);
     painter.drawRoundedRect(key, 4.0, 4.0);
-    if (hasFocus()) {
-        painter.setBrush(Qt::NoBrush);
-        painter.setPen(QPen(kHoverBorder, 1.0, Qt::DotLine));
-        painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 4.0, 4.0);
-    }
 
     // A pressed button's picture and caption sink by one pixel, as on a push button.
     const QPoint shift = down ? QPoint(0, 1) : QPoint();
