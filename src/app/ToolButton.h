@@ -3,7 +3,7 @@
 // button before the mouse reaches it; hovering washes the whole button, pressing sinks the key.
 //
 // Layout in the 48 x 40 button (logical pixels, the same at every scale factor): the 18 x 18 icon centred at the top
-// (y = 3) on its 28 x 21 key, the caption in the band below it (y = 22..39) in the interface font at 12 px, its letters
+// (y = 3) on its 28 x 21 key, the caption in the band below it (y = 22..38) in the interface font at 12 px, its letters
 // drawn 4 % closer so that the widest caption ("81数理表", 47 px) stays inside the button. The pictures are
 // tools/artwork's tool-*.png, with a tool-*@2x.png that Qt takes at 200 %.
 
