@@ -6,7 +6,7 @@ namespace namewright {
 
 ChartLabels::ChartLabels(QObject* parent) : QObject(parent) {}
 
-void ChartLabels::attach(ChartLabel which, QLabel* label) {
+void ChartLabels::attach(ChartLabel which, ChartResultLabel* label) {
     m_labels[static_cast<std::size_t>(which)] = label;
 }
 
@@ -18,8 +18,8 @@ ChartLabelSink ChartLabels::sink() {
 }
 
 void ChartLabels::show(ChartLabel which, const QString& text) {
-    if (QLabel* label = m_labels[static_cast<std::size_t>(which)]) {
-        label->setText(text);
+    if (ChartResultLabel* label = m_labels[static_cast<std::size_t>(which)]) {
+        label->showResult(text);
     }
 }
 

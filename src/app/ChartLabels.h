@@ -1,9 +1,9 @@
 #pragma once
 // The main window's seven chart result labels, filled from the generation worker through queued hand-overs.
 
+#include "app/ChartResultLabel.h"
 #include "chart/ChartAnalysis.h"
 
-#include <QLabel>
 #include <QObject>
 #include <QPointer>
 
@@ -18,7 +18,7 @@ public:
     explicit ChartLabels(QObject* parent = nullptr);
 
     /// The label that shows one result (农历标签, 四柱标签, 属相标签, 八字标签, 五行标签, 纳音标签, 喜用神标签).
-    void attach(ChartLabel which, QLabel* label);
+    void attach(ChartLabel which, ChartResultLabel* label);
 
     /// A sink callable from any thread: each text reaches its label on the interface thread, in order.
     ChartLabelSink sink();
@@ -26,7 +26,7 @@ public:
 private:
     void show(ChartLabel which, const QString& text);
 
-    std::array<QPointer<QLabel>, 7> m_labels;
+    std::array<QPointer<ChartResultLabel>, 7> m_labels;
 };
 
 } // namespace namewright

@@ -2,6 +2,10 @@
 
 namespace namewright {
 
+QString emptyWindowTitle() {
+    return QStringLiteral(" ");
+}
+
 QLabel* makeLabel(QWidget* parent, const char* name, const char* text, QRect geometry) {
     auto* label = new QLabel(QString::fromUtf8(text), parent);
     label->setObjectName(QString::fromUtf8(name));
@@ -31,6 +35,15 @@ QLineEdit* makeEditBox(QWidget* parent, const char* name, QRect geometry, const 
     edit->setObjectName(QString::fromUtf8(name));
     edit->setGeometry(geometry);
     return edit;
+}
+
+QPlainTextEdit* makeReadOnlyTextBox(QWidget* parent, const char* name, QRect geometry) {
+    auto* box = new QPlainTextEdit(parent);
+    box->setObjectName(QString::fromUtf8(name));
+    box->setGeometry(geometry);
+    box->setReadOnly(true);
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    return box;
 }
 
 } // namespace namewright

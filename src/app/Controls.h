@@ -4,10 +4,15 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QRect>
 #include <QStringList>
 
 namespace namewright {
+
+/// The title of a window that has none. Qt puts the program's name in the title bar for an empty title, so a window
+/// without a title gets a single space, which the title bar shows as blank.
+QString emptyWindowTitle();
 
 QLabel* makeLabel(QWidget* parent, const char* name, const char* text, QRect geometry);
 
@@ -18,5 +23,9 @@ QComboBox* makeComboBox(QWidget* parent, const char* name, QRect geometry, const
 QStringList numberItems(int first, int last);
 
 QLineEdit* makeEditBox(QWidget* parent, const char* name, QRect geometry, const char* text);
+
+/// A multi-line box the user reads but cannot type into (the report boxes, the help box): its text can still be
+/// selected with the mouse and the keyboard and copied.
+QPlainTextEdit* makeReadOnlyTextBox(QWidget* parent, const char* name, QRect geometry);
 
 } // namespace namewright

@@ -29,7 +29,7 @@ QComboBox* editableComboBox(QWidget* parent, const char* name, QRect geometry, c
 } // namespace
 
 EvaluationDialog::EvaluationDialog(AppContext& context, QWidget* parent) : QDialog(parent), m_context(context) {
-    setWindowTitle(QString());
+    setWindowTitle(emptyWindowTitle());
     setFixedSize(472, 582);
     move(50, 50);
     setWindowBackground(this);
@@ -58,9 +58,7 @@ EvaluationDialog::EvaluationDialog(AppContext& context, QWidget* parent) : QDial
     evaluateButton->setAutoDefault(false);
     connect(evaluateButton, &QPushButton::clicked, this, &EvaluationDialog::evaluate);
 
-    m_report = new QPlainTextEdit(this);
-    m_report->setObjectName(QStringLiteral("编辑框1"));
-    m_report->setGeometry(16, 80, 432, 448);
+    m_report = makeReadOnlyTextBox(this, "编辑框1", {16, 80, 432, 448});
 }
 
 void EvaluationDialog::evaluate() {

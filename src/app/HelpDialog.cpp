@@ -1,5 +1,6 @@
 #include "app/HelpDialog.h"
 
+#include "app/Controls.h"
 #include "app/HelpText.h"
 #include "app/TextConversion.h"
 #include "app/WindowBackground.h"
@@ -9,14 +10,12 @@
 namespace namewright {
 
 HelpDialog::HelpDialog(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QString());
+    setWindowTitle(emptyWindowTitle());
     setFixedSize(486, 446);
     move(50, 50);
     setWindowBackground(this);
-    auto* box = new QPlainTextEdit(toDisplayText(helpText()), this);
-    box->setObjectName(QStringLiteral("编辑框1"));
-    box->setGeometry(16, 16, 448, 384);
-    box->setReadOnly(true);
+    QPlainTextEdit* box = makeReadOnlyTextBox(this, "编辑框1", {16, 16, 448, 384});
+    box->setPlainText(toDisplayText(helpText()));
 }
 
 } // namespace namewright

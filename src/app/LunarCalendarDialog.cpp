@@ -1,12 +1,13 @@
 #include "app/LunarCalendarDialog.h"
 
+#include "app/Controls.h"
 #include "app/LunarMonthCalendar.h"
 #include "app/WindowBackground.h"
 
 namespace namewright {
 
 LunarCalendarDialog::LunarCalendarDialog(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QString());
+    setWindowTitle(emptyWindowTitle());
     setFixedSize(439, 346);
     move(50, 50);
     setWindowBackground(this);

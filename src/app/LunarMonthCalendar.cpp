@@ -13,8 +13,11 @@ LunarMonthCalendar::LunarMonthCalendar(QWidget* parent) : QCalendarWidget(parent
     setDateRange(QDate(1881, 1, 30), QDate(2060, 12, 31));
     setGridVisible(true);
     setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    // The locale (month and weekday names in Chinese) comes before the first day of the week: a locale change resets
+    // the first day without moving the view's selection, which then marked a second day beside today, the day
+    // that stood in today's cell before the columns shifted.
+    setLocale(QLocale(QLocale::Chinese, QLocale::China));
     setFirstDayOfWeek(Qt::Monday);
-    setLocale(QLocale(QLocale::Chinese, QLocale::China)); // month and weekday names in Chinese
     setHorizontalHeaderFormat(QCalendarWidget::ShortDayNames);
 }
 
@@ -30,9 +33,9 @@ void LunarMonthCalendar::paintCell(QPainter* painter, const QRect& rect, QDate d
     const bool inMonth = date.month() == monthShown() && date.year() == yearShown();
     const bool selected = date == selectedDate();
     painter->save();
-    if (selected) {
-        painter->fillRect(rect.adjusted(1, 1, -1, -1), palette().highlight());
-    }
+    // Every cell paints its whole background, so that the selected date alone is highlighted, whatever the view
+    // underneath marks.
+    painter->fillRect(rect, selected ? palette().highlight() : palette().base());
     QColor dayColour = palette().color(selected ? QPalette::HighlightedText : QPalette::Text);
     if (date.dayOfWeek() >= 6 && !selected) {
         dayColour = QColor(180, 30, 30);

@@ -1,7 +1,10 @@
+#include "app/CheckBox.h"
 #include "app/Controls.h"
 #include "app/Fonts.h"
 #include "app/GbkLengthValidator.h"
+#include "app/GridScrollBar.h"
 #include "app/MainWindowControls.h"
+#include "app/ToolButton.h"
 
 #include <QHeaderView>
 
@@ -15,16 +18,11 @@ QLineEdit* editBox(QWidget* parent, const char* name, QRect geometry, const char
     return edit;
 }
 
-QToolButton* toolButton(QWidget* parent, const char* name, const char* caption, int x) {
-    auto* button = new QToolButton(parent);
+QToolButton* toolButton(QWidget* parent, const char* name, const char* caption, const char* icon, int x) {
+    auto* button = new ToolButton(QString::fromUtf8(caption),
+                                  QStringLiteral(":/images/tool-%1.png").arg(QString::fromUtf8(icon)), parent);
     button->setObjectName(QString::fromUtf8(name));
-    button->setText(QString::fromUtf8(caption));
     button->setGeometry(x, 8, 48, 40);
-    button->setAutoRaise(true);
-    // Five characters ("81数理表") must fit the 48-pixel button.
-    QFont font = button->font();
-    font.setPixelSize(11);
-    button->setFont(font);
     return button;
 }
 
@@ -38,14 +36,14 @@ QPushButton* pushButton(QWidget* parent, const char* name, const char* caption, 
 } // namespace
 
 void buildMainWindowControls(QWidget* window, MainWindowControls& c) {
-    c.babyNaming = toolButton(window, "宝贝取名", "宝贝取名", 24);
-    c.evaluateName = toolButton(window, "姓名评测", "姓名评测", 80);
-    c.birthChart = toolButton(window, "生辰八字", "生辰八字", 136);
-    c.numerologyTable = toolButton(window, "数理表", "81数理表", 192);
-    c.threeTalentsTable = toolButton(window, "三才表", "三才表", 248);
-    c.lunarCalendar = toolButton(window, "农历按钮", "农历表", 304);
-    c.help = toolButton(window, "帮助按钮", "帮助", 360);
-    c.quit = toolButton(window, "退出按钮", "退出", 472);
+    c.babyNaming = toolButton(window, "宝贝取名", "宝贝取名", "baby-naming", 24);
+    c.evaluateName = toolButton(window, "姓名评测", "姓名评测", "name-evaluation", 80);
+    c.birthChart = toolButton(window, "生辰八字", "生辰八字", "birth-chart", 136);
+    c.numerologyTable = toolButton(window, "数理表", "81数理表", "numerology-table", 192);
+    c.threeTalentsTable = toolButton(window, "三才表", "三才表", "three-talents-table", 248);
+    c.lunarCalendar = toolButton(window, "农历按钮", "农历表", "lunar-calendar", 304);
+    c.help = toolButton(window, "帮助按钮", "帮助", "help", 360);
+    c.quit = toolButton(window, "退出按钮", "退出", "quit", 472);
 
     c.banner = new QLabel(window);
     c.banner->setObjectName(QStringLiteral("图片框1"));
@@ -81,14 +79,14 @@ void buildMainWindowControls(QWidget* window, MainWindowControls& c) {
     c.minute->setEditText(QStringLiteral("10"));
     makeLabel(window, "标签9", "分", {624, 72, 24, 24});
 
-    c.fixCharacter = new QCheckBox(QStringLiteral("第"), window);
+    c.fixCharacter = new CheckBox(QStringLiteral("第"), window);
     c.fixCharacter->setObjectName(QStringLiteral("选择框1"));
     c.fixCharacter->setGeometry(40, 112, 32, 24);
     c.fixedPosition =
         makeComboBox(window, "个组合框", {72, 112, 40, 20}, {QStringLiteral("二"), QStringLiteral("三")}, false);
     makeLabel(window, "标签10", "个字固定为", {120, 112, 64, 24});
     c.fixedCharacter = editBox(window, "字编辑框", {184, 112, 32, 20}, "", 2);
-    c.ownThreshold = new QCheckBox(QStringLiteral("自动挑选评分为"), window);
+    c.ownThreshold = new CheckBox(QStringLiteral("自动挑选评分为"), window);
     c.ownThreshold->setObjectName(QStringLiteral("选择框2"));
     c.ownThreshold->setGeometry(256, 112, 104, 24);
     c.threshold = editBox(window, "分编辑框", {360, 112, 32, 20}, "", 3);
@@ -107,6 +105,11 @@ void buildMainWindowControls(QWidget* window, MainWindowControls& c) {
     c.grid->setSelectionMode(QAbstractItemView::SingleSelection);
     c.grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     c.grid->setWordWrap(false);
+    // The columns fill the grid's 424 pixels exactly: no frame, and the scrollbar goes into the gap beside it.
+    c.grid->setFrameShape(QFrame::NoFrame);
+    c.gridScrollBar = new GridScrollBar(c.grid, window);
+    c.gridScrollBar->setObjectName(QStringLiteral("高级表格1滚动条"));
+    c.gridScrollBar->setGeometry(449, 168, 6, 280);
     // Three characters must fit the 43-pixel columns (the three-talents key, the element text).
     QFont gridFont = c.grid->font();
     gridFont.setPixelSize(11);
@@ -139,7 +142,9 @@ void buildMainWindowControls(QWidget* window, MainWindowControls& c) {
     const QFont resultFont = chartResultFont();
     for (std::size_t i = 0; i < rows.size(); ++i) {
         makeLabel(c.panel, rows[i].caption, rows[i].captionText, rows[i].captionGeometry);
-        QLabel* result = makeLabel(c.panel, rows[i].result, "", rows[i].resultGeometry);
+        auto* result = new ChartResultLabel(c.panel);
+        result->setObjectName(QString::fromUtf8(rows[i].result));
+        result->setGeometry(rows[i].resultGeometry);
         result->setFont(resultFont);
         c.chartResults[i] = result;
     }

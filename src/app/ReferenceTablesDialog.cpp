@@ -1,5 +1,6 @@
 #include "app/ReferenceTablesDialog.h"
 
+#include "app/Controls.h"
 #include "app/ReferenceTableModel.h"
 #include "app/WindowBackground.h"
 #include "reports/ReferenceTables.h"
@@ -13,7 +14,7 @@ namespace namewright {
 ReferenceTablesDialog::ReferenceTablesDialog(const std::string& selector, const std::filesystem::path& databaseFile,
                                              QWidget* parent)
     : QDialog(parent) {
-    setWindowTitle(QString());
+    setWindowTitle(emptyWindowTitle());
     setFixedSize(600, 436);
     move(50, 50);
     setWindowBackground(this);

@@ -1,6 +1,7 @@
 #include "app/ReportDialog.h"
 
 #include "app/AppContext.h"
+#include "app/Controls.h"
 #include "app/ReportBox.h"
 #include "app/WindowBackground.h"
 #include "reports/ReportComposer.h"
@@ -14,9 +15,7 @@ ReportDialog::ReportDialog(AppContext& context, QWidget* parent) : QDialog(paren
     setFixedSize(605, 449);
     move(50, 50);
     setWindowBackground(this);
-    auto* box = new QPlainTextEdit(this);
-    box->setObjectName(QStringLiteral("编辑框1"));
-    box->setGeometry(16, 24, 560, 360);
+    QPlainTextEdit* box = makeReadOnlyTextBox(this, "编辑框1", {16, 24, 560, 360});
     writeReport(box, composeReport(context.reportData(), context.birthChart(), ReportBox::ReportWindow));
 }
 

@@ -48,7 +48,7 @@ QVariant ResultGridModel::data(const QModelIndex& index, int role) const {
         return index.column() == 1 || index.column() == 9 ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)
                                                           : QVariant(Qt::AlignCenter);
     case Qt::ForegroundRole:
-        return m_store.row(row).score >= kHighlightedScore ? QBrush(QColor(200, 0, 0)) : QVariant();
+        return m_store.row(row).score >= kHighlightedScore ? QBrush(kHighlightColour) : QVariant();
     default:
         return {};
     }

@@ -9,6 +9,7 @@
 #include "naming/ResultStore.h"
 
 #include <QAbstractTableModel>
+#include <QColor>
 #include <QTimer>
 
 namespace namewright {
@@ -19,6 +20,9 @@ class ResultGridModel : public QAbstractTableModel {
 public:
     static constexpr int kColumns = 10;
     static constexpr int kRefreshMilliseconds = 50;
+    /// The red of names scoring 95 or more: #990000 keeps a contrast of 4.9:1 on the silver stripes (#C0C0C0) and
+    /// 7.6:1 on the light grey ones (#ECECEC), above the 4.5:1 that small text needs (WCAG 2).
+    static constexpr QColor kHighlightColour{0x99, 0x00, 0x00};
 
     explicit ResultGridModel(const ResultStore& store, QObject* parent = nullptr);
 

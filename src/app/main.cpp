@@ -2,6 +2,7 @@
 
 #include "app/Fonts.h"
 #include "app/MainWindow.h"
+#include "app/QtTranslations.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -13,6 +14,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Namewright"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/icon.png")));
     QApplication::setFont(namewright::interfaceFont());
+    namewright::installQtTranslations(app);
 
     // The naming database is the file hun.mdb in the program's own directory.
     const std::filesystem::path directory = QCoreApplication::applicationDirPath().toStdString();

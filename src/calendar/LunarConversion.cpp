@@ -13,6 +13,15 @@ void CheckYearRange(int year, const YearWarningHandler& warn) {
     }
 }
 
+void CheckYearRange(int year, int month, int day, const YearWarningHandler& warn) {
+    // A date that does not exist used to pass without a word and gave a chart lacking every element; it now warns
+    // exactly like a year outside the table.
+    const bool yearOutside = year < kFirstLunarYear || year > kLastLunarYear;
+    if ((yearOutside || !isRealGregorianDate(year, month, day)) && warn) {
+        warn();
+    }
+}
+
 bool isConvertibleDate(int year, int month, int day) {
     // The year test comes first so that the day arithmetic never sees a year it could overflow on.
     if (year < kFirstLunarYear || year > kLastLunarYear || !isRealGregorianDate(year, month, day)) {

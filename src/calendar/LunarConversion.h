@@ -10,6 +10,12 @@ namespace namewright {
 /// carry on with their conversion either way; its own range test decides the outcome.
 void CheckYearRange(int year, const YearWarningHandler& warn);
 
+/// The year warning of a whole date, the one the two display texts give: calls `warn` once when the year lies outside
+/// 1881..2060 or the date does not exist (month outside 1..12, day outside 1..the month's length, so 2011-02-30,
+/// 2011-04-31 and 2023-02-29 warn), and does nothing else. A real date of 1881 before 1881-01-30 does not warn,
+/// although SolarToLunar does not convert it.
+void CheckYearRange(int year, int month, int day, const YearWarningHandler& warn);
+
 /// True when year-month-day is a real Gregorian date from 1881-01-30 to 2060-12-31, the dates SolarToLunar converts.
 bool isConvertibleDate(int year, int month, int day);
 

@@ -125,7 +125,7 @@ std::string LunarDayName(const LunarDate& date) {
 }
 
 std::string ConvertToLunarText(int year, int month, int day, int hour, const YearWarningHandler& warn) {
-    CheckYearRange(year, warn);
+    CheckYearRange(year, month, day, warn);
     const LunarDate date = SolarToLunar(year, month, day);
     if (date.outOfRange) {
         return std::string(kOutOfRangeText);
@@ -151,7 +151,7 @@ std::string ConvertToLunarText(int year, int month, int day, int hour, const Yea
 }
 
 std::string ConvertToFourPillars(int year, int month, int day, int hour, const YearWarningHandler& warn) {
-    CheckYearRange(year, warn);
+    CheckYearRange(year, month, day, warn);
     const LunarDate date = SolarToLunar(year, month, day);
     if (date.outOfRange) {
         return std::string(kOutOfRangeText);

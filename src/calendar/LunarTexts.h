@@ -11,8 +11,9 @@
 //   8-11, day 15-18, hour 22-25.
 //
 // Both operations take the Gregorian date and the hour (0..23) as entered. Each first gives the year warning
-// (CheckYearRange), then answers "1881-2060" for any date SolarToLunar does not convert: before 1881-01-30, after
-// 2060-12-31, or not a real date (month 13, 30 February, 31 April). An hour outside 0..23 reads as 子 (see
+// (CheckYearRange of the whole date: a year outside 1881..2060 or a date that does not exist), then answers
+// "1881-2060" for any date SolarToLunar does not convert: before 1881-01-30, after 2060-12-31, or not a real date
+// (month 13, 30 February, 31 April). An hour outside 0..23 reads as 子 (see
 // HourBranch). Pure apart from the warning; safe to call from any thread.
 
 #include "calendar/LunarDate.h"

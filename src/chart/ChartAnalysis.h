@@ -3,8 +3,9 @@
 //
 // The analysis converts the four input texts to whole numbers (a text that is not one reads as 0), takes the lunar
 // date text and the four pillars text from the calendar engine (each gives the year warning for a year outside
-// 1881..2060, so a bad year warns twice), cuts the zodiac animal and the eight characters out of them, looks each
-// of the four pillar pairs up in table `bazi` (Q1) and lists the elements that none of the pairs carries.
+// 1881..2060 or a date that does not exist, so a bad year or date warns twice), cuts the zodiac animal and the eight
+// characters out of them, looks each of the four pillar pairs up in table `bazi` (Q1) and lists the elements that
+// none of the pairs carries.
 //
 // For a date the calendar does not convert, both calendar texts read "1881-2060": the zodiac animal is empty, the
 // eight characters read "1881-2060", no pair finds a row, the elements and nayin texts are four spaces and the

@@ -119,7 +119,9 @@ void RunController::workerMain(std::uint64_t run) {
         if (!second && inputs.fixedPosition != kThirdPosition) {
             return;
         }
-        if (inputs.fixedCharacter.empty()) {
+        // A character the dictionary lacks (鿏, 𠀀, an emoji, a letter, a quote) has no strokes to score, and
+        // listing names without it looked like one-character names scoring 100: it ends the worker like an empty box.
+        if (inputs.fixedCharacter.empty() || !m_connection.wordRow(inputs.fixedCharacter)) {
             return;
         }
         m_chartStep(m_connection, m_inputs.snapshot());

@@ -7,7 +7,8 @@
 //   "继续"  stop flag 0, start a worker that carries on after the resume marks                   -> "暂停"
 //   other  nothing                                                                               -> unchanged
 // The stop button sets the stop flag to 1 and the caption to "分析". A worker that runs out of candidates changes
-// nothing: the caption stays "暂停".
+// nothing: the caption stays "暂停". With the fix box checked, a worker whose character box is empty or holds a text
+// that is not a character of table `word` ends at once, before the chart analysis, and lists nothing.
 //
 // Every worker starts a new run. A worker waits for the generation lock, so it starts only after the previous one
 // ended, and the previous one ends at its next candidate because its run is no longer the newest.

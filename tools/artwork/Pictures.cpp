@@ -116,18 +116,22 @@ QImage drawPanel() {
 
     drawCloud(painter, {150.0, 272.0}, 10.0, true, 22, 70, 1.0);
 
-    // The caption labels start at x = 0, right on the frame's left line, so the frame stays light enough for their
-    // first stroke to read black against it.
-    painter.setPen(QPen(palette::withAlpha(palette::inkBrown(), 110), 1.0));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(QRectF(0.5, 0.5, 207.0, 279.0));
+    // The caption labels start at x = 0 and the rows fill y = 24..240, so no frame line runs down the sides, where it
+    // would touch the first stroke of every caption: the frame is a strong and a fine rule across the top and the
+    // bottom, as on the banner, with keyed corners in the free bands.
+    painter.setPen(QPen(palette::withAlpha(palette::inkBrown(), 200), 1.0));
+    painter.drawLine(QPointF(0.0, 0.5), QPointF(208.0, 0.5));
+    painter.drawLine(QPointF(0.0, 279.5), QPointF(208.0, 279.5));
+    painter.setPen(QPen(palette::withAlpha(palette::inkBrown(), 80), 1.0));
+    painter.drawLine(QPointF(0.0, 3.5), QPointF(208.0, 3.5));
+    painter.drawLine(QPointF(0.0, 276.5), QPointF(208.0, 276.5));
     painter.setPen(QPen(palette::withAlpha(palette::inkBrown(), 150), 1.0, Qt::SolidLine, Qt::SquareCap));
-    const double arm = 14.0;
+    const double arm = 12.0;
     const QTransform corners[] = {
-        QTransform(arm, 0, 0, arm, 4.5, 4.5),
-        QTransform(-arm, 0, 0, arm, 203.5, 4.5),
-        QTransform(arm, 0, 0, -arm, 4.5, 275.5),
-        QTransform(-arm, 0, 0, -arm, 203.5, 275.5),
+        QTransform(arm, 0, 0, arm, 4.5, 7.5),
+        QTransform(-arm, 0, 0, arm, 203.5, 7.5),
+        QTransform(arm, 0, 0, -arm, 4.5, 272.5),
+        QTransform(-arm, 0, 0, -arm, 203.5, 272.5),
     };
     for (const QTransform& corner : corners) {
         painter.drawPath(corner.map(cornerKey()));

@@ -13,7 +13,8 @@ namespace namewright::artwork {
 QImage drawBanner();
 
 // Panel behind the seven birth-chart rows: 208 x 280, opaque. The rows start at x = 0 and sit at y = 24, 56, ..., 216,
-// each 24 high; frame corners and ornaments keep to the free bands above y = 24 and below y = 240.
+// each 24 high; the frame (rules across the top and the bottom, keyed corners) and the ornaments keep to the free
+// bands above y = 20 and below y = 244, so nothing drawn touches a caption.
 QImage drawPanel();
 
 // Window background, tiled: 128 x 128, opaque, seamless.

@@ -2,12 +2,14 @@
 //
 //   make_artwork <output directory>
 //
-// Writes banner.png, panel.png, background.png, icon.png (256 px) and icon-16/32/48/64.png. Every picture is drawn
+// Writes banner.png, panel.png, background.png, icon.png (256 px), icon-16/32/48/64.png and the tool-button icons
+// tool-*.png (18 px) with their tool-*@2x.png (36 px, picked by Qt at 200 % scale). Every picture is drawn
 // from a fixed seed, so a rerun with the same Qt version writes identical files. Opaque pictures are stored without
 // an alpha channel and all files at the strongest PNG compression.
 
 #include "Icon.h"
 #include "Pictures.h"
+#include "ToolIcons.h"
 
 #include <QDir>
 #include <QImageWriter>
@@ -49,6 +51,10 @@ int main(int argc, char** argv) {
     written = save(drawIcon(256), directory, QStringLiteral("icon.png")) && written;
     for (const int size : {16, 32, 48, 64}) {
         written = save(drawIcon(size), directory, QStringLiteral("icon-%1.png").arg(size)) && written;
+    }
+    for (const ToolIcon icon : kToolIcons) {
+        written = save(drawToolIcon(icon, 18), directory, toolIconName(icon) + QStringLiteral(".png")) && written;
+        written = save(drawToolIcon(icon, 36), directory, toolIconName(icon) + QStringLiteral("@2x.png")) && written;
     }
     return written ? 0 : 1;
 }

@@ -1,17 +1,23 @@
-// screenshots: renders the main window during a run and a name report to PNG files, for the README.
+// screenshots: renders the windows to PNG files, for the README and docs/.
 //
 //   screenshots <hun.mdb> <output directory>
 //
-// Run it under a real X server (xvfb-run) or with QT_QPA_PLATFORM=offscreen.
+// Run it under a real X server (xvfb-run) or with QT_QPA_PLATFORM=offscreen. At 100 % scale it writes every picture;
+// under QT_SCALE_FACTOR=2 it writes only main-window-200.png and tool-buttons-200.png.
 
 #include "app/AppContext.h"
 #include "app/Fonts.h"
 #include "app/MainWindow.h"
+#include "app/QtTranslations.h"
 #include "app/ResultGridModel.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTableView>
 #include <QThread>
@@ -20,6 +26,7 @@
 
 #include <functional>
 #include <iostream>
+#include <memory>
 
 namespace {
 
@@ -32,6 +39,66 @@ void processEventsFor(int milliseconds) {
     }
 }
 
+/// The row of tool buttons, with a margin.
+const QRect kToolRow(16, 2, 512, 50);
+
+void pressStop(namewright::MainWindow& window) {
+    window.findChild<QPushButton*>(QStringLiteral("停止按钮"))->click();
+    window.context().runController().waitUntilIdle();
+    processEventsFor(200);
+}
+
+/// The pictures of the mended details: the chart panel with the longest lunar date text, the year warning of a date
+/// that does not exist and the Chinese menu of an edit box.
+void pictureExtras(namewright::MainWindow& window, const QString& output) {
+    auto* compute = window.findChild<QPushButton*>(QStringLiteral("运算按钮"));
+    auto* year = window.findChild<QComboBox*>(QStringLiteral("年组合框"));
+    auto* month = window.findChild<QComboBox*>(QStringLiteral("月组合框"));
+    auto* day = window.findChild<QComboBox*>(QStringLiteral("日组合框"));
+    pressStop(window);
+
+    // 1887-05-23, lunar 光绪一十三年 闰四月 初一: the widest text the calendar makes.
+    year->setEditText(QStringLiteral("1887"));
+    month->setCurrentIndex(4);
+    day->setCurrentIndex(22);
+    compute->click();
+    processEventsFor(800);
+    pressStop(window);
+    window.findChild<QWidget*>(QStringLiteral("图片框2"))->grab().save(output + QStringLiteral("/long-lunar-text.png"));
+
+    // 2011-02-30: the year warning, with Qt's Chinese OK button; answered, as often as it comes.
+    bool pictured = false;
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, &answer, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            if (!pictured) {
+                processEventsFor(100);
+                box->grab().save(output + QStringLiteral("/impossible-date-warning.png"));
+                pictured = true;
+            }
+            box->accept();
+        }
+    });
+    answer.start(50);
+    year->setEditText(QStringLiteral("2011"));
+    month->setCurrentIndex(1);
+    day->setCurrentIndex(29);
+    compute->click();
+    processEventsFor(1500);
+    pressStop(window);
+    answer.stop();
+    month->setCurrentIndex(0);
+    day->setCurrentIndex(0);
+
+    auto* family = window.findChild<QLineEdit*>(QStringLiteral("姓编辑框"));
+    family->selectAll();
+    std::unique_ptr<QMenu> menu(family->createStandardContextMenu());
+    menu->popup(family->mapToGlobal(QPoint(0, family->height())));
+    processEventsFor(300);
+    menu->grab().save(output + QStringLiteral("/edit-box-menu.png"));
+    menu->close();
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -41,16 +108,28 @@ int main(int argc, char** argv) {
         return 2;
     }
     QApplication::setFont(namewright::interfaceFont());
+    namewright::installQtTranslations(app);
     const QString output = QString::fromLocal8Bit(argv[2]);
 
     namewright::MainWindow window(argv[1]);
     window.show();
     processEventsFor(300);
-    window.findChild<QPushButton*>(QStringLiteral("运算按钮"))->click();
-    processEventsFor(1500);
-    window.findChild<QPushButton*>(QStringLiteral("运算按钮"))->click(); // pause, so the picture holds still
-    processEventsFor(300);
+    auto* compute = window.findChild<QPushButton*>(QStringLiteral("运算按钮"));
+    const auto runBriefly = [&] {
+        compute->click();
+        processEventsFor(1500);
+        compute->click(); // pause, so the picture holds still
+        processEventsFor(300);
+    };
+    runBriefly();
+    if (window.devicePixelRatio() >= 2.0) {
+        window.grab().save(output + QStringLiteral("/main-window-200.png"));
+        window.grab(kToolRow).save(output + QStringLiteral("/tool-buttons-200.png"));
+        window.shutdown();
+        return 0;
+    }
     window.grab().save(output + QStringLiteral("/main-window.png"));
+    window.grab(kToolRow).save(output + QStringLiteral("/tool-buttons.png"));
 
     QTimer::singleShot(500, [&] {
         for (QWidget* top : QApplication::topLevelWidgets()) {
@@ -80,6 +159,7 @@ int main(int argc, char** argv) {
     pictureDialogOf("数理表", QStringLiteral("/numerology-table.png"), [](QDialog*) {});
     pictureDialogOf("农历按钮", QStringLiteral("/lunar-calendar.png"), [](QDialog*) {});
     pictureDialogOf("帮助按钮", QStringLiteral("/help.png"), [](QDialog*) {});
+    pictureExtras(window, output);
     window.shutdown();
     return 0;
 }
