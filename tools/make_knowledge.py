@@ -203,7 +203,7 @@ class Working:
                          None)
             if self.residual > 0 and shape:
                 self.rule = "reduced"
-                self.working += f" ({shape} as {full})"
+                self.working += f", {shape} as {full}"
             else:
                 self.rule = "radical"
 
