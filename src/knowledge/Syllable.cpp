@@ -84,6 +84,27 @@ std::string finalOf(std::string_view letters) {
     return std::string(rest);
 }
 
+std::string rhymeOf(std::string_view letters) {
+    const auto final = finalOf(letters);
+    if (final == "ui") {
+        return "ei";
+    }
+    if (final == "iu") {
+        return "ou";
+    }
+    if (final == "un") {
+        return "en";
+    }
+    if (final == "vn") {
+        return final;
+    }
+    if (final.size() > 1 && (final[0] == 'i' || final[0] == 'u' || final[0] == 'v') &&
+        std::string_view("aeo").find(final[1]) != std::string_view::npos) {
+        return final.substr(1);
+    }
+    return final;
+}
+
 std::string displayLetters(std::string_view letters) {
     std::string out;
     for (const char c : letters) {

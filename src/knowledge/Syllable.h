@@ -27,6 +27,11 @@ std::string_view initialOf(std::string_view letters);
 /// v), and the apical i after zh ch sh r z c s is "-i", apart from the i of ji.
 std::string finalOf(std::string_view letters);
 
+/// The rhyme (韵) of a syllable, what 叠韵 compares: its final without the medial i, u or ü (彷徨 páng huáng and
+/// 窈窕 yǎo tiǎo rhyme): iang -> ang, uai -> ai, ui -> ei, un -> en, iu -> ou, üan -> an, üe -> e; a final that is
+/// only a vowel or a vowel with its nasal (i, u, ü, in, ing, ün) is its own rhyme.
+std::string rhymeOf(std::string_view letters);
+
 /// A final or syllable for display: v written ü.
 std::string displayLetters(std::string_view letters);
 
