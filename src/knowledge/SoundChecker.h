@@ -27,7 +27,7 @@ class SoundChecker {
 public:
     /// A syllable as the rules see it: `syllable` numbers the letters (0: unknown reading), `code` = number of the
     /// letters among the words' syllables * 8 + tone (0 when no word has these letters), with the numbers of its
-    /// initial (0: none) and final. `character` tells doubled characters apart.
+    /// initial (0: none) and rhyme (Syllable.h). `character` tells doubled characters apart.
     struct Unit {
         std::uint16_t code = 0;
         std::uint16_t syllable = 0;
