@@ -78,8 +78,9 @@ struct KnowledgeBase::Impl {
 
     std::string failure;
     std::vector<CharacterKnowledge> characters;
-    std::vector<SoundChecker::Unit> units; // parallel to characters
-    std::vector<std::int32_t> bySlot;      // code point slot -> index into characters, -1 none
+    std::vector<std::int32_t> bySlot;       // code point slot -> index into characters, -1 none
+    std::vector<CompactCharacter> compacts; // by code point slot
+    CompactCharacter none;
     std::unordered_map<std::string, FamilyReading> families;
     SoundChecker checker;
     std::vector<std::int16_t> firstBySlot, secondBySlot;
@@ -168,8 +169,12 @@ void KnowledgeBase::Impl::loadWordsAndFamilies() {
         list.push_back(std::move(word));
     }
     checker = SoundChecker(std::move(list));
+    compacts.assign(slotOf(kEndCodePoint), CompactCharacter{});
     for (const auto& k : characters) {
-        units.push_back(checker.unitOf(k.syllable, singleCodePoint(k.character)));
+        const char32_t codePoint = singleCodePoint(k.character);
+        auto& compact = compacts[slotOf(codePoint)];
+        compact.unit = checker.unitOf(k.syllable, codePoint);
+        compact.commonLevel = static_cast<std::int8_t>(k.commonLevel);
     }
     SQLite::Statement familyRows(*db, "SELECT family, pinyin, syllables FROM surnames");
     while (familyRows.executeStep()) {
@@ -207,11 +212,13 @@ void KnowledgeBase::Impl::loadVerseIndex() {
     for (std::size_t i = 0; i < first.size(); ++i) {
         if (inRange(first[i])) {
             firstBySlot[slotOf(first[i])] = static_cast<std::int16_t>(i);
+            compacts[slotOf(first[i])].firstIndex = static_cast<std::int16_t>(i);
         }
     }
     for (std::size_t i = 0; i < second.size(); ++i) {
         if (inRange(second[i])) {
             secondBySlot[slotOf(second[i])] = static_cast<std::int16_t>(i);
+            compacts[slotOf(second[i])].secondIndex = static_cast<std::int16_t>(i);
         }
     }
 }
@@ -290,12 +297,14 @@ bool KnowledgeBase::hasVerse(char32_t first, char32_t second) const {
     if (!isAvailable() || !inRange(first) || !inRange(second)) {
         return false;
     }
-    const auto f = m_impl->firstBySlot[slotOf(first)];
-    const auto s = m_impl->secondBySlot[slotOf(second)];
-    if (f < 0 || s < 0) {
+    return hasVerseAt(m_impl->firstBySlot[slotOf(first)], m_impl->secondBySlot[slotOf(second)]);
+}
+
+bool KnowledgeBase::hasVerseAt(std::int16_t firstIndex, std::int16_t secondIndex) const {
+    if (firstIndex < 0 || secondIndex < 0 || !isAvailable()) {
         return false;
     }
-    const auto bit = static_cast<std::size_t>(f) * m_impl->secondCount + static_cast<std::size_t>(s);
+    const auto bit = static_cast<std::size_t>(firstIndex) * m_impl->secondCount + static_cast<std::size_t>(secondIndex);
     return (m_impl->verseBits[bit / 8] >> (bit % 8)) & 1U;
 }
 
@@ -345,8 +354,12 @@ const SoundChecker& KnowledgeBase::soundChecker() const {
 }
 
 SoundChecker::Unit KnowledgeBase::nameUnit(char32_t codePoint) const {
-    const auto index = isAvailable() ? m_impl->indexOf(codePoint) : -1;
-    return index < 0 ? SoundChecker::Unit{0, 0, 0, 0, 0, codePoint} : m_impl->units[static_cast<std::size_t>(index)];
+    const auto& record = compact(codePoint);
+    return record.unit.syllable == 0 ? SoundChecker::Unit{0, 0, 0, 0, 0, codePoint} : record.unit;
+}
+
+const KnowledgeBase::CompactCharacter& KnowledgeBase::compact(char32_t codePoint) const {
+    return isAvailable() && inRange(codePoint) ? m_impl->compacts[slotOf(codePoint)] : m_impl->none;
 }
 
 SoundChecker::Unit KnowledgeBase::unitOf(const Syllable& syllable, char32_t character) const {

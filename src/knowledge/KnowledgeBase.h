@@ -12,6 +12,7 @@
 #include "knowledge/SyllableReading.h"
 #include "knowledge/Verse.h"
 
+#include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -60,6 +61,19 @@ public:
     SoundChecker::Unit nameUnit(char32_t codePoint) const;
     /// The unit of a family-name reading syllable (registered when the file was opened).
     SoundChecker::Unit unitOf(const Syllable& syllable, char32_t character) const;
+
+    /// What the shortlist columns need of a character, in one small record: its name-reading unit, its common level
+    /// and its places among the first and second characters of the verse index (-1: not there).
+    struct CompactCharacter {
+        SoundChecker::Unit unit;
+        std::int8_t commonLevel = 0;
+        std::int16_t firstIndex = -1;
+        std::int16_t secondIndex = -1;
+    };
+    /// The record of a character; an unknown character has an empty one (unit syllable 0, level 0, no places).
+    const CompactCharacter& compact(char32_t codePoint) const;
+    /// hasVerse() by the places of compact(): false when either is -1.
+    bool hasVerseAt(std::int16_t firstIndex, std::int16_t secondIndex) const;
 
     struct Impl;
 

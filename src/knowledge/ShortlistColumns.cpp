@@ -8,8 +8,8 @@ namespace namewright {
 
 namespace {
 
-bool isCommon(const CharacterKnowledge* k) {
-    return k && (k->commonLevel == 1 || k->commonLevel == 2);
+bool isCommon(int level) {
+    return level == 1 || level == 2;
 }
 
 } // namespace
@@ -37,15 +37,19 @@ NameColumns ShortlistColumns::columns(char32_t first, char32_t second) const {
         units = grown.data();
     }
     std::copy(m_familyUnits.begin(), m_familyUnits.end(), units);
-    units[m_familyUnits.size()] = m_knowledge.nameUnit(first);
+    const auto& a = m_knowledge.compact(first);
+    const auto& b = m_knowledge.compact(second);
+    units[m_familyUnits.size()] = a.unit;
+    units[m_familyUnits.size()].character = first;
     if (second) {
-        units[m_familyUnits.size() + 1] = m_knowledge.nameUnit(second);
+        units[m_familyUnits.size() + 1] = b.unit;
+        units[m_familyUnits.size() + 1].character = second;
     }
     NameColumns out;
     out.available = true;
     out.noSoundWarning = !m_knowledge.soundChecker().hasWarning({units, count}, m_familyUnits.size());
-    out.hasVerse = second && m_knowledge.hasVerse(first, second);
-    out.commonOnly = isCommon(m_knowledge.character(first)) && (!second || isCommon(m_knowledge.character(second)));
+    out.hasVerse = second && m_knowledge.hasVerseAt(a.firstIndex, b.secondIndex);
+    out.commonOnly = isCommon(a.commonLevel) && (!second || isCommon(b.commonLevel));
     return out;
 }
 

@@ -90,7 +90,7 @@ void SoundChecker::index(int word) {
     for (std::size_t i = 0; i < length; ++i) {
         codes[i] = static_cast<std::uint16_t>(numbers[i] * 8);
     }
-    m_toneless[length].emplace(keyOf(codes), word);
+    m_toneless[length].insert(keyOf(codes), word);
     // A neutral syllable of the word matches a name syllable of any tone: every combination is indexed.
     std::vector<std::size_t> neutral;
     std::size_t combinations = 1;
@@ -109,7 +109,7 @@ void SoundChecker::index(int word) {
             codes[i] = static_cast<std::uint16_t>(numbers[i] * 8 + rest % 5 + 1);
             rest /= 5;
         }
-        m_exact[length].emplace(keyOf(codes), word);
+        m_exact[length].insert(keyOf(codes), word);
     }
 }
 
@@ -204,19 +204,14 @@ void SoundChecker::runRules(std::span<const Unit> units, std::size_t familyCount
                 continue;
             }
             const std::span<const std::uint16_t> window(codes.data(), length);
-            int word = -1;
+            int word = m_exact[length].find(keyOf(window));
             auto rule = SoundRule::SoundsLikeWord;
-            if (const auto exact = m_exact[length].find(keyOf(window)); exact != m_exact[length].end()) {
-                word = exact->second;
-            } else {
+            if (word < 0) {
                 for (std::size_t k = 0; k < length; ++k) {
                     codes[k] = static_cast<std::uint16_t>(codes[k] & ~7U);
                 }
-                if (const auto toneless = m_toneless[length].find(keyOf(window));
-                    toneless != m_toneless[length].end()) {
-                    word = toneless->second;
-                    rule = SoundRule::SoundsLikeWordInOtherTones;
-                }
+                word = m_toneless[length].find(keyOf(window));
+                rule = SoundRule::SoundsLikeWordInOtherTones;
             }
             if (word >= 0) {
                 if (matchedCount < matched.size()) {

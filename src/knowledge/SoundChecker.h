@@ -13,6 +13,7 @@
 #include "knowledge/SoundWarning.h"
 #include "knowledge/SyllableReading.h"
 #include "knowledge/UnfortunateWord.h"
+#include "knowledge/WordKeyTable.h"
 
 #include <array>
 #include <cstdint>
@@ -75,7 +76,7 @@ private:
     std::vector<std::uint8_t> m_initialOf, m_finalOf;
     std::vector<std::string> m_initialText, m_finalText;
     std::unordered_map<std::string, std::uint8_t> m_initials, m_finals;
-    std::array<std::unordered_map<std::uint64_t, int>, 5> m_exact, m_toneless; ///< by word length
+    std::array<WordKeyTable, 5> m_exact, m_toneless; ///< by word length
     std::size_t m_longestWord = 0;
 };
 
