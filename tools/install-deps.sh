@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev qt6-translations-l10n libsqlitecpp-dev libsqlite3-dev mdbtools-dev libglib2.0-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-noto-cjk
-    python3 unicode-data
+    python3 unicode-data opencc
 )
 
 missing=()

@@ -1,0 +1,369 @@
+#include "knowledge/KnowledgeBase.h"
+
+#include "knowledge/Utf8.h"
+
+#include <SQLiteCpp/SQLiteCpp.h>
+
+#include <charconv>
+#include <mutex>
+#include <optional>
+#include <sstream>
+#include <stdexcept>
+#include <unordered_map>
+
+namespace namewright {
+
+namespace {
+
+constexpr char32_t kFirstCodePoint = 0x4E00;
+constexpr char32_t kEndCodePoint = 0xA000;
+constexpr std::string_view kFormat = "1";
+
+std::size_t slotOf(char32_t codePoint) {
+    return static_cast<std::size_t>(codePoint - kFirstCodePoint);
+}
+bool inRange(char32_t codePoint) {
+    return codePoint >= kFirstCodePoint && codePoint < kEndCodePoint;
+}
+
+std::vector<std::string> words(const std::string& text) {
+    std::vector<std::string> out;
+    std::istringstream in(text);
+    for (std::string word; in >> word;) {
+        out.push_back(word);
+    }
+    return out;
+}
+
+std::vector<Syllable> numberedSyllables(const std::string& text) {
+    std::vector<Syllable> out;
+    for (const auto& word : words(text)) {
+        const auto syllable = parseNumberedSyllable(word);
+        if (!syllable) {
+            throw std::runtime_error("bad syllable " + word);
+        }
+        out.push_back(*syllable);
+    }
+    return out;
+}
+
+StrokeRule ruleOf(const std::string& text) {
+    if (text == "numeral") {
+        return StrokeRule::Numeral;
+    }
+    if (text == "reduced") {
+        return StrokeRule::Reduced;
+    }
+    if (text == "alone") {
+        return StrokeRule::Alone;
+    }
+    if (text == "radical") {
+        return StrokeRule::Radical;
+    }
+    throw std::runtime_error("bad stroke rule " + text);
+}
+
+char32_t singleCodePoint(std::string_view text) {
+    const auto decoded = decodeUtf8(text);
+    return decoded.size() == 1 ? decoded.front() : 0;
+}
+
+} // namespace
+
+struct KnowledgeBase::Impl {
+    struct FamilyReading {
+        std::vector<std::string> pinyin;
+        std::vector<Syllable> syllables;
+    };
+
+    std::string failure;
+    std::vector<CharacterKnowledge> characters;
+    std::vector<std::int32_t> bySlot;       // code point slot -> index into characters, -1 none
+    std::vector<CompactCharacter> compacts; // by code point slot
+    CompactCharacter none;
+    std::unordered_map<std::string, FamilyReading> families;
+    SoundChecker checker;
+    std::vector<std::int16_t> firstBySlot, secondBySlot;
+    std::size_t secondCount = 0;
+    std::vector<std::uint8_t> verseBits;
+    int versesPerPair = 0;
+
+    std::unique_ptr<SQLite::Database> db;
+    mutable std::mutex dbMutex;
+    mutable std::optional<SQLite::Statement> pairQuery, verseQuery;
+
+    void load(const std::filesystem::path& file);
+    void loadCharacters();
+    void loadWordsAndFamilies();
+    void loadVerseIndex();
+    std::int32_t indexOf(char32_t codePoint) const { return inRange(codePoint) ? bySlot[slotOf(codePoint)] : -1; }
+};
+
+void KnowledgeBase::Impl::load(const std::filesystem::path& file) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(file, error)) {
+        throw std::runtime_error("no such file");
+    }
+    db = std::make_unique<SQLite::Database>(file.string(), SQLite::OPEN_READONLY);
+    SQLite::Statement format(*db, "SELECT value FROM meta WHERE key = 'format'");
+    if (!format.executeStep() || format.getColumn(0).getString() != kFormat) {
+        throw std::runtime_error("not a knowledge file (format)");
+    }
+    SQLite::Statement perPair(*db, "SELECT value FROM meta WHERE key = 'verses_per_pair'");
+    versesPerPair = perPair.executeStep() ? perPair.getColumn(0).getInt() : 0;
+    loadCharacters();
+    loadWordsAndFamilies();
+    loadVerseIndex();
+    pairQuery.emplace(*db, "SELECT verses FROM verse_pairs WHERE pair = ?");
+    verseQuery.emplace(*db, "SELECT p.work, p.title, p.author, p.dynasty, v.text FROM verses v "
+                            "JOIN poems p ON p.id = v.poem WHERE v.id = ?");
+}
+
+void KnowledgeBase::Impl::loadCharacters() {
+    bySlot.assign(slotOf(kEndCodePoint), -1);
+    SQLite::Statement rows(*db, "SELECT zi, pinyin, syllable, tone, readings, level, traditional, radical, "
+                                "radical_form, radical_strokes, residual, strokes, rule, working, element, "
+                                "element_reason FROM characters");
+    while (rows.executeStep()) {
+        CharacterKnowledge k;
+        k.character = rows.getColumn(0).getString();
+        const char32_t codePoint = singleCodePoint(k.character);
+        if (!inRange(codePoint) || bySlot[slotOf(codePoint)] >= 0) {
+            throw std::runtime_error("bad character row " + k.character);
+        }
+        k.pinyin = rows.getColumn(1).getString();
+        k.syllable = Syllable{rows.getColumn(2).getString(), rows.getColumn(3).getInt()};
+        if (k.syllable.tone < 0 || k.syllable.tone > 5 || (k.syllable.tone == 0) != k.syllable.letters.empty()) {
+            throw std::runtime_error("bad reading of " + k.character);
+        }
+        k.readings = words(rows.getColumn(4).getString());
+        k.commonLevel = rows.getColumn(5).getInt();
+        k.traditional = rows.getColumn(6).getString();
+        k.radical = rows.getColumn(7).getInt();
+        k.radicalForm = rows.getColumn(8).getString();
+        k.radicalStrokes = rows.getColumn(9).getInt();
+        k.residual = rows.getColumn(10).getInt();
+        k.strokes = rows.getColumn(11).getInt();
+        k.rule = ruleOf(rows.getColumn(12).getString());
+        k.working = rows.getColumn(13).getString();
+        k.element = rows.getColumn(14).getString();
+        k.elementReason = rows.getColumn(15).getString();
+        bySlot[slotOf(codePoint)] = static_cast<std::int32_t>(characters.size());
+        characters.push_back(std::move(k));
+    }
+    if (characters.empty()) {
+        throw std::runtime_error("no characters");
+    }
+}
+
+void KnowledgeBase::Impl::loadWordsAndFamilies() {
+    std::vector<UnfortunateWord> list;
+    SQLite::Statement rows(*db, "SELECT word, pinyin, syllables, kind, note FROM unfortunate_words");
+    while (rows.executeStep()) {
+        UnfortunateWord word{rows.getColumn(0).getString(), rows.getColumn(1).getString(),
+                             numberedSyllables(rows.getColumn(2).getString()), rows.getColumn(3).getString(),
+                             rows.getColumn(4).getString()};
+        if (decodeUtf8(word.word).size() != word.syllables.size()) {
+            throw std::runtime_error("bad unfortunate word " + word.word);
+        }
+        list.push_back(std::move(word));
+    }
+    checker = SoundChecker(std::move(list));
+    compacts.assign(slotOf(kEndCodePoint), CompactCharacter{});
+    for (const auto& k : characters) {
+        const char32_t codePoint = singleCodePoint(k.character);
+        auto& compact = compacts[slotOf(codePoint)];
+        compact.unit = checker.unitOf(k.syllable, codePoint);
+        compact.commonLevel = static_cast<std::int8_t>(k.commonLevel);
+    }
+    SQLite::Statement familyRows(*db, "SELECT family, pinyin, syllables FROM surnames");
+    while (familyRows.executeStep()) {
+        const auto family = familyRows.getColumn(0).getString();
+        FamilyReading reading{words(familyRows.getColumn(1).getString()),
+                              numberedSyllables(familyRows.getColumn(2).getString())};
+        if (decodeUtf8(family).size() != reading.syllables.size() ||
+            reading.pinyin.size() != reading.syllables.size()) {
+            throw std::runtime_error("bad family name " + family);
+        }
+        for (const auto& syllable : reading.syllables) {
+            checker.unitOf(syllable, 0);
+        }
+        families.emplace(family, std::move(reading));
+    }
+}
+
+void KnowledgeBase::Impl::loadVerseIndex() {
+    SQLite::Statement row(*db, "SELECT first_characters, second_characters, has_verse FROM verse_index");
+    if (!row.executeStep()) {
+        throw std::runtime_error("no verse index");
+    }
+    const auto first = decodeUtf8(row.getColumn(0).getString());
+    const auto second = decodeUtf8(row.getColumn(1).getString());
+    const auto bits = row.getColumn(2);
+    secondCount = second.size();
+    if (first.size() > 32767 || second.size() > 32767 ||
+        static_cast<std::size_t>(bits.getBytes()) != (first.size() * second.size() + 7) / 8) {
+        throw std::runtime_error("bad verse index");
+    }
+    const auto* data = static_cast<const std::uint8_t*>(bits.getBlob());
+    verseBits.assign(data, data + bits.getBytes());
+    firstBySlot.assign(slotOf(kEndCodePoint), -1);
+    secondBySlot.assign(slotOf(kEndCodePoint), -1);
+    for (std::size_t i = 0; i < first.size(); ++i) {
+        if (inRange(first[i])) {
+            firstBySlot[slotOf(first[i])] = static_cast<std::int16_t>(i);
+            compacts[slotOf(first[i])].firstIndex = static_cast<std::int16_t>(i);
+        }
+    }
+    for (std::size_t i = 0; i < second.size(); ++i) {
+        if (inRange(second[i])) {
+            secondBySlot[slotOf(second[i])] = static_cast<std::int16_t>(i);
+            compacts[slotOf(second[i])].secondIndex = static_cast<std::int16_t>(i);
+        }
+    }
+}
+
+KnowledgeBase::KnowledgeBase() : KnowledgeBase(std::make_shared<Impl>()) {}
+
+KnowledgeBase::KnowledgeBase(std::shared_ptr<const Impl> impl) : m_impl(std::move(impl)) {}
+
+KnowledgeBase KnowledgeBase::open(const std::filesystem::path& file) {
+    auto impl = std::make_shared<Impl>();
+    try {
+        impl->load(file);
+    } catch (const std::exception& error) {
+        auto unavailable = std::make_shared<Impl>();
+        unavailable->failure = error.what();
+        return KnowledgeBase(std::move(unavailable));
+    }
+    return KnowledgeBase(std::move(impl));
+}
+
+std::filesystem::path KnowledgeBase::besideNamingDatabase(const std::filesystem::path& namingDatabase) {
+    return namingDatabase.parent_path() / "characters.db";
+}
+
+bool KnowledgeBase::isAvailable() const {
+    return m_impl->db != nullptr;
+}
+
+const std::string& KnowledgeBase::failure() const {
+    return m_impl->failure;
+}
+
+const CharacterKnowledge* KnowledgeBase::character(char32_t codePoint) const {
+    const auto index = isAvailable() ? m_impl->indexOf(codePoint) : -1;
+    return index < 0 ? nullptr : &m_impl->characters[static_cast<std::size_t>(index)];
+}
+
+const CharacterKnowledge* KnowledgeBase::character(std::string_view text) const {
+    return character(singleCodePoint(text));
+}
+
+std::vector<SyllableReading> KnowledgeBase::readName(std::string_view family, std::string_view given) const {
+    std::vector<SyllableReading> out;
+    const auto familyCharacters = decodeUtf8(family);
+    if (const auto whole = m_impl->families.find(std::string(family));
+        whole != m_impl->families.end() && !family.empty()) {
+        for (std::size_t i = 0; i < familyCharacters.size(); ++i) {
+            out.push_back({utf8Of(familyCharacters[i]), whole->second.pinyin[i], whole->second.syllables[i], true});
+        }
+    } else {
+        for (const char32_t c : familyCharacters) {
+            const auto single = m_impl->families.find(utf8Of(c));
+            if (single != m_impl->families.end()) {
+                out.push_back({utf8Of(c), single->second.pinyin[0], single->second.syllables[0], true});
+            } else {
+                const auto* k = character(c);
+                out.push_back({utf8Of(c), k ? k->pinyin : "", k ? k->syllable : Syllable{}, true});
+            }
+        }
+    }
+    for (const char32_t c : decodeUtf8(given)) {
+        const auto* k = character(c);
+        out.push_back({utf8Of(c), k ? k->pinyin : "", k ? k->syllable : Syllable{}, false});
+    }
+    return out;
+}
+
+std::vector<SoundWarning> KnowledgeBase::soundWarnings(std::string_view family, std::string_view given) const {
+    if (!isAvailable()) {
+        return {};
+    }
+    return m_impl->checker.warnings(readName(family, given));
+}
+
+bool KnowledgeBase::hasVerse(char32_t first, char32_t second) const {
+    if (!isAvailable() || !inRange(first) || !inRange(second)) {
+        return false;
+    }
+    return hasVerseAt(m_impl->firstBySlot[slotOf(first)], m_impl->secondBySlot[slotOf(second)]);
+}
+
+bool KnowledgeBase::hasVerseAt(std::int16_t firstIndex, std::int16_t secondIndex) const {
+    if (firstIndex < 0 || secondIndex < 0 || !isAvailable()) {
+        return false;
+    }
+    const auto bit = static_cast<std::size_t>(firstIndex) * m_impl->secondCount + static_cast<std::size_t>(secondIndex);
+    return (m_impl->verseBits[bit / 8] >> (bit % 8)) & 1U;
+}
+
+std::vector<Verse> KnowledgeBase::verses(char32_t first, char32_t second) const {
+    if (!hasVerse(first, second)) {
+        return {};
+    }
+    std::vector<Verse> out;
+    const std::scoped_lock lock(m_impl->dbMutex);
+    try {
+        auto& pair = *m_impl->pairQuery;
+        pair.reset();
+        pair.bind(1, static_cast<std::int64_t>(first) * (1 << 21) + second);
+        if (!pair.executeStep()) {
+            return {};
+        }
+        const auto ids = words(pair.getColumn(0).getString());
+        pair.reset();
+        auto& verse = *m_impl->verseQuery;
+        for (const auto& id : ids) {
+            verse.reset();
+            verse.bind(1, static_cast<std::int64_t>(std::stoll(id)));
+            if (verse.executeStep()) {
+                out.push_back({verse.getColumn(0).getString(), verse.getColumn(1).getString(),
+                               verse.getColumn(2).getString(), verse.getColumn(3).getString(),
+                               verse.getColumn(4).getString()});
+            }
+        }
+        verse.reset();
+    } catch (const std::exception&) {
+        // A file damaged after opening shows no verse rather than part of one.
+        return {};
+    }
+    return out;
+}
+
+std::vector<Verse> KnowledgeBase::verses(std::string_view first, std::string_view second) const {
+    return verses(singleCodePoint(first), singleCodePoint(second));
+}
+
+int KnowledgeBase::versesPerPair() const {
+    return m_impl->versesPerPair;
+}
+
+const SoundChecker& KnowledgeBase::soundChecker() const {
+    return m_impl->checker;
+}
+
+SoundChecker::Unit KnowledgeBase::nameUnit(char32_t codePoint) const {
+    const auto& record = compact(codePoint);
+    return record.unit.syllable == 0 ? SoundChecker::Unit{0, 0, 0, 0, 0, codePoint} : record.unit;
+}
+
+const KnowledgeBase::CompactCharacter& KnowledgeBase::compact(char32_t codePoint) const {
+    return isAvailable() && inRange(codePoint) ? m_impl->compacts[slotOf(codePoint)] : m_impl->none;
+}
+
+SoundChecker::Unit KnowledgeBase::unitOf(const Syllable& syllable, char32_t character) const {
+    return m_impl->checker.findUnit(syllable, character);
+}
+
+} // namespace namewright

@@ -1,0 +1,85 @@
+#pragma once
+// KnowledgeBase (字库知识): the read-only character knowledge file characters.db beside hun.mdb.
+//
+// Opening reads the characters, family-name readings, unfortunate words and the verse index into memory; verses are
+// read from the file when asked for. A missing, unreadable, foreign or damaged file gives an unavailable knowledge
+// base, quietly: every lookup then finds nothing, and `failure()` says which check refused the file.
+// Copies share one loaded state. Every const member may be called from several threads at once.
+
+#include "knowledge/CharacterKnowledge.h"
+#include "knowledge/SoundChecker.h"
+#include "knowledge/SoundWarning.h"
+#include "knowledge/SyllableReading.h"
+#include "knowledge/Verse.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace namewright {
+
+class KnowledgeBase {
+public:
+    /// Unavailable: every lookup finds nothing.
+    KnowledgeBase();
+    static KnowledgeBase open(const std::filesystem::path& file);
+
+    /// characters.db in the folder of the naming database file `namingDatabase` (usually the program's folder).
+    static std::filesystem::path besideNamingDatabase(const std::filesystem::path& namingDatabase);
+
+    bool isAvailable() const;
+    /// Why the file was refused ("no such file", "not a knowledge file (format)", the SQLite error ...); empty when
+    /// available.
+    const std::string& failure() const;
+
+    /// The knowledge of a character (UTF-8 of exactly one character, or its code point); nullptr if unknown.
+    const CharacterKnowledge* character(std::string_view character) const;
+    const CharacterKnowledge* character(char32_t codePoint) const;
+
+    /// How a full name is read: the family name whole from the family-name table (compound names such as 尉迟), else
+    /// each family character by its family reading where it has one (曾 zēng, 单 shàn), else by its name reading;
+    /// each given character by its name reading. One reading per character; an unknown character reads empty.
+    std::vector<SyllableReading> readName(std::string_view family, std::string_view given) const;
+
+    /// The sound warnings of a full name (SoundChecker.h), in rule order.
+    std::vector<SoundWarning> soundWarnings(std::string_view family, std::string_view given) const;
+
+    /// The best verses (at most versesPerPair(), best first) holding `first` followed by `second`, for a first
+    /// character of word1 and a second of word2 as the file indexed them; none for any other pair.
+    std::vector<Verse> verses(std::string_view first, std::string_view second) const;
+    std::vector<Verse> verses(char32_t first, char32_t second) const;
+    /// Whether verses() finds any, from the in-memory index (no file access).
+    bool hasVerse(char32_t first, char32_t second) const;
+    int versesPerPair() const;
+
+    /// The checker holding the unfortunate words, and the unit of a character's name reading for it (unit with
+    /// syllable 0 for an unknown character). For precomputing columns (ShortlistColumns.h).
+    const SoundChecker& soundChecker() const;
+    SoundChecker::Unit nameUnit(char32_t codePoint) const;
+    /// The unit of a family-name reading syllable (registered when the file was opened).
+    SoundChecker::Unit unitOf(const Syllable& syllable, char32_t character) const;
+
+    /// What the shortlist columns need of a character, in one small record: its name-reading unit, its common level
+    /// and its places among the first and second characters of the verse index (-1: not there).
+    struct CompactCharacter {
+        SoundChecker::Unit unit;
+        std::int8_t commonLevel = 0;
+        std::int16_t firstIndex = -1;
+        std::int16_t secondIndex = -1;
+    };
+    /// The record of a character; an unknown character has an empty one (unit syllable 0, level 0, no places).
+    const CompactCharacter& compact(char32_t codePoint) const;
+    /// hasVerse() by the places of compact(): false when either is -1.
+    bool hasVerseAt(std::int16_t firstIndex, std::int16_t secondIndex) const;
+
+    struct Impl;
+
+private:
+    explicit KnowledgeBase(std::shared_ptr<const Impl> impl);
+    std::shared_ptr<const Impl> m_impl;
+};
+
+} // namespace namewright

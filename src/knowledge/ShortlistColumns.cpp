@@ -1,0 +1,76 @@
+#include "knowledge/ShortlistColumns.h"
+
+#include "knowledge/Utf8.h"
+
+#include <array>
+
+namespace namewright {
+
+namespace {
+
+bool isCommon(int level) {
+    return level == 1 || level == 2;
+}
+
+} // namespace
+
+ShortlistColumns::ShortlistColumns(KnowledgeBase knowledge, std::string_view family)
+    : m_knowledge(std::move(knowledge)), m_familyReadings(m_knowledge.readName(family, {})) {
+    for (const auto& reading : m_familyReadings) {
+        const auto characters = decodeUtf8(reading.character);
+        m_familyUnits.push_back(m_knowledge.unitOf(reading.syllable, characters.empty() ? 0 : characters.front()));
+        m_familyPinyin += (m_familyPinyin.empty() ? "" : " ") + (reading.pinyin.empty() ? "?" : reading.pinyin);
+    }
+}
+
+NameColumns ShortlistColumns::columns(char32_t first, char32_t second) const {
+    if (!isAvailable() || first == 0) {
+        return {};
+    }
+    // A family name of up to six characters fits the fixed buffer; longer ones (never seen) take a vector.
+    std::array<SoundChecker::Unit, 8> fixed{};
+    std::vector<SoundChecker::Unit> grown;
+    const std::size_t count = m_familyUnits.size() + (second ? 2 : 1);
+    SoundChecker::Unit* units = fixed.data();
+    if (count > fixed.size()) {
+        grown.resize(count);
+        units = grown.data();
+    }
+    std::copy(m_familyUnits.begin(), m_familyUnits.end(), units);
+    const auto& a = m_knowledge.compact(first);
+    const auto& b = m_knowledge.compact(second);
+    units[m_familyUnits.size()] = a.unit;
+    units[m_familyUnits.size()].character = first;
+    if (second) {
+        units[m_familyUnits.size() + 1] = b.unit;
+        units[m_familyUnits.size() + 1].character = second;
+    }
+    NameColumns out;
+    out.available = true;
+    out.noSoundWarning = !m_knowledge.soundChecker().hasWarning({units, count}, m_familyUnits.size());
+    out.hasVerse = second && m_knowledge.hasVerseAt(a.firstIndex, b.secondIndex);
+    out.commonOnly = isCommon(a.commonLevel) && (!second || isCommon(b.commonLevel));
+    return out;
+}
+
+NameColumns ShortlistColumns::columns(std::string_view given) const {
+    const auto characters = decodeUtf8(given);
+    if (characters.empty() || characters.size() > 2) {
+        return {isAvailable(), false, false, false};
+    }
+    return columns(characters[0], characters.size() == 2 ? characters[1] : 0);
+}
+
+std::string ShortlistColumns::pinyin(std::string_view given) const {
+    if (!isAvailable()) {
+        return {};
+    }
+    std::string out = m_familyPinyin;
+    for (const char32_t c : decodeUtf8(given)) {
+        const auto* k = m_knowledge.character(c);
+        out += (out.empty() ? "" : " ") + (k && !k->pinyin.empty() ? k->pinyin : std::string("?"));
+    }
+    return out;
+}
+
+} // namespace namewright

@@ -1,0 +1,247 @@
+// Tests of the knowledge file reader on small knowledge files built here: readings of family and given names,
+// verses, the shortlist columns and the describe lines; and a knowledge file that is missing, foreign or damaged.
+
+#include "knowledge/KnowledgeBase.h"
+#include "knowledge/NameDescription.h"
+#include "knowledge/ShortlistColumns.h"
+
+#include "support/TempDatabase.h"
+
+#include <SQLiteCpp/SQLiteCpp.h>
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+namespace namewright {
+namespace {
+
+using testing::TempPath;
+
+std::string schemaText() {
+    std::ifstream in(NAMEWRIGHT_KNOWLEDGE_SCHEMA_FILE);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+/// A knowledge file of a few characters: 范 统 李 丽 思 远 曾 单 尉 迟, with 思远 indexed for verses.
+class SmallKnowledgeFile {
+public:
+    SmallKnowledgeFile() {
+        SQLite::Database db(m_path.path().string(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
+        db.exec("PRAGMA journal_mode = OFF"); // a throw-away file needs no crash safety
+        db.exec("PRAGMA synchronous = OFF");
+        db.exec(schemaText());
+        db.exec("INSERT INTO meta VALUES ('format', '1'), ('verses_per_pair', '3')");
+        const char* rows[][5] = {
+            {"范", "fàn", "fan", "4", "1"},   {"统", "tǒng", "tong", "3", "1"}, {"李", "lǐ", "li", "3", "1"},
+            {"丽", "lì", "li", "4", "1"},     {"思", "sī", "si", "1", "1"},     {"远", "yuǎn", "yuan", "3", "1"},
+            {"曾", "céng", "ceng", "2", "1"}, {"单", "dān", "dan", "1", "1"},   {"尉", "wèi", "wei", "4", "1"},
+            {"迟", "chí", "chi", "2", "1"},   {"婧", "jìng", "jing", "4", "2"}, {"钰", "yù", "yu", "4", "3"},
+        };
+        SQLite::Statement insert(db, "INSERT INTO characters VALUES (?, ?, ?, ?, ?, ?, ?, 85, '水', 4, 3, 7, "
+                                     "'reduced', '水 4 + 3, 氵 as 水 4', '水', '水: radical 氵 (水)')");
+        for (const auto& row : rows) {
+            insert.bind(1, row[0]);
+            insert.bind(2, row[1]);
+            insert.bind(3, row[2]);
+            insert.bind(4, std::stoi(row[3]));
+            insert.bind(5, row[1]);
+            insert.bind(6, std::stoi(row[4]));
+            insert.bind(7, row[0]);
+            insert.exec();
+            insert.reset();
+        }
+        db.exec("INSERT INTO surnames VALUES ('曾', 'zēng', 'zeng1', 'n'), ('单', 'shàn', 'shan4', 'n'), "
+                "('尉迟', 'yù chí', 'yu4 chi2', 'n')");
+        db.exec("INSERT INTO unfortunate_words VALUES ('饭桶', 'fàn tǒng', 'fan4 tong3', '可笑', 'n')");
+        db.exec("INSERT INTO poems VALUES (1, '诗经', '国风·鄘风·载驰', '佚名', '先秦'), "
+                "(2, '诗经', '国风·齐风·甫田', '佚名', '先秦')");
+        db.exec("INSERT INTO verses VALUES (1, 1, '视尔不臧，我思不远。'), (2, 2, '无思远人，劳心忉忉。')");
+        SQLite::Statement pair(db, "INSERT INTO verse_pairs VALUES (?, '1 2')");
+        pair.bind(1, static_cast<std::int64_t>(U'思') * (1 << 21) + U'远');
+        pair.exec();
+        // First characters 思 统, second characters 远 丽: only 思远 (bit 0) has verses.
+        SQLite::Statement index(db, "INSERT INTO verse_index VALUES ('思统', '远丽', ?)");
+        const char bits[] = {1};
+        index.bind(1, bits, 1);
+        index.exec();
+    }
+    const std::filesystem::path& path() const { return m_path.path(); }
+
+private:
+    TempPath m_path{".db"};
+};
+
+class KnowledgeFile : public ::testing::Test {
+protected:
+    SmallKnowledgeFile m_file;
+    KnowledgeBase m_knowledge = KnowledgeBase::open(m_file.path());
+};
+
+TEST_F(KnowledgeFile, OpensAndKnowsItsCharacters) {
+    ASSERT_TRUE(m_knowledge.isAvailable()) << m_knowledge.failure();
+    const auto* k = m_knowledge.character("范");
+    ASSERT_NE(k, nullptr);
+    EXPECT_EQ(k->pinyin, "fàn");
+    EXPECT_EQ(k->syllable, (Syllable{"fan", 4}));
+    EXPECT_EQ(k->rule, StrokeRule::Reduced);
+    EXPECT_EQ(m_knowledge.character(U'范'), k);
+    EXPECT_EQ(m_knowledge.character("张"), nullptr);
+    EXPECT_EQ(m_knowledge.character("范统"), nullptr);
+    EXPECT_EQ(m_knowledge.character(U'a'), nullptr);
+}
+
+TEST_F(KnowledgeFile, FamilyCharacterReadsByTheFamilyNameTable) {
+    const auto name = m_knowledge.readName("曾", "曾");
+    ASSERT_EQ(name.size(), 2U);
+    EXPECT_EQ(name[0].pinyin, "zēng");
+    EXPECT_TRUE(name[0].isFamily);
+    EXPECT_EQ(name[1].pinyin, "céng");
+    EXPECT_FALSE(name[1].isFamily);
+}
+
+TEST_F(KnowledgeFile, CompoundFamilyNameReadsWhole) {
+    const auto name = m_knowledge.readName("尉迟", "思");
+    ASSERT_EQ(name.size(), 3U);
+    EXPECT_EQ(name[0].pinyin, "yù");
+    EXPECT_EQ(name[1].pinyin, "chí");
+}
+
+TEST_F(KnowledgeFile, DoubleFamilyNameReadsEachCharacterAsAFamilyCharacter) {
+    const auto name = m_knowledge.readName("单曾", "");
+    ASSERT_EQ(name.size(), 2U);
+    EXPECT_EQ(name[0].pinyin, "shàn");
+    EXPECT_EQ(name[1].pinyin, "zēng");
+}
+
+TEST_F(KnowledgeFile, UnknownCharacterReadsEmpty) {
+    const auto name = m_knowledge.readName("张", "\xff");
+    ASSERT_EQ(name.size(), 2U);
+    EXPECT_TRUE(name[0].pinyin.empty());
+    EXPECT_EQ(name[1].character, "\uFFFD");
+}
+
+TEST_F(KnowledgeFile, VersesOfAnIndexedPairBestFirst) {
+    const auto verses = m_knowledge.verses("思", "远");
+    ASSERT_EQ(verses.size(), 2U);
+    EXPECT_EQ(verses[0], (Verse{"诗经", "国风·鄘风·载驰", "佚名", "先秦", "视尔不臧，我思不远。"}));
+    EXPECT_EQ(verses[1].text, "无思远人，劳心忉忉。");
+    EXPECT_TRUE(m_knowledge.hasVerse(U'思', U'远'));
+    EXPECT_FALSE(m_knowledge.hasVerse(U'远', U'思'));
+    EXPECT_FALSE(m_knowledge.hasVerse(U'统', U'丽'));
+    EXPECT_TRUE(m_knowledge.verses("统", "丽").empty());
+    EXPECT_TRUE(m_knowledge.verses("范", "统").empty());
+    EXPECT_EQ(m_knowledge.versesPerPair(), 3);
+}
+
+TEST_F(KnowledgeFile, DescribeLinesOfAName) {
+    EXPECT_EQ(
+        describeName(m_knowledge, "范", "统"),
+        (std::vector<std::string>{"pinyin\tfàn tǒng", "tones\t4 3", "warning\t谐音：范统 ≈ 饭桶（fàn tǒng，可笑）",
+                                  "char\t范", "traditional\t范", "strokes\t7 (水 4 + 3, 氵 as 水 4)",
+                                  "element\t水: radical 氵 (水)", "level\t1", "char\t统", "traditional\t统",
+                                  "strokes\t7 (水 4 + 3, 氵 as 水 4)", "element\t水: radical 氵 (水)", "level\t1"}));
+}
+
+TEST_F(KnowledgeFile, DescribeLinesEndWithTheVersesAndMarkUnknownCharacters) {
+    const auto lines = describeName(m_knowledge, "张", "思远");
+    EXPECT_EQ(lines[0], "pinyin\t? sī yuǎn");
+    EXPECT_EQ(lines[1], "tones\t? 1 3");
+    EXPECT_EQ(lines[2], "char\t张");
+    EXPECT_EQ(lines[3], "char\t思");
+    EXPECT_EQ(lines[lines.size() - 2], "verse\t诗经\t国风·鄘风·载驰\t佚名\t视尔不臧，我思不远。");
+    EXPECT_EQ(lines.back(), "verse\t诗经\t国风·齐风·甫田\t佚名\t无思远人，劳心忉忉。");
+}
+
+TEST_F(KnowledgeFile, ShortlistColumnsOfGivenNames) {
+    const ShortlistColumns li(m_knowledge, "李");
+    EXPECT_EQ(li.columns("思远"), (NameColumns{true, true, true, true}));
+    EXPECT_EQ(li.columns("丽"), (NameColumns{true, false, false, true}));   // sounds like the family name
+    EXPECT_EQ(li.columns("婧钰"), (NameColumns{true, true, false, false})); // 钰 is of level 3
+    EXPECT_EQ(li.columns("婧"), (NameColumns{true, true, false, true}));
+    EXPECT_EQ(li.columns("张"), (NameColumns{true, true, false, false})); // unknown: not common, no rule
+    EXPECT_EQ(li.columns(""), (NameColumns{true, false, false, false}));
+    EXPECT_EQ(li.columns("思远思"), (NameColumns{true, false, false, false}));
+    EXPECT_EQ(li.pinyin("思远"), "lǐ sī yuǎn");
+    EXPECT_EQ(ShortlistColumns(m_knowledge, "范").columns("统").noSoundWarning, false);
+    EXPECT_EQ(ShortlistColumns(m_knowledge, "曾").pinyin("张"), "zēng ?");
+}
+
+TEST_F(KnowledgeFile, CopiesShareTheLoadedFile) {
+    const KnowledgeBase copy = m_knowledge;
+    EXPECT_EQ(copy.character("范"), m_knowledge.character("范"));
+}
+
+void expectUnavailable(const KnowledgeBase& knowledge, const std::string& failure) {
+    EXPECT_FALSE(knowledge.isAvailable());
+    EXPECT_NE(knowledge.failure().find(failure), std::string::npos) << knowledge.failure();
+    EXPECT_EQ(knowledge.character("范"), nullptr);
+    EXPECT_TRUE(knowledge.readName("范", "统")[0].pinyin.empty());
+    EXPECT_TRUE(knowledge.soundWarnings("范", "统").empty());
+    EXPECT_TRUE(knowledge.verses("思", "远").empty());
+    EXPECT_FALSE(knowledge.hasVerse(U'思', U'远'));
+    EXPECT_EQ(describeName(knowledge, "范", "统"), std::vector<std::string>{"knowledge\tunavailable"});
+    const ShortlistColumns columns(knowledge, "范");
+    EXPECT_FALSE(columns.isAvailable());
+    EXPECT_EQ(columns.columns("统"), NameColumns{});
+    EXPECT_EQ(columns.pinyin("统"), "");
+}
+
+TEST(KnowledgeFileRefused, MissingFile) {
+    expectUnavailable(KnowledgeBase::open("/nonexistent/characters.db"), "no such file");
+    expectUnavailable(KnowledgeBase{}, "");
+}
+
+TEST(KnowledgeFileRefused, FolderInsteadOfAFile) {
+    expectUnavailable(KnowledgeBase::open(std::filesystem::temp_directory_path()), "no such file");
+}
+
+TEST(KnowledgeFileRefused, FileThatIsNoDatabase) {
+    TempPath path(".db");
+    testing::writeFile(path.path(), std::string(4096, 'x'));
+    expectUnavailable(KnowledgeBase::open(path.path()), "not a database");
+}
+
+TEST(KnowledgeFileRefused, ForeignSqliteFile) {
+    testing::TempDatabase namingDatabase; // a hun.mdb schema, no knowledge tables
+    expectUnavailable(KnowledgeBase::open(namingDatabase.path()), "no such table");
+}
+
+TEST(KnowledgeFileRefused, OtherFormatNumber) {
+    SmallKnowledgeFile file;
+    SQLite::Database(file.path().string(), SQLite::OPEN_READWRITE).exec("UPDATE meta SET value = '2'");
+    expectUnavailable(KnowledgeBase::open(file.path()), "format");
+}
+
+TEST(KnowledgeFileRefused, DamagedRows) {
+    const std::vector<std::pair<std::string, std::string>> damages{
+        {"UPDATE characters SET zi = '范统' WHERE zi = '范'", "bad character row"},
+        {"UPDATE characters SET tone = 9 WHERE zi = '范'", "bad reading"},
+        {"UPDATE characters SET rule = 'guess' WHERE zi = '范'", "bad stroke rule"},
+        {"UPDATE unfortunate_words SET syllables = 'fan4'", "bad unfortunate word"},
+        {"UPDATE surnames SET syllables = 'zeng' WHERE family = '曾'", "bad syllable"},
+        {"UPDATE verse_index SET has_verse = x'0102'", "bad verse index"},
+        {"DELETE FROM characters", "no characters"},
+        {"DELETE FROM verse_index", "no verse index"},
+    };
+    for (const auto& [sql, failure] : damages) {
+        SmallKnowledgeFile file;
+        SQLite::Database(file.path().string(), SQLite::OPEN_READWRITE).exec(sql);
+        expectUnavailable(KnowledgeBase::open(file.path()), failure);
+    }
+}
+
+TEST(KnowledgeFileRefused, TruncatedFile) {
+    SmallKnowledgeFile file;
+    std::filesystem::resize_file(file.path(), 2048);
+    expectUnavailable(KnowledgeBase::open(file.path()), "");
+}
+
+TEST(KnowledgeFileLocation, BesideTheNamingDatabase) {
+    EXPECT_EQ(KnowledgeBase::besideNamingDatabase("/opt/nw/hun.mdb"), std::filesystem::path("/opt/nw/characters.db"));
+}
+
+} // namespace
+} // namespace namewright
