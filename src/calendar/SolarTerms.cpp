@@ -3,7 +3,6 @@
 #include "calendar/ApparentSun.h"
 #include "calendar/TimeScales.h"
 
-#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -76,22 +75,8 @@ std::optional<SolarTermMoment> computeSolarTerm(int year, SolarTerm term) {
     return moment;
 }
 
-SolarTermTable SolarTermTable::compute() {
-    SolarTermTable table;
-    table.m_moments.reserve(static_cast<std::size_t>(kLastYear - kFirstYear + 1) * kSolarTermCount);
-    for (int year = kFirstYear; year <= kLastYear; ++year) {
-        for (int i = 0; i < kSolarTermCount; ++i) {
-            table.m_moments.push_back(*computeSolarTerm(year, solarTermAt(i)));
-            if (isSectionalTerm(solarTermAt(i))) {
-                table.m_sectional.push_back(table.m_moments.size() - 1);
-            }
-        }
-    }
-    return table;
-}
-
 const SolarTermTable& SolarTermTable::instance() {
-    static const SolarTermTable table = compute();
+    static const SolarTermTable table;
     return table;
 }
 
@@ -99,8 +84,13 @@ std::span<const SolarTermMoment> SolarTermTable::year(int year) const {
     if (year < kFirstYear || year > kLastYear) {
         return {};
     }
-    return std::span<const SolarTermMoment>(m_moments).subspan(
-        static_cast<std::size_t>(year - kFirstYear) * kSolarTermCount, kSolarTermCount);
+    const Year& entry = m_years[static_cast<std::size_t>(year - kFirstYear)];
+    std::call_once(entry.computed, [&entry, year] {
+        for (int i = 0; i < kSolarTermCount; ++i) {
+            entry.moments[static_cast<std::size_t>(i)] = *computeSolarTerm(year, solarTermAt(i));
+        }
+    });
+    return entry.moments;
 }
 
 std::optional<SolarTermMoment> SolarTermTable::moment(int year, SolarTerm term) const {
@@ -121,23 +111,29 @@ std::optional<SolarTermMoment> SolarTermTable::termOnDay(const GregorianDate& da
 }
 
 std::optional<SolarTermMoment> SolarTermTable::sectionalTermAtOrBefore(long long minuteCount) const {
-    const auto after =
-        std::upper_bound(m_sectional.begin(), m_sectional.end(), minuteCount,
-                         [this](long long count, std::size_t index) { return count < m_moments[index].minuteCount; });
-    if (after == m_sectional.begin()) {
-        return std::nullopt;
+    // The 节 before a moment lies in its calendar year or, before 小寒, in December of the year before.
+    const int calendarYear = beijingTimeOfMinuteCount(minuteCount).date.year;
+    for (int y = calendarYear; y >= calendarYear - 1; --y) {
+        const auto moments = year(y);
+        for (auto it = moments.rbegin(); it != moments.rend(); ++it) {
+            if (isSectionalTerm(it->term) && it->minuteCount <= minuteCount) {
+                return *it;
+            }
+        }
     }
-    return m_moments[*std::prev(after)];
+    return std::nullopt;
 }
 
 std::optional<SolarTermMoment> SolarTermTable::sectionalTermAfter(long long minuteCount) const {
-    const auto after =
-        std::upper_bound(m_sectional.begin(), m_sectional.end(), minuteCount,
-                         [this](long long count, std::size_t index) { return count < m_moments[index].minuteCount; });
-    if (after == m_sectional.end()) {
-        return std::nullopt;
+    const int calendarYear = beijingTimeOfMinuteCount(minuteCount).date.year;
+    for (int y = calendarYear; y <= calendarYear + 1; ++y) {
+        for (const SolarTermMoment& moment : year(y)) {
+            if (isSectionalTerm(moment.term) && moment.minuteCount > minuteCount) {
+                return moment;
+            }
+        }
     }
-    return m_moments[*after];
+    return std::nullopt;
 }
 
 } // namespace namewright

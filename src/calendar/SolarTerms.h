@@ -13,9 +13,9 @@
 #include "calendar/SolarTerm.h"
 
 #include <array>
+#include <mutex>
 #include <optional>
 #include <span>
-#include <vector>
 
 namespace namewright {
 
@@ -42,17 +42,16 @@ struct SolarTermMoment {
 std::optional<SolarTermMoment> computeSolarTerm(int year, SolarTerm term);
 
 /// The 24 moments of every year from kFirstSolarTermYear - 1 to kLastSolarTermYear + 1 (the neighbours let a birth in
-/// early January 1881 or late December 2061 find its month), computed on first use. Constant afterwards; any thread
-/// may read it, and the first use from several threads at once computes it once.
+/// early January 1881 or late December 2061 find its month). Each year is computed when it is first asked for (a few
+/// milliseconds; all 183 years take about half a second, bench_solar_terms) and constant afterwards. Any thread may
+/// read it; the first use of a year from several threads at once computes it once.
 class SolarTermTable {
 public:
     static const SolarTermTable& instance();
 
-    /// Computes a table afresh (what instance() holds); for benchmarks and the test against the shared one.
-    static SolarTermTable compute();
-
     static constexpr int kFirstYear = kFirstSolarTermYear - 1;
     static constexpr int kLastYear = kLastSolarTermYear + 1;
+    static constexpr int kYearCount = kLastYear - kFirstYear + 1;
 
     /// The 24 moments of a year from 小寒 to 冬至; empty outside kFirstYear..kLastYear.
     std::span<const SolarTermMoment> year(int year) const;
@@ -71,8 +70,11 @@ public:
 
 private:
     SolarTermTable() = default;
-    std::vector<SolarTermMoment> m_moments; ///< in time order, 24 a year
-    std::vector<std::size_t> m_sectional;   ///< indexes into m_moments of the 节, in time order
+    struct Year {
+        mutable std::once_flag computed;
+        mutable std::array<SolarTermMoment, kSolarTermCount> moments{};
+    };
+    std::array<Year, kYearCount> m_years;
 };
 
 } // namespace namewright
