@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev qt6-translations-l10n libsqlitecpp-dev libsqlite3-dev mdbtools-dev libglib2.0-dev
+    liberfa-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-noto-cjk
     python3 unicode-data opencc

@@ -64,6 +64,15 @@ private:
     std::uint8_t m_number = 1;
 };
 
+/// The hidden stems (藏干) of a branch: the principal stem (本气) first, then the middle (中气) and residual (余气)
+/// stems where the branch holds them.
+struct HiddenStems {
+    std::array<HeavenlyStem, 3> stems{HeavenlyStem::fromNumber(1), HeavenlyStem::fromNumber(1),
+                                      HeavenlyStem::fromNumber(1)};
+    int count = 0; ///< 1, 2 or 3; stems[count..2] are not used
+    constexpr bool operator==(const HiddenStems&) const = default;
+};
+
 /// An earthly branch (地支): 子 丑 寅 卯 辰 巳 午 未 申 酉 戌 亥, numbered 1..12.
 class EarthlyBranch {
 public:
@@ -100,6 +109,31 @@ public:
     }
     /// 阳 for 子 寅 辰 午 申 戌 (odd numbers).
     constexpr bool isYang() const { return m_number % 2 == 1; }
+    /// The hidden stems (藏干), 本气 中气 余气, as the Ziping manuals list them: 子 癸; 丑 己癸辛; 寅 甲丙戊; 卯 乙;
+    /// 辰 戊乙癸; 巳 丙庚戊; 午 丁己; 未 己丁乙; 申 庚壬戊; 酉 辛; 戌 戊辛丁; 亥 壬甲. The principal stem is the
+    /// branch's own element; the middle stem of 寅 巳 申 亥 is the element of its three-branch combination, and 辰 戌
+    /// 丑 未 keep the stem of the month before them and the stem whose store (库) they are.
+    constexpr HiddenStems hiddenStems() const {
+        constexpr std::array<std::array<int, 3>, 12> byBranch{{{10, 0, 0},
+                                                               {6, 10, 8},
+                                                               {1, 3, 5},
+                                                               {2, 0, 0},
+                                                               {5, 2, 10},
+                                                               {3, 7, 5},
+                                                               {4, 6, 0},
+                                                               {6, 4, 2},
+                                                               {7, 9, 5},
+                                                               {8, 0, 0},
+                                                               {5, 8, 4},
+                                                               {9, 1, 0}}};
+        HiddenStems hidden;
+        for (const int stem : byBranch[static_cast<std::size_t>(m_number - 1)]) {
+            if (stem != 0) {
+                hidden.stems[static_cast<std::size_t>(hidden.count++)] = HeavenlyStem::fromNumber(stem);
+            }
+        }
+        return hidden;
+    }
     constexpr EarthlyBranch advancedBy(int steps) const { return fromNumber(m_number + steps % 12); }
     constexpr bool operator==(const EarthlyBranch&) const = default;
 
