@@ -5,7 +5,7 @@
 // keeps its 8 rows on data page 55, listed by the inline usage map in row 0 of page 54 (bitmap of pages 0..511).
 // Copies of page 55 appended to the file and marked in the map give that table 8 more rows each.
 
-#include "db/AccessImport.h"
+#include "access/AccessImport.h"
 #include "db/NamingDatabase.h"
 
 #include <benchmark/benchmark.h>
@@ -90,7 +90,7 @@ void BM_ImportAccessFile(benchmark::State& state) {
     const TempFile file(bytes);
     for (auto _ : state) {
         SQLite::Database db(":memory:", SQLite::OPEN_READWRITE);
-        if (!importAccessDatabase(file.path(), db)) {
+        if (importAccessDatabase(file.path(), db) != AccessFailure::None) {
             state.SkipWithError("the import failed");
             return;
         }

@@ -1,9 +1,9 @@
 // Pieces of the Access import that need no Access file: long-value chains on hand-made pages, date and currency
 // texts, and the declared types the import gives each Access column kind.
 
-#include "db/AccessImport.h"
-#include "db/AccessLongValue.h"
-#include "db/AccessValues.h"
+#include "access/AccessKind.h"
+#include "access/AccessLongValue.h"
+#include "access/AccessValues.h"
 #include "db/ColumnKind.h"
 
 #include <gtest/gtest.h>

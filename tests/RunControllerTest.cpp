@@ -292,7 +292,7 @@ TEST(RunControllerShutdown, DestroyingTheControllerDuringARunIsSafe) {
         }
     }
     EXPECT_EQ(state.stopFlag(), 1);
-    db.close(); // only now may the worker connection close
+    db = NamingDatabase(); // only now may the worker connection close
 }
 
 } // namespace
