@@ -1,5 +1,6 @@
 #include "db/DatabaseFormat.h"
 #include "db/NamingDatabase.h"
+#include "support/Files.h"
 #include "support/TempDatabase.h"
 
 #include <gtest/gtest.h>

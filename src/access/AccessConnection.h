@@ -4,13 +4,11 @@
 
 #include "access/AccessFailure.h"
 
+#include <SQLiteCpp/Database.h>
+
 #include <filesystem>
 #include <memory>
 #include <span>
-
-namespace SQLite {
-class Database;
-}
 
 namespace namewright {
 

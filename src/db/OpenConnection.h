@@ -4,14 +4,12 @@
 
 #include "access/AccessFailure.h"
 
+#include <SQLiteCpp/Database.h>
+
 #include <filesystem>
 #include <iosfwd>
 #include <memory>
 #include <string_view>
-
-namespace SQLite {
-class Database;
-}
 
 namespace namewright {
 
