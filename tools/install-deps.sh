@@ -7,6 +7,7 @@ packages=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev libsqlitecpp-dev libsqlite3-dev mdbtools-dev libglib2.0-dev
     libgtest-dev libgmock-dev libbenchmark-dev
+    clang libclang-rt-14-dev clang-tidy clang-format
     fonts-noto-cjk
     python3 unicode-data
 )

@@ -4,12 +4,10 @@
 
 #include "access/AccessFailure.h"
 
+#include <SQLiteCpp/Database.h>
+
 #include <filesystem>
 #include <vector>
-
-namespace SQLite {
-class Database;
-}
 
 namespace namewright {
 

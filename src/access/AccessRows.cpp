@@ -14,7 +14,8 @@ bool installDecoders(MdbHandle* mdb, const AccessHeader& header) {
         // A Jet 3 file that names no code page is read as Western (1252), as libmdb itself reads it.
         charset = "CP" + std::to_string(header.codePage == 0 ? 1252 : header.codePage);
     }
-    const auto invalid = reinterpret_cast<iconv_t>(std::intptr_t{-1});
+    // iconv_open's failure value is (iconv_t)-1, an integer made a pointer.
+    const auto invalid = reinterpret_cast<iconv_t>(std::intptr_t{-1}); // NOLINT(performance-no-int-to-ptr)
     mdb_iconv_close(mdb);
     mdb->iconv_in = iconv_open("UTF-8", charset.c_str());
     mdb->iconv_out = iconv_open(charset.c_str(), "UTF-8");
