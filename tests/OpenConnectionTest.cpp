@@ -41,13 +41,19 @@ TEST(OpenConnection, NamesTheReasonAFileDoesNotOpen) {
     EXPECT_EQ(jet.connection, nullptr);
 }
 
-TEST(OpenConnection, AnIntactFileOpensReadOnly) {
+TEST(OpenConnection, AnIntactFileOpensReadOnlyAsOftenAsAsked) {
     TempDatabase file;
     file.exec("INSERT INTO word VALUES ('李', 7, '火');");
     const OpenedConnection opened = openConnection(file.path());
     ASSERT_EQ(opened.failure, OpenFailure::None);
     ASSERT_NE(opened.connection, nullptr);
     EXPECT_THROW(opened.connection->exec("DELETE FROM word"), SQLite::Exception);
+    // A second connection while the first holds its shared lock: the check it skips is the one the first passed.
+    const OpenedConnection again = openConnection(file.path());
+    ASSERT_EQ(again.failure, OpenFailure::None);
+    SQLite::Statement lookup(*again.connection, "SELECT bh FROM word WHERE zi = '李'");
+    ASSERT_TRUE(lookup.executeStep());
+    EXPECT_EQ(lookup.getColumn(0).getInt(), 7);
 }
 
 /// A database of the shipped schema large enough that pages 20 to 79 hold table and index rows (about 190 pages).
@@ -66,6 +72,7 @@ protected:
     TempDatabase m_file;
 };
 
+// The fixture opened the intact file first, so this also shows that a file written since it passed is checked again.
 TEST_F(DamagedDatabase, OverwrittenPagesAreRefusedByTheQuickCheck) {
     const OpenedConnection opened = openConnection(m_file.path());
     EXPECT_EQ(opened.failure, OpenFailure::FailedQuickCheck);

@@ -6,11 +6,44 @@
 
 #include <SQLiteCpp/SQLiteCpp.h>
 
+#include <mutex>
+#include <optional>
 #include <ostream>
 
 namespace namewright {
 
 namespace {
+
+/// A file as it is on disk: where it is, how long it is and when it was last written.
+struct FileIdentity {
+    std::filesystem::path path;
+    std::uintmax_t size = 0;
+    std::filesystem::file_time_type modified;
+    bool operator==(const FileIdentity&) const = default;
+};
+
+std::optional<FileIdentity> identify(const std::filesystem::path& file) {
+    std::error_code error;
+    FileIdentity identity;
+    identity.path = std::filesystem::canonical(file, error);
+    if (!error) {
+        identity.size = std::filesystem::file_size(identity.path, error);
+    }
+    if (!error) {
+        identity.modified = std::filesystem::last_write_time(identity.path, error);
+    }
+    return error ? std::nullopt : std::optional(identity);
+}
+
+/// The last file that passed the check. The program opens several connections to one file (two at start-up, one
+/// for every opening of the reference-tables window); an unchanged file is not read through again.
+std::mutex g_checkedMutex;
+std::optional<FileIdentity> g_lastChecked;
+
+bool passesQuickCheck(SQLite::Database& connection) {
+    SQLite::Statement check(connection, "PRAGMA quick_check(1)");
+    return check.executeStep() && check.getColumn(0).getString() == "ok";
+}
 
 OpenedConnection openSqlite(const std::filesystem::path& file) {
     std::unique_ptr<SQLite::Database> connection;
@@ -24,11 +57,19 @@ OpenedConnection openSqlite(const std::filesystem::path& file) {
         return {nullptr, OpenFailure::SqliteRefused, AccessFailure::None};
     }
     try {
-        // A file with pages overwritten still opened and answered from the pages that survived: a family name not
-        // found, a name scored with half its lookups missing. quick_check reads every page once.
-        SQLite::Statement check(*connection, "PRAGMA quick_check(1)");
-        if (!check.executeStep() || check.getColumn(0).getString() != "ok") {
-            return {nullptr, OpenFailure::FailedQuickCheck, AccessFailure::None};
+        // Reading the schema takes the shared lock, which this connection keeps: from here on nothing can write the
+        // file, so its identity now is the identity of what the connection reads.
+        SQLite::Statement schema(*connection, "SELECT count(*) FROM sqlite_master");
+        schema.executeStep();
+        const auto identity = identify(file);
+        const std::lock_guard lock(g_checkedMutex);
+        if (!identity || identity != g_lastChecked) {
+            // A file with pages overwritten still opened and answered from the pages that survived: a family name
+            // not found, a name scored with half its lookups missing. quick_check reads every page once.
+            if (!passesQuickCheck(*connection)) {
+                return {nullptr, OpenFailure::FailedQuickCheck, AccessFailure::None};
+            }
+            g_lastChecked = identity;
         }
     } catch (const SQLite::Exception&) {
         return {nullptr, OpenFailure::FailedQuickCheck, AccessFailure::None};

@@ -1,5 +1,6 @@
 #include "support/Files.h"
 
+#include <chrono>
 #include <fstream>
 #include <sstream>
 
@@ -33,7 +34,10 @@ bool overwriteSqlitePages(const std::filesystem::path& path, std::size_t firstPa
     for (std::size_t at = (firstPage - 1) * pageSize; at < lastPage * pageSize; ++at) {
         bytes[at] = static_cast<char>(0xA5 ^ (at * 31 % 251));
     }
+    const auto written = std::filesystem::last_write_time(path);
     writeFile(path, bytes);
+    // File times tick coarsely (a few milliseconds): make sure the damage shows as a later write.
+    std::filesystem::last_write_time(path, written + std::chrono::seconds(1));
     return true;
 }
 

@@ -15,8 +15,9 @@ std::string readFile(const std::filesystem::path& path);
 void writeFile(const std::filesystem::path& path, std::string_view bytes);
 
 /// Overwrites pages firstPage..lastPage (1-based, as SQLite numbers them; page 1 holds the header and the schema) of
-/// an SQLite file with a fixed pattern of bytes that is no valid page. The page size is read from the file's header.
-/// Returns false when the file is not that long.
+/// an SQLite file with a fixed pattern of bytes that is no valid page, and moves its modification time on by a second
+/// (as any later write would move it). The page size is read from the file's header. Returns false when the file is
+/// not that long.
 bool overwriteSqlitePages(const std::filesystem::path& path, std::size_t firstPage, std::size_t lastPage);
 
 } // namespace namewright::testing
