@@ -5,31 +5,24 @@
 // keeps its 8 rows on data page 55, listed by the inline usage map in row 0 of page 54 (bitmap of pages 0..511).
 // Copies of page 55 appended to the file and marked in the map give that table 8 more rows each.
 
-#include "db/AccessImport.h"
+#include "access/AccessImport.h"
 #include "db/NamingDatabase.h"
 
 #include <benchmark/benchmark.h>
 
+#include "support/Files.h"
+#include "support/TempDatabase.h"
+
 #include <SQLiteCpp/SQLiteCpp.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
-#include <unistd.h>
 
 namespace namewright {
 namespace {
 
 const std::filesystem::path kSample = std::filesystem::path(NAMEWRIGHT_ACCESS_FIXTURES) / "testUnicodeCompV2003.mdb";
 constexpr std::size_t kPage = 4096;
-
-std::string readFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
 
 unsigned le16(const std::string& bytes, std::size_t at) {
     return static_cast<unsigned char>(bytes[at]) | static_cast<unsigned>(static_cast<unsigned char>(bytes[at + 1]))
@@ -38,7 +31,7 @@ unsigned le16(const std::string& bytes, std::size_t at) {
 
 /// The sample with `copies` more data pages for table "Table"; empty when the sample is not laid out as expected.
 std::string grownSample(int copies) {
-    std::string bytes = readFile(kSample);
+    std::string bytes = testing::readFile(kSample);
     constexpr std::size_t kDataPage = 55;
     constexpr std::size_t kMapPage = 54;
     constexpr std::size_t kRowCountOffset = 0x0c;
@@ -60,23 +53,11 @@ std::string grownSample(int copies) {
     return bytes;
 }
 
-/// A file in the temporary directory, removed at the end of the benchmark.
-class TempFile {
-public:
-    explicit TempFile(const std::string& bytes)
-        : m_path(std::filesystem::temp_directory_path() / ("namewright-bench-" + std::to_string(::getpid()) + ".mdb")) {
-        std::ofstream(m_path, std::ios::binary) << bytes;
-    }
-    ~TempFile() {
-        std::error_code ignored;
-        std::filesystem::remove(m_path, ignored);
-    }
-    TempFile(const TempFile&) = delete;
-    TempFile& operator=(const TempFile&) = delete;
-    const std::filesystem::path& path() const { return m_path; }
-
-private:
-    std::filesystem::path m_path;
+/// The bytes in a temporary file, removed at the end of the benchmark.
+struct TempFile {
+    explicit TempFile(const std::string& bytes) { testing::writeFile(file.path(), bytes); }
+    const std::filesystem::path& path() const { return file.path(); }
+    testing::TempPath file{".mdb"};
 };
 
 /// Import of the whole file, without the cache: what the first connection to a file costs.
@@ -90,7 +71,7 @@ void BM_ImportAccessFile(benchmark::State& state) {
     const TempFile file(bytes);
     for (auto _ : state) {
         SQLite::Database db(":memory:", SQLite::OPEN_READWRITE);
-        if (!importAccessDatabase(file.path(), db)) {
+        if (importAccessDatabase(file.path(), db) != AccessFailure::None) {
             state.SkipWithError("the import failed");
             return;
         }

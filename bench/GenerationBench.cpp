@@ -4,7 +4,7 @@
 #include "naming/GenerationModes.h"
 #include "naming/NameScoring.h"
 
-#include "BenchLuckTables.h"
+#include "support/ShapedTables.h"
 
 #include <benchmark/benchmark.h>
 
@@ -39,7 +39,7 @@ struct Bench {
     GenerationContext context() { return GenerationContext{database, luck, inputs, state, store, random, run, series}; }
 
     NamingDatabase database;
-    LuckTables luck = realisticLuckTables();
+    LuckTables luck = testing::shapedLuckTables();
     InputsChannel inputs;
     RunState state;
     ResultStore store;

@@ -14,13 +14,14 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "support/TempDatabase.h"
+
 #include <SQLiteCpp/SQLiteCpp.h>
+#include <SQLiteCpp/VariadicBind.h>
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
-#include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <unistd.h>
 #include <vector>
 
@@ -28,44 +29,33 @@ namespace namewright {
 namespace {
 
 /// 2,500 first and 2,500 second characters of one gender, all lucks 吉: 6.25 million draws, each listed.
-std::filesystem::path makeDatabase() {
-    const auto path =
-        std::filesystem::temp_directory_path() / ("namewright-latency-" + std::to_string(::getpid()) + ".mdb");
-    std::filesystem::remove(path);
-    SQLite::Database db(path.string(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
-    std::ifstream schema(NAMEWRIGHT_SCHEMA_FILE);
-    std::stringstream sql;
-    sql << schema.rdbuf();
-    db.exec(sql.str());
-    SQLite::Transaction transaction(db);
-    db.exec("INSERT INTO word VALUES ('李', 7, '火')");
-    for (int n = 1; n <= 200; ++n) {
-        db.exec("INSERT INTO sl VALUES ('" + std::to_string(n) + "', '吉', '', '', '', '', '')");
-    }
-    const char* elements[] = {"木", "火", "土", "金", "水"};
-    int id = 0;
-    for (const char* a : elements) {
-        for (const char* b : elements) {
-            for (const char* c : elements) {
-                db.exec("INSERT INTO \"3cai\" VALUES (" + std::to_string(++id) + ", '" + a + b + c + "', '', '吉')");
+void fillEveryDrawListed(testing::TempDatabase& file) {
+    file.fill([](SQLite::Database& db) {
+        db.exec("INSERT INTO word VALUES ('李', 7, '火')");
+        for (int n = 1; n <= 200; ++n) {
+            db.exec("INSERT INTO sl VALUES ('" + std::to_string(n) + "', '吉', '', '', '', '', '')");
+        }
+        const char* elements[] = {"木", "火", "土", "金", "水"};
+        int id = 0;
+        for (const char* a : elements) {
+            for (const char* b : elements) {
+                for (const char* c : elements) {
+                    db.exec("INSERT INTO \"3cai\" VALUES (" + std::to_string(++id) + ", '" + a + b + c +
+                            "', '', '吉')");
+                }
             }
         }
-    }
-    SQLite::Statement first(db, "INSERT INTO word1 VALUES (?, ?, ?, ?, '男')");
-    SQLite::Statement second(db, "INSERT INTO word2 VALUES (?, ?, ?, ?, '男')");
-    for (int i = 1; i <= 2500; ++i) {
-        const QString character(QChar(static_cast<char16_t>(0x4E00 + i)));
-        for (SQLite::Statement* insert : {&first, &second}) {
-            insert->bind(1, i);
-            insert->bind(2, character.toStdString());
-            insert->bind(3, 1 + i % 30);
-            insert->bind(4, elements[i % 5]);
-            insert->exec();
-            insert->reset();
+        SQLite::Statement first(db, "INSERT INTO word1 VALUES (?, ?, ?, ?, '男')");
+        SQLite::Statement second(db, "INSERT INTO word2 VALUES (?, ?, ?, ?, '男')");
+        for (int i = 1; i <= 2500; ++i) {
+            const QString character(QChar(static_cast<char16_t>(0x4E00 + i)));
+            for (SQLite::Statement* insert : {&first, &second}) {
+                SQLite::bind(*insert, i, character.toStdString(), 1 + i % 30, elements[i % 5]);
+                insert->exec();
+                insert->reset();
+            }
         }
-    }
-    transaction.commit();
-    return path;
+    });
 }
 
 long residentKilobytes() {
@@ -77,7 +67,9 @@ long residentKilobytes() {
 }
 
 void BM_InterfaceWhileListing(benchmark::State& state) {
-    const auto database = makeDatabase();
+    testing::TempDatabase file;
+    fillEveryDrawListed(file);
+    const auto& database = file.path();
     std::vector<double> delaysMs;
     double megabytesPerMillionRows = 0;
     double rowsListed = 0;
@@ -123,7 +115,6 @@ void BM_InterfaceWhileListing(benchmark::State& state) {
     state.counters["max_ms"] = delaysMs.empty() ? 0.0 : delaysMs.back();
     state.counters["rows_listed"] = rowsListed;
     state.counters["MB_per_million_rows"] = megabytesPerMillionRows;
-    std::filesystem::remove(database);
 }
 BENCHMARK(BM_InterfaceWhileListing)->Arg(4000)->Iterations(1)->Unit(benchmark::kMillisecond);
 

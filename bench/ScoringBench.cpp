@@ -2,7 +2,7 @@
 
 #include "naming/NameScoring.h"
 
-#include "BenchLuckTables.h"
+#include "support/ShapedTables.h"
 
 #include <benchmark/benchmark.h>
 
@@ -23,7 +23,7 @@ std::vector<int> strokeSamples() {
 }
 
 void BM_ScoreTwoCharacterNames(benchmark::State& state) {
-    const LuckTables luck = realisticLuckTables();
+    const LuckTables luck = testing::shapedLuckTables();
     const std::vector<int> strokes = strokeSamples();
     const int family = 7;
     std::size_t i = 0;
@@ -38,7 +38,7 @@ void BM_ScoreTwoCharacterNames(benchmark::State& state) {
 BENCHMARK(BM_ScoreTwoCharacterNames);
 
 void BM_ScoreOneCharacterNames(benchmark::State& state) {
-    const LuckTables luck = realisticLuckTables();
+    const LuckTables luck = testing::shapedLuckTables();
     const std::vector<int> strokes = strokeSamples();
     const int family = 7;
     std::size_t i = 0;

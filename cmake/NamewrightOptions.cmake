@@ -11,3 +11,7 @@ if(NAMEWRIGHT_SANITIZE)
         -fno-sanitize-recover=all)
     target_link_options(namewright_options INTERFACE -fsanitize=${NAMEWRIGHT_SANITIZE})
 endif()
+if(NAMEWRIGHT_BUILD_FUZZ)
+    # Coverage feedback for libFuzzer in every library; only the fuzz targets link libFuzzer's main.
+    target_compile_options(namewright_options INTERFACE -fsanitize=fuzzer-no-link)
+endif()

@@ -1,9 +1,9 @@
 // Pieces of the Access import that need no Access file: long-value chains on hand-made pages, date and currency
 // texts, and the declared types the import gives each Access column kind.
 
-#include "db/AccessImport.h"
-#include "db/AccessLongValue.h"
-#include "db/AccessValues.h"
+#include "access/AccessKind.h"
+#include "access/AccessLongValue.h"
+#include "access/AccessValues.h"
 #include "db/ColumnKind.h"
 
 #include <gtest/gtest.h>
@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <limits>
 #include <map>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -154,6 +155,10 @@ struct DateCase {
     const char* text;
 };
 
+void PrintTo(const DateCase& c, std::ostream* out) {
+    *out << "day count " << c.days;
+}
+
 class AccessDateText : public ::testing::TestWithParam<DateCase> {};
 
 TEST_P(AccessDateText, WritesTheDateAndTimeOfADayCount) {
@@ -230,6 +235,10 @@ struct KindCase {
     const char* value;    ///< an SQL literal the import could store in such a column
     const char* storedAs; ///< typeof() the value must keep
 };
+
+void PrintTo(const KindCase& c, std::ostream* out) {
+    *out << declaredTypeOf(c.access) << " storing " << c.value;
+}
 
 class AccessDeclaredType : public ::testing::TestWithParam<KindCase> {};
 

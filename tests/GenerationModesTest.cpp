@@ -1,5 +1,6 @@
 #include "naming/GenerationModes.h"
 #include "support/GenerationFixture.h"
+#include "support/WaitUntil.h"
 #include "text/GbkText.h"
 
 #include <gtest/gtest.h>
@@ -8,6 +9,7 @@
 #include <atomic>
 #include <cmath>
 #include <map>
+#include <ostream>
 #include <set>
 #include <thread>
 
@@ -200,6 +202,10 @@ struct FixedCase {
     const char* threshold;
 };
 
+void PrintTo(const FixedCase& c, std::ostream* out) {
+    *out << "position " << c.position << ", threshold " << c.threshold;
+}
+
 class FixedCharacterMode : public ::testing::TestWithParam<FixedCase> {};
 
 TEST_P(FixedCharacterMode, PairsTheTypedCharacterWithEveryCandidate) {
@@ -372,20 +378,21 @@ TEST(GenerationInputsMidRun, AChangedFamilyTextAppliesToLaterCandidates) {
         in.ownThreshold = true;
         in.thresholdText = "76";
     });
+    bool editedInTime = false;
     std::thread editor([&] {
-        while (h.store.rowCount() < 100) {
-            std::this_thread::yield();
-        }
+        // The stop flag is set whatever happens, so that a run that lists too little still ends.
+        editedInTime = testing::waitUntil([&] { return h.store.rowCount() >= 100; }, testing::kWaitDeadline, {});
         h.setInputs([](GenerationInputs& in) { in.familyText = "李四"; });
         const std::size_t seen = h.store.rowCount();
-        while (h.store.rowCount() < seen + 100) {
-            std::this_thread::yield();
-        }
+        editedInTime =
+            testing::waitUntil([&] { return h.store.rowCount() >= seen + 100; }, testing::kWaitDeadline, {}) &&
+            editedInTime;
         h.state.setStopFlag(1);
     });
     auto context = h.context();
     runRandomMode(context, "李");
     editor.join();
+    ASSERT_TRUE(editedInTime);
 
     const auto rows = h.listed();
     const auto firstNew =

@@ -1,5 +1,6 @@
 #include "reports/ReferenceTables.h"
 #include "reports/CellText.h"
+#include "support/Files.h"
 #include "support/TempDatabase.h"
 
 #include <gtest/gtest.h>

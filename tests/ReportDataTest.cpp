@@ -6,7 +6,7 @@
 #include "reports/ReportComposer.h"
 #include "reports/ReportFromRow.h"
 #include "reports/SharedReportData.h"
-#include "support/ReportTestData.h"
+#include "support/ReportDatabaseTest.h"
 
 #include <gtest/gtest.h>
 

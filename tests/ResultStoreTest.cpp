@@ -1,9 +1,11 @@
 #include "naming/ResultStore.h"
 #include "naming/RunState.h"
+#include "support/WaitUntil.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
+#include <optional>
 #include <thread>
 
 namespace namewright {
@@ -118,21 +120,26 @@ TEST(ResultStoreThreads, AReaderSeesOnlyCompleteRowsWhileTheWriterAppends) {
         }
     });
     std::size_t seen = 0;
-    while (seen < static_cast<std::size_t>(kRows)) {
-        const std::size_t count = store.rowCount();
-        for (std::size_t i = seen; i < count; ++i) {
-            const StoredName& row = store.row(i);
-            const auto n = static_cast<std::int32_t>(i);
-            ASSERT_EQ(row.firstStrokes, -n);
-            ASSERT_EQ(row.secondStrokes, 2 * n);
-            ASSERT_EQ(row.score, i % 101);
-            if (i % 1000 == 0) {
-                ASSERT_EQ(store.cellText(i, 0), "李" + std::to_string(i));
+    std::optional<std::size_t> firstWrong;
+    // Reads every row as soon as it is counted, as the grid does; stops at the first row not whole.
+    const bool readAll = testing::waitUntil(
+        [&] {
+            const std::size_t count = store.rowCount();
+            for (std::size_t i = seen; i < count && !firstWrong; ++i) {
+                const StoredName& row = store.row(i);
+                const auto n = static_cast<std::int32_t>(i);
+                if (row.firstStrokes != -n || row.secondStrokes != 2 * n || row.score != i % 101 ||
+                    (i % 1000 == 0 && store.cellText(i, 0) != "李" + std::to_string(i))) {
+                    firstWrong = i;
+                }
             }
-        }
-        seen = count;
-    }
+            seen = count;
+            return firstWrong || seen >= static_cast<std::size_t>(kRows);
+        },
+        testing::kWaitDeadline, {});
     writer.join();
+    EXPECT_FALSE(firstWrong) << "row " << firstWrong.value_or(0) << " was visible before it was whole";
+    EXPECT_TRUE(readAll);
 }
 
 TEST(RunState, AStaleWorkerCannotMoveTheResumeMarkOfANewSeries) {

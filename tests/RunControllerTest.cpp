@@ -1,5 +1,6 @@
 #include "naming/RunController.h"
 #include "support/GenerationFixture.h"
+#include "support/WaitUntil.h"
 
 #include <gtest/gtest.h>
 
@@ -16,6 +17,7 @@ using namespace std::chrono_literals;
 using testing::fillGenerationTables;
 using testing::referenceScore;
 using testing::TempDatabase;
+using testing::waitUntil;
 
 /// A gate the chart step can wait at, so a test holds a worker at a known point.
 class Gate {
@@ -100,10 +102,10 @@ protected:
         return names;
     }
 
+    /// Waits until `count` rows are listed or the run has ended.
     void waitForRows(std::size_t count) {
-        while (m_store.rowCount() < count && m_controller->isGenerating()) {
-            std::this_thread::sleep_for(100us);
-        }
+        ASSERT_TRUE(waitUntil([&] { return m_store.rowCount() >= count || !m_controller->isGenerating(); },
+                              testing::kWaitDeadline));
     }
 
     std::size_t chartCalls() {
@@ -287,12 +289,10 @@ TEST(RunControllerShutdown, DestroyingTheControllerDuringARunIsSafe) {
     {
         RunController controller(db, inputs, state, store, [](NamingDatabase&, const GenerationInputs&) {});
         controller.pressCompute("分析");
-        while (store.rowCount() < 10) {
-            std::this_thread::sleep_for(100us);
-        }
+        ASSERT_TRUE(waitUntil([&] { return store.rowCount() >= 10; }, testing::kWaitDeadline));
     }
     EXPECT_EQ(state.stopFlag(), 1);
-    db.close(); // only now may the worker connection close
+    db = NamingDatabase(); // only now may the worker connection close
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "reports/SharedReportData.h"
+#include "support/WaitUntil.h"
 
 #include <gtest/gtest.h>
 
@@ -25,13 +26,17 @@ TEST(SharedReportData, ReadersSeeOnlyWholeValues) {
         done = true;
     });
     int mixed = 0;
-    while (!done) {
-        const ReportData seen = shared.current();
-        if (!(seen == first || seen == second || seen == ReportData{})) {
-            ++mixed;
-        }
-    }
+    const bool finished = testing::waitUntil(
+        [&] {
+            const ReportData seen = shared.current();
+            if (!(seen == first || seen == second || seen == ReportData{})) {
+                ++mixed;
+            }
+            return done.load();
+        },
+        testing::kWaitDeadline, {});
     writer.join();
+    EXPECT_TRUE(finished);
     EXPECT_EQ(mixed, 0);
     EXPECT_EQ(shared.current(), second);
 }

@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <iconv.h>
 #include <map>
+#include <ostream>
 #include <set>
 #include <string>
 #include <string_view>
@@ -144,6 +145,10 @@ struct TableColumns {
     std::vector<ListingColumn> columns;
 };
 
+void PrintTo(const TableColumns& c, std::ostream* out) {
+    *out << c.table;
+}
+
 class ShippedCharacterTableColumns : public ShippedDictionary, public ::testing::WithParamInterface<TableColumns> {};
 
 TEST_P(ShippedCharacterTableColumns, AreTheQueriedColumnsWithTheirDeclaredTypesInOrder) {
@@ -233,6 +238,10 @@ struct StrokeCase {
     int strokes;
 };
 
+void PrintTo(const StrokeCase& c, std::ostream* out) {
+    *out << c.character << " " << c.strokes;
+}
+
 class ShippedStrokeCount : public ShippedDictionary, public ::testing::WithParamInterface<StrokeCase> {};
 
 TEST_P(ShippedStrokeCount, IsTheTraditionalFormCountedWithFullRadicals) {
@@ -261,6 +270,10 @@ struct ElementCase {
     const char* character;
     const char* element;
 };
+
+void PrintTo(const ElementCase& c, std::ostream* out) {
+    *out << c.character << " " << c.element;
+}
 
 class ShippedElement : public ShippedDictionary, public ::testing::WithParamInterface<ElementCase> {};
 

@@ -1,6 +1,6 @@
 #include "reports/TypedNameScoring.h"
 #include "db/NamingDatabase.h"
-#include "support/ReportTestData.h"
+#include "support/ReportDatabaseTest.h"
 
 #include <gtest/gtest.h>
 

@@ -8,6 +8,7 @@ packages=(
     qt6-base-dev qt6-translations-l10n libsqlitecpp-dev libsqlite3-dev mdbtools-dev libglib2.0-dev
     liberfa-dev
     libgtest-dev libgmock-dev libbenchmark-dev
+    clang libclang-rt-14-dev clang-tidy clang-format
     fonts-noto-cjk
     python3 unicode-data opencc
 )

@@ -6,7 +6,6 @@
 // (std::nullopt, an empty vector or 0). Every parameter is bound, never spliced into the query text, so a key that
 // contains quotes is just a key that finds no row.
 
-#include "db/RandomSource.h"
 #include "db/Rows.h"
 #include "db/TableListing.h"
 
@@ -15,10 +14,6 @@
 #include <optional>
 #include <string_view>
 #include <vector>
-
-namespace SQLite {
-class Database;
-}
 
 namespace namewright {
 
@@ -32,18 +27,13 @@ public:
     NamingDatabase(const NamingDatabase&) = delete;
     NamingDatabase& operator=(const NamingDatabase&) = delete;
 
-    /// Opens the file read-only after recognising its format by its header: an SQLite file directly, an Access (Jet 3,
-    /// Jet 4) file through an in-memory import of its user tables (AccessConnection.h), after which every query
-    /// behaves as on an SQLite file. A missing or unreadable file, a file of an unknown format, a password-protected
-    /// Access file or a damaged one gives a closed connection, quietly.
+    /// Opens the file read-only (OpenConnection.h): an SQLite file in place, an Access (Jet 3, Jet 4) file through an
+    /// in-memory import of its user tables, after which every query behaves as on an SQLite file. A missing or
+    /// unreadable file, a file of an unknown format, one that fails SQLite's quick check, a password-protected Access
+    /// file or a damaged one gives a closed connection, quietly; openConnection tells why.
     static NamingDatabase open(const std::filesystem::path& file);
 
-    /// Wraps an already open SQLite connection (for example an in-memory database built by a test or imported from
-    /// another file format). The connection should not be written to afterwards.
-    static NamingDatabase fromConnection(std::unique_ptr<SQLite::Database> connection);
-
     bool isOpen() const;
-    void close();
 
     /// Q1: the `bazi` row of a stem-branch pair such as "甲子".
     std::optional<BaziRow> baziRow(std::string_view pair);
@@ -52,13 +42,8 @@ public:
     /// Q3: the `word1` rows with `ID` above resumeMark whose `xb` is not excludedGender, in ascending `ID`.
     /// As in SQL, a row whose `xb` is NULL is not returned.
     std::vector<CandidateRow> word1After(int resumeMark, std::string_view excludedGender);
-    /// Q4: number of `word1` rows whose `xb` equals gender.
-    int word1CountOfGender(std::string_view gender);
-    /// Q5: one `word1` row of the gender, chosen uniformly at random with `random`.
-    std::optional<CandidateRow> randomWord1(std::string_view gender, RandomSource& random);
-    /// Q6: one `word2` row of the gender, chosen uniformly at random with `random`.
-    std::optional<CandidateRow> randomWord2(std::string_view gender, RandomSource& random);
-    /// All `word1` (or `word2`) rows of the gender in ascending `ID`: the rows Q5 (or Q6) draws from.
+    /// All `word1` (or `word2`) rows of the gender in ascending `ID`. The random mode counts (Q4) and draws (Q5, Q6)
+    /// from these lists in memory rather than asking the database for every draw.
     std::vector<CandidateRow> word1OfGender(std::string_view gender);
     std::vector<CandidateRow> word2OfGender(std::string_view gender);
     /// Q7: the `sl` row whose `数理序号` equals the text (the number written in decimal).

@@ -198,7 +198,8 @@ private:
     static constexpr std::size_t kCachedElements = 16;
     std::vector<std::pair<std::string, std::uint32_t>> m_elementIds;
     static constexpr std::uint32_t kSmallIds = 64;
-    std::vector<std::uint32_t> m_smallElementIds = std::vector<std::uint32_t>(kSmallIds * (kSmallIds + 1), kNone);
+    std::vector<std::uint32_t> m_smallElementIds =
+        std::vector<std::uint32_t>(std::size_t{kSmallIds} * (kSmallIds + 1), kNone);
     std::unordered_map<std::uint64_t, std::uint32_t> m_elementTexts;
 };
 

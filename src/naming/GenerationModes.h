@@ -12,6 +12,7 @@
 // At the top of every iteration the mode checks the stop flag and whether its run is still the newest.
 
 #include "db/NamingDatabase.h"
+#include "db/RandomSource.h"
 #include "naming/GenerationInputs.h"
 #include "naming/LuckTables.h"
 #include "naming/ResultStore.h"

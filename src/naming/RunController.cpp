@@ -21,7 +21,7 @@ std::string familyCharacterOf(const InputsChannel& inputs) {
 RunController::RunController(NamingDatabase& workerConnection, InputsChannel& inputs, RunState& state,
                              ResultStore& store, ChartStep chartStep, RandomSource random)
     : m_connection(workerConnection), m_inputs(inputs), m_state(state), m_store(store),
-      m_chartStep(std::move(chartStep)), m_random(std::move(random)) {}
+      m_chartStep(std::move(chartStep)), m_random(random) {}
 
 RunController::~RunController() {
     shutdown();

@@ -14,6 +14,7 @@
 // ended, and the previous one ends at its next candidate because its run is no longer the newest.
 
 #include "db/NamingDatabase.h"
+#include "db/RandomSource.h"
 #include "naming/GenerationInputs.h"
 #include "naming/LuckTables.h"
 #include "naming/ResultStore.h"

@@ -3,6 +3,7 @@
 #include "app/AppContext.h"
 #include "app/ResultGridModel.h"
 #include "app/TextConversion.h"
+#include "support/Files.h"
 
 #include <QAbstractItemModelTester>
 #include <QCheckBox>
@@ -381,6 +382,18 @@ private slots:
         QTRY_VERIFY(!find<QLabel>(window, "四柱标签")->text().isEmpty());
         QCOMPARE(window.gridModel().rowCount(), 0);
         window.openReportForRow(1);
+        window.close();
+    }
+
+    void aDamagedDatabaseOpensLikeAMissingOne() {
+        TempDatabase file;
+        fillWindowTestDatabase(file);
+        QVERIFY(testing::overwriteSqlitePages(file.path(), 2, 3));
+        MainWindow window(file.path());
+        window.show();
+        QVERIFY(!find<QTableView>(window, "高级表格1")->horizontalHeader()->isVisibleTo(&window));
+        QCOMPARE(window.context().runState().stopFlag(), 0);
+        QVERIFY(!window.context().interfaceConnection().isOpen());
         window.close();
     }
 };

@@ -12,8 +12,6 @@
 
 #include "support/TempDatabase.h"
 
-#include <gtest/gtest.h>
-
 #include <array>
 #include <string>
 
@@ -58,18 +56,5 @@ inline void fillBaziTable(TempDatabase& file) {
     }
     file.exec(sql + ";");
 }
-
-/// A test with the report database open: m_database reads what fillReportTestData wrote.
-class ReportDatabaseTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        fillReportTestData(m_file);
-        m_database = m_file.open();
-        ASSERT_TRUE(m_database.isOpen());
-    }
-
-    TempDatabase m_file;
-    NamingDatabase m_database;
-};
 
 } // namespace namewright::testing

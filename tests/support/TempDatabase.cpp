@@ -1,10 +1,10 @@
 #include "support/TempDatabase.h"
 
+#include "support/Files.h"
+
 #include <SQLiteCpp/SQLiteCpp.h>
 
 #include <atomic>
-#include <fstream>
-#include <sstream>
 #include <unistd.h>
 
 namespace namewright::testing {
@@ -15,13 +15,6 @@ std::filesystem::path uniquePath(std::string_view suffix) {
     static std::atomic<int> counter{0};
     return std::filesystem::temp_directory_path() /
            ("namewright-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++) + std::string(suffix));
-}
-
-std::string readFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
 }
 
 } // namespace
@@ -47,16 +40,19 @@ void TempDatabase::exec(const std::string& sql) {
     db.exec(sql);
 }
 
+void TempDatabase::fill(const std::function<void(SQLite::Database&)>& write) {
+    SQLite::Database db(m_path.string(), SQLite::OPEN_READWRITE);
+    db.exec("PRAGMA synchronous = OFF");
+    SQLite::Transaction transaction(db);
+    write(db);
+    transaction.commit();
+}
+
 TempPath::TempPath(std::string_view suffix) : m_path(uniquePath(suffix)) {}
 
 TempPath::~TempPath() {
     std::error_code ignored;
     std::filesystem::remove(m_path, ignored);
-}
-
-void writeFile(const std::filesystem::path& path, std::string_view bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
 } // namespace namewright::testing

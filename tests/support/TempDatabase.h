@@ -5,8 +5,13 @@
 #include "db/NamingDatabase.h"
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
+
+namespace SQLite {
+class Database;
+}
 
 namespace namewright::testing {
 
@@ -21,6 +26,10 @@ public:
 
     /// Runs SQL statements on the file (writable here, before the program opens it).
     void exec(const std::string& sql);
+
+    /// Calls `write` with a writable connection to the file inside one transaction (for fills with prepared
+    /// statements, as large tables need).
+    void fill(const std::function<void(SQLite::Database&)>& write);
 
     const std::filesystem::path& path() const { return m_path; }
     NamingDatabase open() const { return NamingDatabase::open(m_path); }
@@ -41,8 +50,5 @@ public:
 private:
     std::filesystem::path m_path;
 };
-
-/// Writes bytes to a file, replacing it.
-void writeFile(const std::filesystem::path& path, std::string_view bytes);
 
 } // namespace namewright::testing

@@ -1,4 +1,4 @@
-#include "db/AccessValues.h"
+#include "access/AccessValues.h"
 
 #include <cmath>
 #include <cstdio>

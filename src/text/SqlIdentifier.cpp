@@ -1,4 +1,4 @@
-#include "db/SqlIdentifier.h"
+#include "text/SqlIdentifier.h"
 
 namespace namewright {
 

@@ -1,17 +1,11 @@
 #pragma once
-// Importing an Access database file (Jet 3 or Jet 4 .mdb; ACE .accdb as far as mdbtools reads it) into SQLite, so
-// that the query catalogue serves a user's own Access hun.mdb exactly as it serves the shipped SQLite file.
+// Column kinds (字段类型) of an Access table and the SQLite type each is imported as.
 
-#include <filesystem>
 #include <string_view>
-
-namespace SQLite {
-class Database;
-}
 
 namespace namewright {
 
-/// Column kinds (字段类型) of an Access table, as the file records them.
+/// The kind of an Access column, as the file records it.
 enum class AccessKind {
     Text,          ///< short text, at most 255 characters
     Memo,          ///< long text; hyperlinks are memos too
@@ -54,19 +48,5 @@ enum class AccessKind {
 /// Only Text, Byte, Integer, Long Integer, Single, Double and Date/Time columns are shown by the listing; the others
 /// read as ColumnKind::Other. A Text column's declared type carries its size: declaredTypeOf gives the bare "TEXT".
 std::string_view declaredTypeOf(AccessKind kind);
-
-/// Copies every user table of the Access file into `target`, an empty writable SQLite connection: one table per
-/// Access table (system tables, linked tables and queries are left out), columns in stored order declared as above,
-/// rows in stored order, NULL fields as NULL. Texts become UTF-8: Jet 4 texts are UTF-16 (characters outside the
-/// Basic Multilingual Plane included); Jet 3 texts are decoded by the code page in the file's header (936 = GBK).
-///
-/// Returns false, quietly, when the file is missing, is not an Access database, is protected by a password, names a
-/// code page this system cannot decode, or is truncated or damaged (a page it refers to lies outside the file, a
-/// table reads fewer rows than its definition counts, a memo's chain is broken); `target` may then hold part of the
-/// import and should be discarded. A table SQLite refuses (a name starting with "sqlite_", which SQLite keeps for
-/// itself) is left out.
-///
-/// Runs mdbtools' libmdb, whose state is not thread-safe: calls are serialised internally.
-bool importAccessDatabase(const std::filesystem::path& file, SQLite::Database& target);
 
 } // namespace namewright

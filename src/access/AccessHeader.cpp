@@ -1,6 +1,6 @@
-#include "db/AccessHeader.h"
+#include "access/AccessHeader.h"
 
-#include "db/LittleEndian.h"
+#include "access/LittleEndian.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
-#include "db/AccessLongValue.h"
+#include "access/AccessLongValue.h"
 
-#include "db/LittleEndian.h"
+#include "access/LittleEndian.h"
 
 #include <algorithm>
 #include <unordered_set>

@@ -1,6 +1,6 @@
-#include "db/AccessRows.h"
+#include "access/AccessRows.h"
 
-#include "db/LittleEndian.h"
+#include "access/LittleEndian.h"
 
 #include <array>
 #include <cstdio>
@@ -14,7 +14,8 @@ bool installDecoders(MdbHandle* mdb, const AccessHeader& header) {
         // A Jet 3 file that names no code page is read as Western (1252), as libmdb itself reads it.
         charset = "CP" + std::to_string(header.codePage == 0 ? 1252 : header.codePage);
     }
-    const auto invalid = reinterpret_cast<iconv_t>(std::intptr_t{-1});
+    // iconv_open's failure value is (iconv_t)-1, an integer made a pointer.
+    const auto invalid = reinterpret_cast<iconv_t>(std::intptr_t{-1}); // NOLINT(performance-no-int-to-ptr)
     mdb_iconv_close(mdb);
     mdb->iconv_in = iconv_open("UTF-8", charset.c_str());
     mdb->iconv_out = iconv_open(charset.c_str(), "UTF-8");
@@ -95,7 +96,7 @@ std::optional<std::vector<MdbCatalogEntry>> readTableEntries(MdbHandle* mdb) {
     }
 
     std::vector<MdbCatalogEntry> entries;
-    const bool read = RowWalk(mdb, table.get()).run([&](std::span<const MdbField> fields) {
+    const AccessFailure read = RowWalk(mdb, table.get()).run([&](std::span<const MdbField> fields) {
         std::array<const MdbField*, 4> found{};
         for (const MdbField& field : fields) {
             for (std::size_t k = 0; k < kNeeded.size(); ++k) {
@@ -105,16 +106,16 @@ std::optional<std::vector<MdbCatalogEntry>> readTableEntries(MdbHandle* mdb) {
             }
         }
         if (std::find(found.begin(), found.end(), nullptr) != found.end()) {
-            return false;
+            return AccessFailure::DamagedObjectTable;
         }
         const auto id = integerOf(mdb, *found[0]);
         const auto type = integerOf(mdb, *found[2]);
         const auto flags = integerOf(mdb, *found[3]);
         if (!id || !type || !flags || found[1]->is_null != 0) {
-            return true; // not a usable object; libmdb skips such rows too
+            return AccessFailure::None; // not a usable object; libmdb skips such rows too
         }
         if ((*type & 0x7f) != MDB_TABLE) {
-            return true;
+            return AccessFailure::None;
         }
         MdbCatalogEntry entry{};
         entry.mdb = mdb;
@@ -124,13 +125,13 @@ std::optional<std::vector<MdbCatalogEntry>> readTableEntries(MdbHandle* mdb) {
         const std::string name =
             decodeText(mdb, mdb->pg_buf + found[1]->start, static_cast<std::size_t>(found[1]->siz));
         if (name.empty() || name.size() > MDB_MAX_OBJ_NAME) {
-            return false;
+            return AccessFailure::DamagedObjectTable;
         }
         std::snprintf(entry.object_name, sizeof entry.object_name, "%s", name.c_str());
         entries.push_back(entry);
-        return true;
+        return AccessFailure::None;
     });
-    if (!read) {
+    if (read != AccessFailure::None) {
         return std::nullopt;
     }
     return entries;

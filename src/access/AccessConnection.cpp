@@ -1,6 +1,6 @@
-#include "db/AccessConnection.h"
+#include "access/AccessConnection.h"
 
-#include "db/AccessImport.h"
+#include "access/AccessImport.h"
 
 #include <SQLiteCpp/SQLiteCpp.h>
 #include <sqlite3.h>
@@ -52,12 +52,12 @@ std::optional<Import> identify(const std::filesystem::path& file, std::span<cons
     return import;
 }
 
-/// Imports the file into a scratch database and keeps its serialised image; false when the file cannot be imported.
-bool runImport(Import& import) {
+/// Imports the file into a scratch database and keeps its serialised image.
+AccessFailure runImport(Import& import) {
     try {
         SQLite::Database scratch(":memory:", SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
-        if (!importAccessDatabase(import.path, scratch)) {
-            return false;
+        if (const AccessFailure failure = importAccessDatabase(import.path, scratch); failure != AccessFailure::None) {
+            return failure;
         }
         for (const std::string& statement : import.indexStatements) {
             try {
@@ -72,36 +72,39 @@ bool runImport(Import& import) {
             import.image.assign(image, image + size);
             sqlite3_free(image);
         }
-        return true;
+        return AccessFailure::None;
     } catch (const SQLite::Exception&) {
-        return false;
+        return AccessFailure::SqliteFailed;
     }
 }
 
-std::shared_ptr<const Import> importOnce(const std::filesystem::path& file,
-                                         std::span<const char* const> indexStatements) {
+struct SharedImport {
+    std::shared_ptr<const Import> import; ///< nullptr after a failure
+    AccessFailure failure = AccessFailure::None;
+};
+
+SharedImport importOnce(const std::filesystem::path& file, std::span<const char* const> indexStatements) {
     auto import = identify(file, indexStatements);
     if (!import) {
-        return nullptr;
+        return {nullptr, AccessFailure::FileUnreadable};
     }
     const std::lock_guard lock(g_importMutex);
     if (g_lastImport && g_lastImport->isOf(*import)) {
-        return g_lastImport;
+        return {g_lastImport, AccessFailure::None};
     }
-    if (!runImport(*import)) {
-        return nullptr;
+    if (const AccessFailure failure = runImport(*import); failure != AccessFailure::None) {
+        return {nullptr, failure};
     }
     g_lastImport = std::make_shared<const Import>(std::move(*import));
-    return g_lastImport;
+    return {g_lastImport, AccessFailure::None};
 }
 
 } // namespace
 
-std::unique_ptr<SQLite::Database> openAccessConnection(const std::filesystem::path& file,
-                                                       std::span<const char* const> indexStatements) {
-    const auto import = importOnce(file, indexStatements);
+AccessConnection openAccessConnection(const std::filesystem::path& file, std::span<const char* const> indexStatements) {
+    const auto [import, failure] = importOnce(file, indexStatements);
     if (!import) {
-        return nullptr;
+        return {nullptr, failure};
     }
     try {
         auto connection = std::make_unique<SQLite::Database>(":memory:", SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
@@ -109,19 +112,19 @@ std::unique_ptr<SQLite::Database> openAccessConnection(const std::filesystem::pa
             const auto size = static_cast<sqlite3_int64>(import->image.size());
             auto* copy = static_cast<unsigned char*>(sqlite3_malloc64(import->image.size()));
             if (copy == nullptr) {
-                return nullptr;
+                return {nullptr, AccessFailure::SqliteFailed};
             }
             std::memcpy(copy, import->image.data(), import->image.size());
             // With FREEONCLOSE SQLite owns the copy from here on, also when deserialising fails.
             if (sqlite3_deserialize(connection->getHandle(), "main", copy, size, size,
                                     SQLITE_DESERIALIZE_FREEONCLOSE | SQLITE_DESERIALIZE_READONLY) != SQLITE_OK) {
-                return nullptr;
+                return {nullptr, AccessFailure::SqliteFailed};
             }
         }
         connection->exec("PRAGMA query_only = 1");
-        return connection;
+        return {std::move(connection), AccessFailure::None};
     } catch (const SQLite::Exception&) {
-        return nullptr;
+        return {nullptr, AccessFailure::SqliteFailed};
     }
 }
 

@@ -1,13 +1,14 @@
 #pragma once
 // Reading the tables of an Access file with mdbtools' libmdb: the object table, table definitions and the fields of
-// each row. Internal to namewright_db, the one library built against libmdb's and glib's headers.
+// each row. Internal to namewright_access, the one library built against libmdb's, glib's and iconv's headers.
 
 // mdbtools.h includes glib.h inside an extern "C" block, where glib's C++ parts do not compile: include it first.
 #include <glib.h>
 #include <mdbtools.h>
 
-#include "db/AccessHeader.h"
-#include "db/AccessLongValue.h"
+#include "access/AccessFailure.h"
+#include "access/AccessHeader.h"
+#include "access/AccessLongValue.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -71,11 +72,12 @@ class RowWalk {
 public:
     RowWalk(MdbHandle* mdb, MdbTableDef* table) : m_mdb(mdb), m_table(table), m_fields(table->num_cols) {}
 
-    /// Calls `visit(fields)` for each row, fields in column order (MdbField::colnum), each located on mdb->pg_buf.
-    /// Returns false as soon as `visit` does, when a row cannot be taken apart, or when fewer rows turn up than the
-    /// table's definition counts: a data page that the table's usage map names but the file lacks ends libmdb's scan
-    /// early without an error.
-    template <typename Visit> bool run(Visit&& visit) {
+    /// Calls `visit(fields)` for each row, fields in column order (MdbField::colnum), each located on mdb->pg_buf;
+    /// `visit` returns AccessFailure::None to go on. Returns the first failure `visit` returns, DamagedRow when a row
+    /// cannot be taken apart or a field lies outside its page, MissingRows when fewer rows turn up than the table's
+    /// definition counts (a data page that the table's usage map names but the file lacks ends libmdb's scan early
+    /// without an error), and None when every row was visited.
+    template <typename Visit> AccessFailure run(Visit&& visit) {
         std::size_t rowsRead = 0;
         mdb_rewind_table(m_table);
         while (mdb_fetch_row(m_table) != 0) {
@@ -87,12 +89,16 @@ public:
                 mdb_find_row(m_mdb, static_cast<int>(m_table->cur_row - 1), &start, &size) != 0 ||
                 mdb_crack_row(m_table, start & static_cast<int>(kRowOffsetMask), size, m_fields.data()) !=
                     static_cast<int>(m_fields.size()) ||
-                !inPlace() || !visit(std::span<const MdbField>(m_fields))) {
-                return false;
+                !inPlace()) {
+                return AccessFailure::DamagedRow;
+            }
+            if (const AccessFailure failure = visit(std::span<const MdbField>(m_fields));
+                failure != AccessFailure::None) {
+                return failure;
             }
             ++rowsRead;
         }
-        return rowsRead >= m_table->num_rows;
+        return rowsRead >= m_table->num_rows ? AccessFailure::None : AccessFailure::MissingRows;
     }
 
 private:

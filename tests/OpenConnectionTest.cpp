@@ -1,0 +1,106 @@
+// Opening a naming database file: which check refuses which file, and that a damaged SQLite file is refused before
+// any lookup can answer from what is left of it.
+
+#include "db/OpenConnection.h"
+#include "db/NamingDatabase.h"
+#include "support/Files.h"
+#include "support/TempDatabase.h"
+
+#include <gtest/gtest.h>
+
+#include <SQLiteCpp/SQLiteCpp.h>
+
+#include <string>
+
+namespace namewright {
+namespace {
+
+using testing::TempDatabase;
+using testing::TempPath;
+using testing::writeFile;
+
+TEST(OpenConnection, NamesTheReasonAFileDoesNotOpen) {
+    TempPath missing(".mdb");
+    EXPECT_EQ(openConnection(missing.path()).failure, OpenFailure::Unreadable);
+    EXPECT_EQ(openConnection(std::filesystem::temp_directory_path()).failure, OpenFailure::Unreadable);
+
+    TempPath text(".mdb");
+    writeFile(text.path(), "plain text");
+    EXPECT_EQ(openConnection(text.path()).failure, OpenFailure::UnknownFormat);
+
+    // The right magic followed by garbage: recognised as SQLite, refused by the check.
+    TempPath garbage(".mdb");
+    writeFile(garbage.path(), std::string("SQLite format 3\0", 16) + std::string(200, '\x7f'));
+    EXPECT_EQ(openConnection(garbage.path()).failure, OpenFailure::FailedQuickCheck);
+
+    TempPath truncatedJet(".mdb");
+    writeFile(truncatedJet.path(), std::string("\x00\x01\x00\x00Standard Jet DB\0", 20));
+    const OpenedConnection jet = openConnection(truncatedJet.path());
+    EXPECT_EQ(jet.failure, OpenFailure::AccessRefused);
+    EXPECT_EQ(jet.accessFailure, AccessFailure::NotAnAccessFile);
+    EXPECT_EQ(jet.connection, nullptr);
+}
+
+TEST(OpenConnection, AnIntactFileOpensReadOnlyAsOftenAsAsked) {
+    TempDatabase file;
+    file.exec("INSERT INTO word VALUES ('李', 7, '火');");
+    const OpenedConnection opened = openConnection(file.path());
+    ASSERT_EQ(opened.failure, OpenFailure::None);
+    ASSERT_NE(opened.connection, nullptr);
+    EXPECT_THROW(opened.connection->exec("DELETE FROM word"), SQLite::Exception);
+    // A second connection while the first holds its shared lock: the check it skips is the one the first passed.
+    const OpenedConnection again = openConnection(file.path());
+    ASSERT_EQ(again.failure, OpenFailure::None);
+    SQLite::Statement lookup(*again.connection, "SELECT bh FROM word WHERE zi = '李'");
+    ASSERT_TRUE(lookup.executeStep());
+    EXPECT_EQ(lookup.getColumn(0).getInt(), 7);
+}
+
+/// A database of the shipped schema large enough that pages 20 to 79 hold table and index rows (about 190 pages).
+class DamagedDatabase : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_file.exec(R"sql(
+            WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 20000)
+            INSERT INTO word SELECT '字' || i, i % 30 + 1, '金' FROM n;
+            INSERT INTO word VALUES ('李', 7, '火');
+        )sql");
+        ASSERT_TRUE(m_file.open().isOpen());
+        ASSERT_TRUE(testing::overwriteSqlitePages(m_file.path(), 20, 79));
+    }
+
+    TempDatabase m_file;
+};
+
+// The fixture opened the intact file first, so this also shows that a file written since it passed is checked again.
+TEST_F(DamagedDatabase, OverwrittenPagesAreRefusedByTheQuickCheck) {
+    const OpenedConnection opened = openConnection(m_file.path());
+    EXPECT_EQ(opened.failure, OpenFailure::FailedQuickCheck);
+    EXPECT_EQ(opened.connection, nullptr);
+}
+
+TEST_F(DamagedDatabase, WithoutTheCheckTheFileOpensAndLosesItsRows) {
+    // What the check guards against: the schema on page 1 is intact, so SQLite opens the file and reads its schema,
+    // and then a lookup of a row stored on the overwritten pages (row 5000 of 20000) fails or finds nothing.
+    SQLite::Database raw(m_file.path().string(), SQLite::OPEN_READONLY);
+    SQLite::Statement schema(raw, "SELECT count(*) FROM sqlite_master");
+    ASSERT_TRUE(schema.executeStep());
+    EXPECT_GT(schema.getColumn(0).getInt(), 0);
+    bool found = false;
+    try {
+        SQLite::Statement lookup(raw, "SELECT bh FROM word WHERE zi = '字5000'");
+        found = lookup.executeStep();
+    } catch (const SQLite::Exception&) {
+        found = false;
+    }
+    EXPECT_FALSE(found);
+}
+
+TEST_F(DamagedDatabase, OpensLikeAMissingFile) {
+    NamingDatabase db = NamingDatabase::open(m_file.path());
+    EXPECT_FALSE(db.isOpen());
+    EXPECT_FALSE(db.wordRow("李"));
+}
+
+} // namespace
+} // namespace namewright

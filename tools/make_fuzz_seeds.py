@@ -1,0 +1,116 @@
+#!/usr/bin/env python3
+"""make_fuzz_seeds: writes the seed corpora of the fuzz targets into fuzz/corpus/.
+
+Every seed is made here from the project's own files (data/schema.sql, the first rows of data/tables) or from
+scratch, never from a licensed sample file:
+
+  access_import/  first pages of Jet 3, Jet 4 and ACE files, with and without a password, and 3-page files
+  database_open/  a small SQLite naming database of the shipped schema, the Jet 3 file, a text file
+  gbk_text/       two selector bytes followed by texts: Chinese, ASCII, mixed, malformed UTF-8
+
+    tools/make_fuzz_seeds.py [--out DIR]
+"""
+
+import argparse
+import os
+import sqlite3
+import struct
+import tempfile
+from pathlib import Path
+
+ROOT = Path(__file__).resolve().parent.parent
+
+
+def rc4(key: bytes, data: bytes) -> bytes:
+    state = list(range(256))
+    j = 0
+    for i in range(256):
+        j = (j + state[i] + key[i % len(key)]) & 0xFF
+        state[i], state[j] = state[j], state[i]
+    out = bytearray()
+    a = b = 0
+    for byte in data:
+        a = (a + 1) & 0xFF
+        b = (b + state[a]) & 0xFF
+        state[a], state[b] = state[b], state[a]
+        out.append(byte ^ state[(state[a] + state[b]) & 0xFF])
+    return bytes(out)
+
+
+def access_header_page(version: str, code_page: int = 936, password: bytes = b"", created: float = 40000.5) -> bytes:
+    """The first page of an Access file, masked as Access masks it (see tests/support/AccessHeaderPage.cpp)."""
+    jet3 = version == "jet3"
+    page = bytearray(2048 if jet3 else 4096)
+    page[1] = 0x01
+    page[4:20] = (b"Standard ACE DB" if version == "ace" else b"Standard Jet DB") + b"\0"
+    page[0x14] = {"jet3": 0, "jet4": 1, "ace": 2}[version]
+    page[0x3C:0x3E] = struct.pack("<H", code_page)
+    mask = bytes(4)
+    if not jet3:
+        page[0x72:0x7A] = struct.pack("<d", created)
+        mask = struct.pack("<I", int(created) & 0xFFFFFFFF)
+    length = 20 if jet3 else 40
+    for i in range(length):
+        character = password[i] if i < len(password) else 0
+        page[0x42 + i] = character ^ mask[i % 4]
+    masked = 126 if jet3 else 128
+    page[0x18 : 0x18 + masked] = rc4(bytes([0xC7, 0xDA, 0x39, 0x6B]), bytes(page[0x18 : 0x18 + masked]))
+    return bytes(page)
+
+
+def small_naming_database() -> bytes:
+    """The shipped schema with the first rows of each table, in 512-byte pages to keep the seed small."""
+    with tempfile.TemporaryDirectory() as folder:
+        path = os.path.join(folder, "seed.mdb")
+        db = sqlite3.connect(path)
+        db.execute("PRAGMA page_size = 512")
+        db.executescript((ROOT / "data" / "schema.sql").read_text(encoding="utf-8"))
+        for source in sorted((ROOT / "data" / "tables").glob("*.tsv")):
+            lines = source.read_text(encoding="utf-8").splitlines()
+            columns = lines[0].split("\t")
+            marks = ", ".join("?" * len(columns))
+            names = ", ".join('"' + c.replace('"', '""') + '"' for c in columns)
+            rows = [line.split("\t") for line in lines[1:6]]
+            db.executemany(f'INSERT INTO "{source.stem}" ({names}) VALUES ({marks})', rows)
+        db.commit()
+        db.execute("VACUUM")
+        db.close()
+        return Path(path).read_bytes()
+
+
+def main() -> None:
+    parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
+    parser.add_argument("--out", type=Path, default=ROOT / "fuzz" / "corpus")
+    out = parser.parse_args().out
+
+    jet3 = access_header_page("jet3")
+    seeds = {
+        "access_import": {
+            "jet3-header": jet3,
+            "jet3-three-pages": jet3 + bytes(2 * 2048),
+            "jet4-three-pages": access_header_page("jet4") + bytes(2 * 4096),
+            "ace-header": access_header_page("ace"),
+            "jet4-password": access_header_page("jet4", password=b"secret"),
+            "jet3-western": access_header_page("jet3", code_page=1252) + bytes(2 * 2048),
+        },
+        "database_open": {
+            "small-naming-database": small_naming_database(),
+            "jet3-three-pages": jet3 + bytes(2 * 2048),
+            "text": "这不是数据库 not a database\n".encode("utf-8"),
+        },
+        "gbk_text": {
+            "chinese": b"\x04\x06" + "李哉栋 庚寅年 戊寅月".encode("utf-8"),
+            "ascii": b"\x00\x03" + b"abc 123",
+            "mixed": b"\x01\x05" + "a李1 é\U0001F600".encode("utf-8"),
+            "malformed": b"\x02\x07" + b"\xE6\x9D\x80\xC0\xAF\xED\xA0\x80\xFF\xF4\x90\x80\x80",
+        },
+    }
+    for target, files in seeds.items():
+        folder = out / target
+        folder.mkdir(parents=True, exist_ok=True)
+        for name, data in files.items():
+            (folder / name).write_bytes(data)
+
+
+if __name__ == "__main__":
+    main()
