@@ -8,7 +8,10 @@
 #include "app/Fonts.h"
 #include "app/MainWindow.h"
 #include "app/ResultGridModel.h"
-#include "calendar/Calendar.h"
+#include "calendar/LunarConversion.h"
+#include "calendar/LunarTexts.h"
+#include "calendar/LunarYearTable.h"
+#include "calendar/Pillars.h"
 
 #include <QAbstractItemModelTester>
 #include <QComboBox>

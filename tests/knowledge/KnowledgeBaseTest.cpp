@@ -5,6 +5,7 @@
 #include "knowledge/NameDescription.h"
 #include "knowledge/ShortlistColumns.h"
 
+#include "support/Files.h"
 #include "support/TempDatabase.h"
 
 #include <SQLiteCpp/SQLiteCpp.h>
