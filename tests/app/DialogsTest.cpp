@@ -10,6 +10,7 @@
 #include "app/TextConversion.h"
 
 #include <QAbstractItemModelTester>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -127,16 +128,59 @@ private slots:
         QCOMPARE(dialog.calendar()->geometry(), QRect(32, 24, 365, 262));
         QCOMPARE(dialog.calendar()->minimumDate(), QDate(1881, 1, 30));
         QCOMPARE(dialog.calendar()->maximumDate(), QDate(2060, 12, 31));
-        QCOMPARE(LunarMonthCalendar::lunarCaption(QDate(2010, 2, 14)), QStringLiteral("正月"));
+        QCOMPARE(LunarMonthCalendar::lunarCaption(QDate(2010, 3, 16)), QStringLiteral("二月"));
         QCOMPARE(LunarMonthCalendar::lunarCaption(QDate(2010, 2, 15)), QStringLiteral("初二"));
         QCOMPARE(LunarMonthCalendar::lunarCaption(QDate(2010, 3, 5)), QStringLiteral("廿十"));
         QCOMPARE(LunarMonthCalendar::lunarCaption(QDate(2020, 5, 23)), QStringLiteral("闰四月"));
-        QCOMPARE(LunarMonthCalendar::lunarCaption(QDate(2034, 1, 20)), QStringLiteral("腊月"));
+        QCOMPARE(LunarMonthCalendar::lunarCaption(QDate(2034, 1, 20)), QStringLiteral("大寒")); // 腊月初一, a term day
         QVERIFY(LunarMonthCalendar::lunarCaption(QDate(1881, 1, 29)).isEmpty());
         dialog.calendar()->setSelectedDate(QDate(1800, 1, 1));
         QCOMPARE(dialog.calendar()->selectedDate(), QDate(1881, 1, 30));
         dialog.show();
         QVERIFY(!dialog.grab().isNull()); // paints every cell, inside and outside the covered dates
+    }
+
+    void theLunarCalendarMarksTermsAndFestivals() {
+        // 2024: 春节 on 2024-02-10, 立春 on 2024-02-04 16:27, 清明 (term and festival) on 2024-04-04, 中秋 on 09-17.
+        QCOMPARE(LunarMonthCalendar::lunarCaption(QDate(2024, 2, 10)), QStringLiteral("春节"));
+        QCOMPARE(LunarMonthCalendar::lunarCaption(QDate(2024, 2, 4)), QStringLiteral("立春"));
+        QCOMPARE(LunarMonthCalendar::lunarCaption(QDate(2024, 4, 4)), QStringLiteral("清明"));
+        QCOMPARE(LunarMonthCalendar::lunarCaption(QDate(2024, 9, 17)), QStringLiteral("中秋"));
+        QCOMPARE(LunarMonthCalendar::lunarCaption(QDate(2024, 2, 9)), QStringLiteral("除夕"));
+        QCOMPARE(LunarMonthCalendar::lunarCaption(QDate(2024, 2, 11)), QStringLiteral("初二"));
+
+        const QColor normal(Qt::black);
+        QCOMPARE(LunarMonthCalendar::markColour(QDate(2024, 2, 10), normal), QColor(190, 20, 20));
+        QCOMPARE(LunarMonthCalendar::markColour(QDate(2024, 2, 4), normal), QColor(0, 120, 60));
+        QCOMPARE(LunarMonthCalendar::markColour(QDate(2024, 2, 11), normal), normal);
+        QCOMPARE(LunarMonthCalendar::markColour(QDate(2024, 3, 10), normal), QColor(190, 90, 0)); // 二月初一
+
+        const QString tip = LunarMonthCalendar::dayTooltip(QDate(2024, 2, 4));
+        QVERIFY2(tip.contains(QStringLiteral("立春 2024-02-04 16:27")), qPrintable(tip));
+        QVERIFY2(tip.contains(QStringLiteral("日柱 戊戌")), qPrintable(tip));
+        QVERIFY(!LunarMonthCalendar::dayTooltip(QDate(2024, 2, 5)).contains(QStringLiteral("立春")));
+        QVERIFY(LunarMonthCalendar::dayTooltip(QDate(1881, 1, 29)).isEmpty());
+    }
+
+    void theLunarCalendarFindsTheDayUnderThePointer() {
+        LunarCalendarDialog dialog(nullptr);
+        LunarMonthCalendar* calendar = dialog.calendar();
+        calendar->setSelectedDate(QDate(2024, 2, 4));
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        auto* view = calendar->findChild<QAbstractItemView*>();
+        QVERIFY(view != nullptr);
+        view->viewport()->repaint();
+        // Every day of the shown month lies under exactly one cell's centre.
+        int found = 0;
+        for (int y = 0; y < view->viewport()->height(); y += 4) {
+            for (int x = 0; x < view->viewport()->width(); x += 4) {
+                const QDate date = calendar->dateAt(QPoint(x, y));
+                found += date == QDate(2024, 2, 4) ? 1 : 0;
+            }
+        }
+        QVERIFY(found > 0);
+        QVERIFY(!calendar->dateAt(QPoint(-5, -5)).isValid());
     }
 
     void theHelpWindowShowsTheHelpTextReadOnly() {

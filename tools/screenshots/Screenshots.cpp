@@ -12,6 +12,7 @@
 #include "app/ResultGridModel.h"
 
 #include <QApplication>
+#include <QCalendarWidget>
 #include <QComboBox>
 #include <QDialog>
 #include <QElapsedTimer>
@@ -157,7 +158,10 @@ int main(int argc, char** argv) {
     pictureDialogOf("姓名评测", QStringLiteral("/evaluation.png"),
                     [](QDialog* dialog) { dialog->findChild<QPushButton*>(QStringLiteral("按钮1"))->click(); });
     pictureDialogOf("数理表", QStringLiteral("/numerology-table.png"), [](QDialog*) {});
-    pictureDialogOf("农历按钮", QStringLiteral("/lunar-calendar.png"), [](QDialog*) {});
+    // February 2024 holds 立春, 除夕, 春节, 元宵 and 雨水: every kind of mark, whatever the day the picture is taken.
+    pictureDialogOf("农历按钮", QStringLiteral("/lunar-calendar.png"), [](QDialog* dialog) {
+        dialog->findChild<QCalendarWidget*>(QStringLiteral("农历月历1"))->setCurrentPage(2024, 2);
+    });
     pictureDialogOf("帮助按钮", QStringLiteral("/help.png"), [](QDialog*) {});
     pictureExtras(window, output);
     window.shutdown();
