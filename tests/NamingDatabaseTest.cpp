@@ -84,8 +84,8 @@ TEST_F(NamingDatabaseTest, CountsAndListsRowsOfAGender) {
     EXPECT_EQ(m_db.word1CountOfGender("中"), 2);
     const auto boys = m_db.word2OfGender("男");
     ASSERT_EQ(boys.size(), 2U);
-    EXPECT_EQ(boys[0].zi, "轩");
-    EXPECT_EQ(boys[1].zi, "浩");
+    EXPECT_EQ(boys[0].character, "轩");
+    EXPECT_EQ(boys[1].character, "浩");
 }
 
 TEST_F(NamingDatabaseTest, RandomDrawsPickEveryRowOfTheGenderAndOnlyThose) {
@@ -94,15 +94,15 @@ TEST_F(NamingDatabaseTest, RandomDrawsPickEveryRowOfTheGenderAndOnlyThose) {
     for (int i = 0; i < 400; ++i) {
         const auto row = m_db.randomWord1("男", random);
         ASSERT_TRUE(row);
-        ++seen[row->zi];
+        ++seen[row->character];
     }
     ASSERT_EQ(seen.size(), 2U);
     EXPECT_GT(seen["明"], 150);
     EXPECT_GT(seen["杰"], 150);
 
     for (int i = 0; i < 20; ++i) {
-        EXPECT_EQ(m_db.randomWord1("女", random)->zi, "丽") << "a single row of the gender is always drawn";
-        EXPECT_EQ(m_db.randomWord2("女", random)->zi, "涵");
+        EXPECT_EQ(m_db.randomWord1("女", random)->character, "丽") << "a single row of the gender is always drawn";
+        EXPECT_EQ(m_db.randomWord2("女", random)->character, "涵");
     }
     EXPECT_FALSE(m_db.randomWord2("中", random));
 }

@@ -23,7 +23,7 @@ QString LunarMonthCalendar::lunarCaption(QDate date) {
     if (lunar.outOfRange) {
         return {};
     }
-    return toQString(lunar.lunarDay == 1 ? LunarMonthName(lunar) : LunarDayName(lunar));
+    return toQString(lunar.lunarDay == 1 ? lunarMonthName(lunar) : lunarDayName(lunar));
 }
 
 void LunarMonthCalendar::paintCell(QPainter* painter, const QRect& rect, QDate date) const {

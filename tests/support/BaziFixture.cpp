@@ -44,7 +44,7 @@ void fillBazi(TempDatabase& file, const std::set<int>& leaveOut) {
             continue;
         }
         const BaziRow row = baziRowOf(position);
-        sql += "INSERT INTO bazi VALUES ('" + pairText(position) + "', '" + row.wuxing + "', '" + row.wuxing1 + "');";
+        sql += "INSERT INTO bazi VALUES ('" + pairText(position) + "', '" + row.elements + "', '" + row.nayin + "');";
     }
     file.exec(sql + "COMMIT;");
 }
