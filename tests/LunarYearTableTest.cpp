@@ -216,6 +216,20 @@ TEST(GregorianDate, KnowsWhichDatesExist) {
     EXPECT_FALSE(isRealGregorianDate(2010, 0, 1));
     EXPECT_FALSE(isRealGregorianDate(2010, 1, 0));
     EXPECT_FALSE(isRealGregorianDate(2010, -2147483647 - 1, 1));
+    EXPECT_TRUE(isRealGregorianDate(32767, 12, 31));
+    EXPECT_FALSE(isRealGregorianDate(32768, 1, 1)) << "beyond std::chrono::year";
+    EXPECT_FALSE(isRealGregorianDate(-2147483647 - 1, 1, 1));
+    EXPECT_FALSE(isRealGregorianDate(2147483647, 1, 1));
+}
+
+TEST(GregorianDate, KnowsTheLengthOfEveryMonth) {
+    EXPECT_EQ(daysInGregorianMonth(2000, 2), 29);
+    EXPECT_EQ(daysInGregorianMonth(1900, 2), 28);
+    EXPECT_EQ(daysInGregorianMonth(2010, 4), 30);
+    EXPECT_EQ(daysInGregorianMonth(2010, 12), 31);
+    EXPECT_EQ(daysInGregorianMonth(2010, 13), 0);
+    EXPECT_EQ(daysInGregorianMonth(2010, 0), 0);
+    EXPECT_EQ(daysInGregorianMonth(40000, 1), 0);
 }
 
 } // namespace
