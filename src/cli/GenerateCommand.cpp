@@ -66,10 +66,13 @@ std::optional<GenerationInputs> readInputs(const ParsedArguments& arguments, std
         }
         inputs.fixCharacter = true;
         inputs.fixedCharacter = *character;
-        inputs.fixedPosition = fixedPositionOfText(arguments.value(kPositionOption.name).value_or("二"));
-        if (inputs.fixedPosition == FixedPosition::Neither) {
-            err << kPositionOption.name << ": the position must be 二 or 三";
-            return std::nullopt;
+        // Without --position the character stands second, the position box's first choice.
+        if (const auto position = arguments.value(kPositionOption.name)) {
+            inputs.fixedPosition = fixedPositionOfText(*position);
+            if (inputs.fixedPosition == FixedPosition::Neither) {
+                err << kPositionOption.name << ": the position must be 二 or 三";
+                return std::nullopt;
+            }
         }
     }
 
