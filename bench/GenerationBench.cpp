@@ -34,9 +34,8 @@ struct Bench {
         inputs.publish(in);
         series = state.beginSeries();
         store.clear(series);
-        run = state.beginRun();
     }
-    GenerationContext context() { return GenerationContext{database, luck, inputs, state, store, random, run, series}; }
+    GenerationContext context() { return GenerationContext{database, luck, inputs, state, store, random, {}, series}; }
 
     NamingDatabase database;
     LuckTables luck = testing::shapedLuckTables();
@@ -45,7 +44,6 @@ struct Bench {
     ResultStore store;
     RandomSource random{1};
     std::uint32_t series = 0;
-    std::uint64_t run = 0;
 };
 
 const WordRow kFamily{"李", 7, "火"};

@@ -1,7 +1,8 @@
 #include "chart/ChartAnalysis.h"
-#include "calendar/LunarTexts.h"
+#include "calendar/LunarConversion.h"
 #include "calendar/Pillars.h"
-#include "support/TempDatabase.h"
+#include "support/BaziFixture.h"
+#include "support/ChartPrinting.h"
 
 #include <gtest/gtest.h>
 
@@ -14,32 +15,8 @@
 namespace namewright {
 namespace {
 
+using testing::fillBazi;
 using testing::TempDatabase;
-
-/// The elements of a pair (stem element then branch element) and its nayin, by the usual tables.
-std::pair<std::string, std::string> baziOf(int i) {
-    const std::string_view stemElements[] = {"木", "木", "火", "火", "土", "土", "金", "金", "水", "水"};
-    const std::string_view branchElements[] = {"水", "土", "木", "木", "土", "火", "火", "土", "金", "金", "土", "水"};
-    const std::string_view nayin[] = {"海中金", "炉中火", "大林木", "路旁土", "剑锋金", "山头火", "涧下水", "城头土",
-                                      "白蜡金", "杨柳木", "泉中水", "屋上土", "霹雳火", "松柏木", "长流水", "沙中金",
-                                      "山下火", "平地木", "壁上土", "金箔金", "覆灯火", "天河水", "大驿土", "钗钏金",
-                                      "桑柘木", "大溪水", "沙中土", "天上火", "石榴木", "大海水"};
-    return {std::string(stemElements[(i - 1) % 10]) + std::string(branchElements[(i - 1) % 12]),
-            std::string(nayin[(i - 1) / 2])};
-}
-
-/// A `bazi` table with the rows of all 60 pairs except those listed.
-void fillBazi(TempDatabase& file, const std::set<std::string_view>& leaveOut = {}) {
-    std::string sql = "BEGIN;";
-    for (int i = 1; i <= 60; ++i) {
-        if (leaveOut.count(cycleEntry(i)) != 0) {
-            continue;
-        }
-        const auto [wuxing, wuxing1] = baziOf(i);
-        sql += "INSERT INTO bazi VALUES ('" + std::string(cycleEntry(i)) + "', '" + wuxing + "', '" + wuxing1 + "');";
-    }
-    file.exec(sql + "COMMIT;");
-}
 
 class ChartAnalysisTest : public ::testing::Test {
 protected:
@@ -112,42 +89,63 @@ TEST_F(ChartAnalysisTest, MissingElementsAreListedInFixedOrderWithTrailingSpaces
 }
 
 TEST(FavourableElement, ListsEachAbsentElementInTheOrderMetalWoodWaterFireEarth) {
-    EXPECT_EQ(favourableElementOf("木火 土火 火土 木土 "), "金 水 ");
-    EXPECT_EQ(favourableElementOf("土木 火土 木火 火木 "), "金 水 ");
-    EXPECT_EQ(favourableElementOf("水 "), "金 木 火 土 ");
-    EXPECT_EQ(favourableElementOf("金木水火土"), "无");
-    EXPECT_EQ(favourableElementOf("土土 土土 土土 土金 水水 木木 火 "), "无") << "no counting, no weighting";
-    EXPECT_EQ(favourableElementOf("    "), "金 木 水 火 土 ");
-    EXPECT_EQ(favourableElementOf(""), "金 木 水 火 土 ");
+    EXPECT_EQ(favourableElementOf({Element::Wood, Element::Fire, Element::Earth}), "金 水 ");
+    EXPECT_EQ(favourableElementOf({Element::Earth, Element::Fire, Element::Wood}), "金 水 ");
+    EXPECT_EQ(favourableElementOf({Element::Water}), "金 木 火 土 ");
+    EXPECT_EQ(favourableElementOf(ElementSet::all()), "无");
+    EXPECT_EQ(favourableElementOf({}), "金 木 水 火 土 ");
 }
 
-TEST(EightCharacters, DropsTheUnitsAndKeepsTheSpaces) {
-    EXPECT_EQ(eightCharactersOf("庚寅年 戊寅月 乙未日 庚辰时"), "庚寅 戊寅 乙未 庚辰");
-    EXPECT_EQ(eightCharactersOf("1881-2060"), "1881-2060");
-    EXPECT_EQ(eightCharactersOf(""), "");
+TEST(FavourableElement, CountsAnElementNamedAnywhereInAPairsElementsText) {
+    TempDatabase file;
+    file.exec("INSERT INTO bazi VALUES ('庚寅', '金木', ''), ('戊寅', '土 木', ''), ('乙未', '水金木', ''),"
+              " ('庚辰', '火火火', '');");
+    NamingDatabase db = file.open();
+    SharedBirthChart shared;
+    const BirthChart chart = AnalyseBirthChart({"2010", "2", "14", "8"}, db, shared, {});
+    EXPECT_EQ(chart.elements, "金木 土 木 水金木 火火火 ");
+    EXPECT_EQ(chart.favourableElement, "无") << "no counting, no weighting";
 }
 
-TEST(PillarPairs, CutsFourBytePairsOutOfTheCompactedText) {
-    EXPECT_EQ(pillarPairsOf("庚寅 戊寅 乙未 庚辰"), (std::array<std::string, 4>{"庚寅", "戊寅", "乙未", "庚辰"}));
-    EXPECT_EQ(pillarPairsOf("1881-2060"), (std::array<std::string, 4>{"1881", "-206", "0", ""}));
-    EXPECT_EQ(pillarPairsOf(""), (std::array<std::string, 4>{}));
+TEST(EightCharacters, AreThePairsSeparatedBySpaces) {
+    const FourPillars pillars = fourPillarsOf(SolarToLunar(2010, 2, 14), 8).value();
+    EXPECT_EQ(eightCharactersOf(pillars), "庚寅 戊寅 乙未 庚辰");
+    EXPECT_EQ(eightCharactersOf(std::nullopt), "1881-2060");
 }
 
-TEST(ZodiacAnimalOf, FindsTheAnimalBehindTheYearBranchWithOrWithoutEra) {
-    EXPECT_EQ(zodiacAnimalOf("2010年  寅虎年 正月 初一 辰时"), "虎");
-    EXPECT_EQ(zodiacAnimalOf("1881年  光绪七年 巳蛇年 正月 初一 子时"), "蛇");
-    EXPECT_EQ(zodiacAnimalOf("1948年  民国三十七年 子鼠年 四月 廿四 卯时"), "鼠");
-    EXPECT_EQ(zodiacAnimalOf("1881-2060"), "");
-    EXPECT_EQ(zodiacAnimalOf(""), "");
-}
-
-TEST(ZodiacAnimalOf, EveryLunarYearHasItsAnimal) {
+TEST(ZodiacAnimal, EveryLunarYearHasTheAnimalOfItsBranch) {
     const std::string_view animals[] = {"鼠", "牛", "虎", "兔", "龙", "蛇", "马", "羊", "猴", "鸡", "狗", "猪"};
     for (int year = 1881; year <= 2060; ++year) {
         // 1 July always lies after the lunar new year; 1884 is a 甲申 (monkey) year.
-        const std::string text = ConvertToLunarText(year, 7, 1, 12);
-        EXPECT_EQ(zodiacAnimalOf(text), animals[((year - 1884) % 12 + 20) % 12]) << text;
+        const LunarDate date = SolarToLunar(year, 7, 1);
+        const BirthChart chart = AnalyseBirthChart(date, fourPillarsOf(date, 12), {});
+        EXPECT_EQ(chart.zodiacAnimal, animals[((year - 1884) % 12 + 20) % 12]) << chart.lunarDate;
     }
+}
+
+TEST(ChartFromValues, LooksUpThePillarsInTheOrderYearMonthDayHour) {
+    std::vector<std::string> asked;
+    const BaziLookup lookup = [&asked](SexagenaryPair pair) {
+        asked.emplace_back(pair.text());
+        return std::optional<BaziRow>(BaziRow{std::string(pair.stem().text()), std::string(pair.branch().text())});
+    };
+    const LunarDate date = SolarToLunar(2010, 2, 14);
+    const BirthChart chart = AnalyseBirthChart(date, fourPillarsOf(date, 8), lookup);
+    EXPECT_EQ(asked, (std::vector<std::string>{"庚寅", "戊寅", "乙未", "庚辰"}));
+    EXPECT_EQ(chart.elements, "庚 戊 乙 庚 ");
+    EXPECT_EQ(chart.nayin, "寅 寅 未 辰 ");
+    EXPECT_EQ(chart.favourableElement, "金 木 水 火 土 ") << "stems and branches are no element texts";
+}
+
+TEST(ChartFromValues, AnOutOfRangeDateLooksNothingUp) {
+    int lookups = 0;
+    const BaziLookup lookup = [&lookups](SexagenaryPair) {
+        ++lookups;
+        return std::optional<BaziRow>(BaziRow{"金木水火土", "x"});
+    };
+    const BirthChart chart = AnalyseBirthChart(SolarToLunar(1881, 1, 29), std::nullopt, lookup);
+    EXPECT_EQ(lookups, 0);
+    EXPECT_EQ(chart, (BirthChart{"1881-2060", "", "1881-2060", "1881-2060", "    ", "    ", "金 木 水 火 土 "}));
 }
 
 TEST_F(ChartAnalysisTest, EraYearsStillGiveTheZodiacAnimal) {
@@ -215,7 +213,7 @@ TEST_F(ChartAnalysisTest, OutOfRangeAfterAGoodChartRepeatsNothingOfIt) {
 
 TEST(ChartAnalysis, APairWithoutARowContributesAnEmptyTextAndItsSpace) {
     TempDatabase file;
-    fillBazi(file, {"乙未"});
+    fillBazi(file, {32}); // 乙未
     NamingDatabase db = file.open();
     SharedBirthChart shared;
     const BirthChart chart = AnalyseBirthChart({"2010", "2", "14", "8"}, db, shared, {});

@@ -27,8 +27,9 @@ protected:
         m_state.setStopFlag(1);
     }
 
-    /// Presses "分析" with the fix box checked and `character` in the character box, and waits for the worker.
-    std::string runWithFixed(const std::string& character, const std::string& position = "二") {
+    /// Presses the compute button in its idle phase ("分析") with the fix box checked and `character` in the character
+    /// box, and waits for the worker.
+    RunPhase runWithFixed(const std::string& character, FixedPosition position = FixedPosition::Second) {
         GenerationInputs inputs;
         inputs.fixCharacter = true;
         inputs.fixedPosition = position;
@@ -36,9 +37,9 @@ protected:
         inputs.ownThreshold = true;
         inputs.thresholdText = "76";
         m_inputs.publish(inputs);
-        const std::string caption = m_controller->pressCompute("分析");
+        const RunPhase phase = m_controller->pressCompute(RunPhase::Idle);
         m_controller->waitUntilIdle();
-        return caption;
+        return phase;
     }
 
     TempDatabase m_file;
@@ -54,9 +55,9 @@ TEST_F(FixedCharacterRunTest, ACharacterMissingFromTheDictionaryListsNothingAndS
     // An ideograph beyond the dictionary, one outside the Basic Multilingual Plane, an emoji, an ASCII letter, a
     // quote (which also must not break a query), two ASCII letters filling the box's two bytes.
     for (const std::string character : {"鿏", "𠀀", "😀", "a", "'", "ab", " "}) {
-        EXPECT_EQ(runWithFixed(character), "暂停") << character;
+        EXPECT_EQ(runWithFixed(character), RunPhase::Running) << character;
         EXPECT_EQ(m_store.rowCount(), 0U) << character;
-        EXPECT_EQ(runWithFixed(character, "三"), "暂停") << character;
+        EXPECT_EQ(runWithFixed(character, FixedPosition::Third), RunPhase::Running) << character;
         EXPECT_EQ(m_store.rowCount(), 0U) << character;
     }
     EXPECT_EQ(m_chartCalls.load(), 0) << "the worker ends before the chart analysis, as for an empty box";
@@ -64,23 +65,23 @@ TEST_F(FixedCharacterRunTest, ACharacterMissingFromTheDictionaryListsNothingAndS
 }
 
 TEST_F(FixedCharacterRunTest, ACharacterOfTheDictionaryStillGivesTwoCharacterNames) {
-    EXPECT_EQ(runWithFixed("安"), "暂停");
+    EXPECT_EQ(runWithFixed("安"), RunPhase::Running);
     ASSERT_GT(m_store.rowCount(), 0U);
     EXPECT_EQ(m_chartCalls.load(), 1);
     for (std::size_t i = 0; i < m_store.rowCount(); ++i) {
-        const std::string name = m_store.cellText(i, 0);
+        const std::string name = m_store.cellText(i, ResultColumn::Name);
         EXPECT_TRUE(name.starts_with("李安") && name.size() > std::string("李安").size()) << name;
     }
 }
 
 TEST_F(FixedCharacterRunTest, ContinuingAfterTheCharacterWasCorrectedGoesOnWithTheGoodOne) {
-    EXPECT_EQ(runWithFixed("鿏"), "暂停");
+    EXPECT_EQ(runWithFixed("鿏"), RunPhase::Running);
     EXPECT_EQ(m_store.rowCount(), 0U);
     GenerationInputs inputs = m_inputs.snapshot();
     inputs.fixedCharacter = "安";
     m_inputs.publish(inputs);
-    EXPECT_EQ(m_controller->pressCompute("暂停"), "继续");
-    EXPECT_EQ(m_controller->pressCompute("继续"), "暂停");
+    EXPECT_EQ(m_controller->pressCompute(RunPhase::Running), RunPhase::Paused);
+    EXPECT_EQ(m_controller->pressCompute(RunPhase::Paused), RunPhase::Running);
     m_controller->waitUntilIdle();
     EXPECT_GT(m_store.rowCount(), 0U);
 }

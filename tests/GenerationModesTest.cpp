@@ -41,10 +41,11 @@ public:
         luck = LuckTables::load(db);
         series = state.beginSeries();
         store.clear(series);
-        run = state.beginRun();
     }
 
-    GenerationContext context() { return GenerationContext{db, luck, inputs, state, store, random, run, series}; }
+    GenerationContext context() {
+        return GenerationContext{db, luck, inputs, state, store, random, stop.get_token(), series};
+    }
 
     void setInputs(const std::function<void(GenerationInputs&)>& change) {
         GenerationInputs next = inputs.snapshot();
@@ -65,7 +66,7 @@ public:
                                                int threshold) {
         std::vector<ResultRowCells> rows;
         for (const auto& row : db.word1After(mark, excluded)) {
-            const auto name = referenceScore(db, familyText, familyText.substr(0, 3), row.zi, "");
+            const auto name = referenceScore(db, familyText, familyText.substr(0, 3), row.character, "");
             if (name.score >= threshold) {
                 rows.push_back(cellsOf(name, name.score));
             }
@@ -81,7 +82,7 @@ public:
     ResultStore store;
     RandomSource random{20261208};
     std::uint32_t series = 0;
-    std::uint64_t run = 0;
+    std::stop_source stop;
 };
 
 TEST(ScoreThreshold, IsTheTypedValueOnlyWhenCheckedAndAbove75) {
@@ -95,6 +96,22 @@ TEST(ScoreThreshold, IsTheTypedValueOnlyWhenCheckedAndAbove75) {
     EXPECT_EQ(scoreThreshold(true, "100"), 100);
 }
 
+TEST(InputTexts, EveryTextOfTheBoxesHasAMeaning) {
+    EXPECT_EQ(genderOfText("男"), Gender::Male);
+    EXPECT_EQ(genderOfText("女"), Gender::Female);
+    EXPECT_EQ(genderOfText(""), Gender::Female) << "any text other than 男 leaves out 男 rows, draws 女 rows";
+    EXPECT_EQ(genderOfText("男 "), Gender::Female);
+    EXPECT_EQ(genderText(Gender::Male), "男");
+    EXPECT_EQ(genderText(Gender::Female), "女");
+    EXPECT_EQ(nameLengthOfText("单字"), NameLength::Single);
+    EXPECT_EQ(nameLengthOfText("双字"), NameLength::Double);
+    EXPECT_EQ(nameLengthOfText("三字"), NameLength::Double) << "any other text runs the random mode";
+    EXPECT_EQ(fixedPositionOfText("二"), FixedPosition::Second);
+    EXPECT_EQ(fixedPositionOfText("三"), FixedPosition::Third);
+    EXPECT_EQ(fixedPositionOfText("四"), FixedPosition::Neither);
+    EXPECT_EQ(fixedPositionOfText(""), FixedPosition::Neither);
+}
+
 TEST(SingleCharacterMode, ListsExactlyWhatPerCandidateQueriesList) {
     ModeHarness h;
     h.setInputs([](GenerationInputs& in) {
@@ -102,7 +119,7 @@ TEST(SingleCharacterMode, ListsExactlyWhatPerCandidateQueriesList) {
         in.thresholdText = "76";
     });
     auto context = h.context();
-    runSingleCharacterMode(context, "李");
+    runSingleCharacterMode(context, "李", Gender::Male);
     const auto expected = h.expectedSingle("李", 1, "女", 76);
     ASSERT_FALSE(expected.empty());
     EXPECT_EQ(h.listed(), expected);
@@ -118,10 +135,10 @@ TEST(FixedCharacterModeThreshold, ThresholdsBelow76CountAs80) {
             in.thresholdText = threshold;
         });
         auto context = h.context();
-        runFixedCharacterMode(context, "李", "安", "");
+        runFixedCharacterMode(context, "李", Gender::Male, FixedPosition::Second, "安");
         std::multiset<int> listed;
         for (const auto& row : h.listed()) {
-            listed.insert(std::stoi(row[1]));
+            listed.insert(std::stoi(row[ResultColumn::Score]));
         }
         return listed;
     };
@@ -140,19 +157,18 @@ TEST(SingleCharacterMode, NeverListsAnythingFromThreshold96) {
         in.thresholdText = "96";
     });
     auto context = h.context();
-    runSingleCharacterMode(context, "李");
+    runSingleCharacterMode(context, "李", Gender::Male);
     EXPECT_EQ(h.store.rowCount(), 0U);
 }
 
 TEST(SingleCharacterMode, ExcludesTheOtherGenderAndKeepsNeutralRows) {
     ModeHarness h;
     h.setInputs([](GenerationInputs& in) {
-        in.gender = "女";
         in.ownThreshold = true;
         in.thresholdText = "76";
     });
     auto context = h.context();
-    runSingleCharacterMode(context, "李");
+    runSingleCharacterMode(context, "李", Gender::Female);
     EXPECT_EQ(h.listed(), h.expectedSingle("李", 1, "男", 76));
 }
 
@@ -160,7 +176,7 @@ TEST(SingleCharacterMode, CarriesOnAfterTheResumeMark) {
     ModeHarness h;
     h.state.setResumeMark(SequentialMode::SingleCharacter, h.series, 30);
     auto context = h.context();
-    runSingleCharacterMode(context, "李");
+    runSingleCharacterMode(context, "李", Gender::Male);
     EXPECT_EQ(h.listed(), h.expectedSingle("李", 30, "女", 80));
 }
 
@@ -168,32 +184,32 @@ TEST(SingleCharacterMode, ShowsAWholeTwoCharacterFamilyTextButScoresItsFirstChar
     ModeHarness h;
     h.setInputs([](GenerationInputs& in) { in.familyText = "欧阳"; });
     auto context = h.context();
-    runSingleCharacterMode(context, "欧");
+    runSingleCharacterMode(context, "欧", Gender::Male);
     const auto rows = h.listed();
     ASSERT_FALSE(rows.empty());
     EXPECT_EQ(rows, h.expectedSingle("欧阳", 1, "女", 80));
-    EXPECT_EQ(rows[0][0].substr(0, 6), "欧阳");
+    EXPECT_EQ(rows[0][ResultColumn::Name].substr(0, 6), "欧阳");
 }
 
 TEST(SingleCharacterMode, DoesNothingWhenStoppedOrSuperseded) {
     ModeHarness stopped;
     stopped.state.setStopFlag(1);
     auto context = stopped.context();
-    runSingleCharacterMode(context, "李");
+    runSingleCharacterMode(context, "李", Gender::Male);
     EXPECT_EQ(stopped.store.rowCount(), 0U);
     EXPECT_EQ(stopped.state.resumeMark(SequentialMode::SingleCharacter, stopped.series), 1);
 
     ModeHarness superseded;
     auto stale = superseded.context();
-    superseded.state.beginRun();
-    runSingleCharacterMode(stale, "李");
+    superseded.stop.request_stop();
+    runSingleCharacterMode(stale, "李", Gender::Male);
     EXPECT_EQ(superseded.store.rowCount(), 0U);
 }
 
 TEST(SingleCharacterMode, AnEmptyCandidateTableEndsAtOnce) {
     ModeHarness h(0, 0);
     auto context = h.context();
-    runSingleCharacterMode(context, "李");
+    runSingleCharacterMode(context, "李", Gender::Male);
     EXPECT_EQ(h.store.rowCount(), 0U);
 }
 
@@ -217,13 +233,13 @@ TEST_P(FixedCharacterMode, PairsTheTypedCharacterWithEveryCandidate) {
     });
     const bool second = std::string(c.position) == "二";
     auto context = h.context();
-    runFixedCharacterMode(context, "李", second ? "安" : "", second ? "" : "安");
+    runFixedCharacterMode(context, "李", Gender::Male, second ? FixedPosition::Second : FixedPosition::Third, "安");
 
     const int threshold = scoreThreshold(true, c.threshold);
     std::vector<ResultRowCells> expected;
     for (const auto& row : h.db.word1After(1, "女")) {
-        const auto name =
-            second ? referenceScore(h.db, "李", "李", "安", row.zi) : referenceScore(h.db, "李", "李", row.zi, "安");
+        const auto name = second ? referenceScore(h.db, "李", "李", "安", row.character)
+                                 : referenceScore(h.db, "李", "李", row.character, "安");
         const int score = threshold > 95 && name.score > 95 ? 100 : name.score;
         if (score >= threshold) {
             expected.push_back(cellsOf(name, score));
@@ -249,9 +265,9 @@ TEST(FixedCharacterModeCap, Lists96And98AsTheyAreAt95AndAs100At96) {
         in.thresholdText = "95";
     });
     auto context = h.context();
-    runFixedCharacterMode(context, "李", "安", "");
+    runFixedCharacterMode(context, "李", Gender::Male, FixedPosition::Second, "安");
     for (const auto& row : h.listed()) {
-        ++scoresAt95[std::stoi(row[1])];
+        ++scoresAt95[std::stoi(row[ResultColumn::Score])];
     }
     ASSERT_GT(scoresAt95[96] + scoresAt95[98], 0) << "the fixture has names scoring 96 or 98";
 
@@ -261,11 +277,19 @@ TEST(FixedCharacterModeCap, Lists96And98AsTheyAreAt95AndAs100At96) {
         in.thresholdText = "96";
     });
     auto cappedContext = capped.context();
-    runFixedCharacterMode(cappedContext, "李", "安", "");
+    runFixedCharacterMode(cappedContext, "李", Gender::Male, FixedPosition::Second, "安");
     for (const auto& row : capped.listed()) {
-        EXPECT_EQ(row[1], "100");
+        EXPECT_EQ(row[ResultColumn::Score], "100");
     }
     EXPECT_EQ(capped.store.rowCount(), static_cast<std::size_t>(scoresAt95[96] + scoresAt95[98] + scoresAt95[100]));
+}
+
+TEST(FixedCharacterModeNeither, APositionThatIsNeitherListsNothing) {
+    ModeHarness h;
+    auto context = h.context();
+    runFixedCharacterMode(context, "李", Gender::Male, FixedPosition::Neither, "安");
+    EXPECT_EQ(h.store.rowCount(), 0U);
+    EXPECT_EQ(h.state.resumeMark(SequentialMode::FixedCharacter, h.series), 1);
 }
 
 TEST(FixedCharacterModeMissing, AFixedCharacterNotInTheDictionaryCountsAsEmpty) {
@@ -275,10 +299,10 @@ TEST(FixedCharacterModeMissing, AFixedCharacterNotInTheDictionaryCountsAsEmpty) 
         in.thresholdText = "76";
     });
     auto context = h.context();
-    runFixedCharacterMode(context, "李", "'", "");
+    runFixedCharacterMode(context, "李", Gender::Male, FixedPosition::Second, "'");
     std::vector<ResultRowCells> expected;
     for (const auto& row : h.db.word1After(1, "女")) {
-        const auto name = referenceScore(h.db, "李", "李", "'", row.zi);
+        const auto name = referenceScore(h.db, "李", "李", "'", row.character);
         if (name.score >= 76) {
             expected.push_back(cellsOf(name, name.score));
         }
@@ -289,12 +313,11 @@ TEST(FixedCharacterModeMissing, AFixedCharacterNotInTheDictionaryCountsAsEmpty) 
 TEST(RandomMode, DrawsNTimesNPairsOfTheChosenGender) {
     ModeHarness h(30, 20);
     h.setInputs([](GenerationInputs& in) {
-        in.gender = "";
         in.ownThreshold = true;
         in.thresholdText = "76";
     });
     auto context = h.context();
-    runRandomMode(context, "李");
+    runRandomMode(context, "李", genderOfText("")); // a gender text other than 男 draws 女 rows
 
     // Replaying the same draws with per-candidate queries gives the same rows.
     RandomSource replay{20261208};
@@ -305,7 +328,7 @@ TEST(RandomMode, DrawsNTimesNPairsOfTheChosenGender) {
     for (std::size_t draw = 0; draw < firsts.size() * firsts.size(); ++draw) {
         const auto& first = firsts[replay.uniformIndex(firsts.size())];
         const auto& second = seconds[replay.uniformIndex(seconds.size())];
-        const auto name = referenceScore(h.db, "李", "李", first.zi, second.zi);
+        const auto name = referenceScore(h.db, "李", "李", first.character, second.character);
         if (name.score >= 76) {
             expected.push_back(cellsOf(name, name.score));
         }
@@ -320,10 +343,10 @@ TEST(RandomMode, AnEmptySecondTableGivesNamesWithoutASecondCharacter) {
         in.thresholdText = "76";
     });
     auto context = h.context();
-    runRandomMode(context, "李");
+    runRandomMode(context, "李", Gender::Male);
     for (const auto& row : h.listed()) {
-        EXPECT_EQ(characterCount(row[0]), 2U) << "李 and one given character";
-        EXPECT_EQ(row[5], "1") << "the outer grid of a missing second character is 0 + 1";
+        EXPECT_EQ(characterCount(row[ResultColumn::Name]), 2U) << "李 and one given character";
+        EXPECT_EQ(row[ResultColumn::Outer], "1") << "the outer grid of a missing second character is 0 + 1";
     }
 }
 
@@ -351,17 +374,16 @@ TEST(RandomMode, PairsAreUniformlyDistributed) {
     RandomSource random{99};
     const auto series = state.beginSeries();
     store.clear(series);
-    const auto run = state.beginRun();
-    GenerationContext context{db, luck, inputs, state, store, random, run, series};
+    GenerationContext context{db, luck, inputs, state, store, random, {}, series};
 
     constexpr int kRuns = 400; // 9 draws each
     for (int i = 0; i < kRuns; ++i) {
-        runRandomMode(context, "李");
+        runRandomMode(context, "李", Gender::Male);
     }
     ASSERT_EQ(store.rowCount(), static_cast<std::size_t>(kRuns * 9));
     std::map<std::string, int> counts;
     for (std::size_t i = 0; i < store.rowCount(); ++i) {
-        ++counts[store.cellText(i, 0)];
+        ++counts[store.cellText(i, ResultColumn::Name)];
     }
     ASSERT_EQ(counts.size(), 12U) << "3 x 4 pairs of the gender, none of the other";
     const double expected = kRuns * 9 / 12.0;
@@ -390,16 +412,17 @@ TEST(GenerationInputsMidRun, AChangedFamilyTextAppliesToLaterCandidates) {
         h.state.setStopFlag(1);
     });
     auto context = h.context();
-    runRandomMode(context, "李");
+    runRandomMode(context, "李", Gender::Male);
     editor.join();
     ASSERT_TRUE(editedInTime);
 
     const auto rows = h.listed();
-    const auto firstNew =
-        std::find_if(rows.begin(), rows.end(), [](const auto& row) { return row[0].starts_with("李四"); });
+    const auto firstNew = std::find_if(rows.begin(), rows.end(),
+                                       [](const auto& row) { return row[ResultColumn::Name].starts_with("李四"); });
     ASSERT_NE(firstNew, rows.end());
     EXPECT_GT(firstNew - rows.begin(), 99);
-    EXPECT_TRUE(std::all_of(firstNew, rows.end(), [](const auto& row) { return row[0].starts_with("李四"); }));
+    EXPECT_TRUE(
+        std::all_of(firstNew, rows.end(), [](const auto& row) { return row[ResultColumn::Name].starts_with("李四"); }));
     EXPECT_LT(rows.size(), 2000U * 2000U) << "the stop flag ended the run";
 }
 

@@ -120,39 +120,38 @@ TEST(ConvertTexts, HoursZeroAndTwentyThreeShareTheHourNameAndPillar) {
 }
 
 TEST(LunarNames, NameMonthsAndDaysAsTheLunarText) {
-    EXPECT_EQ(LunarMonthName(SolarToLunar(2010, 2, 14)), "正月");
-    EXPECT_EQ(LunarMonthName(SolarToLunar(2020, 5, 23)), "闰四月");
-    EXPECT_EQ(LunarMonthName(SolarToLunar(2033, 12, 22)), "闰冬月");
-    EXPECT_EQ(LunarMonthName(SolarToLunar(2000, 1, 1)), "冬月");
-    EXPECT_EQ(LunarMonthName(SolarToLunar(2010, 2, 13)), "腊月");
-    EXPECT_EQ(LunarDayName(SolarToLunar(2010, 2, 14)), "初一");
-    EXPECT_EQ(LunarDayName(SolarToLunar(2010, 3, 5)), "廿十");
-    EXPECT_EQ(LunarDayName(SolarToLunar(2010, 2, 13)), "三十");
-    EXPECT_EQ(LunarMonthName(SolarToLunar(1881, 1, 29)), "");
-    EXPECT_EQ(LunarDayName(SolarToLunar(2010, 2, 30)), "");
+    EXPECT_EQ(lunarMonthName(SolarToLunar(2010, 2, 14)), "正月");
+    EXPECT_EQ(lunarMonthName(SolarToLunar(2020, 5, 23)), "闰四月");
+    EXPECT_EQ(lunarMonthName(SolarToLunar(2033, 12, 22)), "闰冬月");
+    EXPECT_EQ(lunarMonthName(SolarToLunar(2000, 1, 1)), "冬月");
+    EXPECT_EQ(lunarMonthName(SolarToLunar(2010, 2, 13)), "腊月");
+    EXPECT_EQ(lunarDayName(SolarToLunar(2010, 2, 14)), "初一");
+    EXPECT_EQ(lunarDayName(SolarToLunar(2010, 3, 5)), "廿十");
+    EXPECT_EQ(lunarDayName(SolarToLunar(2010, 2, 13)), "三十");
+    EXPECT_EQ(lunarMonthName(SolarToLunar(1881, 1, 29)), "");
+    EXPECT_EQ(lunarDayName(SolarToLunar(2010, 2, 30)), "");
 }
 
 TEST(ChineseNumeral, WritesOneToNinetyNine) {
-    EXPECT_EQ(chineseNumeral(1), "一");
-    EXPECT_EQ(chineseNumeral(7), "七");
-    EXPECT_EQ(chineseNumeral(10), "一十");
-    EXPECT_EQ(chineseNumeral(11), "一十一");
-    EXPECT_EQ(chineseNumeral(19), "一十九");
-    EXPECT_EQ(chineseNumeral(20), "二十");
-    EXPECT_EQ(chineseNumeral(21), "二十一");
-    EXPECT_EQ(chineseNumeral(37), "三十七");
-    EXPECT_EQ(chineseNumeral(99), "九十九");
-    EXPECT_EQ(chineseNumeral(0), "");
-    EXPECT_EQ(chineseNumeral(100), "");
+    EXPECT_EQ(ChineseNumeral(1), "一");
+    EXPECT_EQ(ChineseNumeral(7), "七");
+    EXPECT_EQ(ChineseNumeral(10), "一十");
+    EXPECT_EQ(ChineseNumeral(11), "一十一");
+    EXPECT_EQ(ChineseNumeral(19), "一十九");
+    EXPECT_EQ(ChineseNumeral(20), "二十");
+    EXPECT_EQ(ChineseNumeral(21), "二十一");
+    EXPECT_EQ(ChineseNumeral(37), "三十七");
+    EXPECT_EQ(ChineseNumeral(99), "九十九");
+    EXPECT_EQ(ChineseNumeral(0), "");
+    EXPECT_EQ(ChineseNumeral(100), "");
 }
 
-TEST(ZodiacAnimalOfBranch, PairsEachBranchWithItsAnimal) {
-    const std::string_view animals[] = {"鼠", "牛", "虎", "兔", "龙", "蛇", "马", "羊", "猴", "鸡", "狗", "猪"};
-    for (std::size_t i = 0; i < 12; ++i) {
-        EXPECT_EQ(zodiacAnimalOfBranch(kEarthlyBranches[i]), animals[i]);
-    }
-    EXPECT_EQ(zodiacAnimalOfBranch("甲"), "");
-    EXPECT_EQ(zodiacAnimalOfBranch(""), "");
+TEST(ConvertTexts, TheValueFormsPrintWhatTheDateFormsPrint) {
+    const LunarDate date = SolarToLunar(2020, 5, 23);
+    EXPECT_EQ(ConvertToLunarText(date, HourBranch(1)), ConvertToLunarText(2020, 5, 23, 1));
+    EXPECT_EQ(ConvertToFourPillars(fourPillarsOf(date, 1)), ConvertToFourPillars(2020, 5, 23, 1));
+    EXPECT_EQ(ConvertToLunarText(SolarToLunar(1881, 1, 29), HourBranch(1)), kOutOfRangeText);
+    EXPECT_EQ(ConvertToFourPillars(std::nullopt), kOutOfRangeText);
 }
 
 // Sweeps over every converted day.
@@ -160,7 +159,7 @@ TEST(ZodiacAnimalOfBranch, PairsEachBranchWithItsAnimal) {
 /// The day name by its rule: 初 for days 1-10, the numeral less its first character for 10-19, 廿 and the
 /// numeral's last character for 20-29, 三十 for 30.
 std::string dayNameByRule(int day) {
-    const std::string numeral = chineseNumeral(day);
+    const std::string numeral = ChineseNumeral(day);
     if (day < 10) {
         return "初" + numeral;
     }
@@ -193,13 +192,14 @@ TEST(ConvertTextsSweep, FourPillarsTextIsAlways27BytesWithThePillarsInPlace) {
         const std::string text = ConvertToFourPillars(g.year, g.month, g.day, hour);
         const LunarDate date = SolarToLunar(g.year, g.month, g.day);
         ASSERT_EQ(gbkWidth(text), 27U) << text;
-        ASSERT_EQ(gbkSlice(text, 0, 4), YearPillar(date));
+        const FourPillars pillars = fourPillarsOf(date, hour).value();
+        ASSERT_EQ(gbkSlice(text, 0, 4), pillars.year.text());
         ASSERT_EQ(gbkSlice(text, 4, 3), "年 ");
-        ASSERT_EQ(gbkSlice(text, 7, 4), MonthPillar(date));
+        ASSERT_EQ(gbkSlice(text, 7, 4), pillars.month.text());
         ASSERT_EQ(gbkSlice(text, 11, 3), "月 ");
-        ASSERT_EQ(gbkSlice(text, 14, 4), DayPillar(date));
+        ASSERT_EQ(gbkSlice(text, 14, 4), pillars.day.text());
         ASSERT_EQ(gbkSlice(text, 18, 3), "日 ");
-        ASSERT_EQ(gbkSlice(text, 21, 4), HourPillar(DayPillar(date), hour));
+        ASSERT_EQ(gbkSlice(text, 21, 4), pillars.hour.text());
         ASSERT_EQ(gbkSlice(text, 25, 2), "时");
     }
 }
@@ -211,8 +211,8 @@ TEST(ConvertTextsSweep, LunarTextNamesTheLunarDateWithTheZodiacAtFixedBytesFrom1
         const int hour = count % 24;
         const std::string text = ConvertToLunarText(g.year, g.month, g.day, hour);
         const LunarDate date = SolarToLunar(g.year, g.month, g.day);
-        const std::string_view branch = YearPillar(date).substr(3);
-        const std::string zodiac = std::string(branch) + std::string(zodiacAnimalOfBranch(branch)) + "年";
+        const EarthlyBranch branch = YearPillar(date).value().branch();
+        const std::string zodiac = std::string(branch.text()) + std::string(branch.animal()) + "年";
         const std::vector<std::string> parts = fields(text);
         const std::size_t era = date.lunarYear < 1949 ? 1 : 0;
         ASSERT_EQ(parts.size(), 6U + era) << text;
@@ -221,13 +221,13 @@ TEST(ConvertTextsSweep, LunarTextNamesTheLunarDateWithTheZodiacAtFixedBytesFrom1
         ASSERT_EQ(parts[2 + era], zodiac) << text;
         ASSERT_EQ(parts[3 + era], std::string(date.isLeap ? "闰" : "") +
                                       std::string(kMonths[static_cast<std::size_t>(date.lunarMonth - 1)]) + "月");
-        ASSERT_EQ(parts[3 + era], LunarMonthName(date));
+        ASSERT_EQ(parts[3 + era], lunarMonthName(date));
         ASSERT_EQ(parts[4 + era], dayNameByRule(date.lunarDay)) << text;
-        ASSERT_EQ(parts[4 + era], LunarDayName(date));
+        ASSERT_EQ(parts[4 + era], lunarDayName(date));
         ASSERT_EQ(parts[5 + era], std::string(HourBranch(hour).text()) + "时");
         if (era == 0) {
-            ASSERT_EQ(gbkSlice(text, 8, 2), branch);
-            ASSERT_EQ(gbkSlice(text, 10, 2), zodiacAnimalOfBranch(branch));
+            ASSERT_EQ(gbkSlice(text, 8, 2), branch.text());
+            ASSERT_EQ(gbkSlice(text, 10, 2), branch.animal());
         }
     }
 }

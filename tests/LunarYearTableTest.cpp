@@ -123,7 +123,7 @@ class DecodeLunarYearTest : public ::testing::TestWithParam<DecodeCase> {};
 
 TEST_P(DecodeLunarYearTest, GivesTheMonthsInCalendarOrder) {
     const DecodeCase& c = GetParam();
-    const LunarYearMonths year = DecodeLunarYear(c.record);
+    const LunarYearMonths year = decodeLunarYear(c.record);
     ASSERT_EQ(year.count, static_cast<int>(c.days.size()));
     int total = 0;
     int regular = 0;
@@ -154,15 +154,15 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(DecodeLunarYear, DoesNotAssumeTheLengthMatchesTheNextNewYear) {
     // A record whose months end two days before the next new year (such copies exist for 2028/2029) still decodes.
-    EXPECT_EQ(DecodeLunarYear("20280126111080100110").totalDays(), 384);
-    EXPECT_EQ(DecodeLunarYear("20290215111100001011").totalDays(), 355);
-    EXPECT_EQ(DecodeLunarYear("2029021511").count, 2);
-    EXPECT_EQ(DecodeLunarYear("").count, 0);
+    EXPECT_EQ(decodeLunarYear("20280126111080100110").totalDays(), 384);
+    EXPECT_EQ(decodeLunarYear("20290215111100001011").totalDays(), 355);
+    EXPECT_EQ(decodeLunarYear("2029021511").count, 2);
+    EXPECT_EQ(decodeLunarYear("").count, 0);
 }
 
 TEST(DecodeLunarYear, EveryYearEndsTheDayBeforeTheNextNewYear) {
     for (int year = kFirstLunarYear; year < kLastLunarYear; ++year) {
-        const int length = DecodeLunarYear(LunarYearRecord(year)).totalDays();
+        const int length = decodeLunarYear(LunarYearRecord(year)).totalDays();
         const int toNext =
             dayCountOf(NewYearDate(LunarYearRecord(year + 1))) - dayCountOf(NewYearDate(LunarYearRecord(year)));
         EXPECT_EQ(length, toNext) << year;
@@ -170,14 +170,14 @@ TEST(DecodeLunarYear, EveryYearEndsTheDayBeforeTheNextNewYear) {
     }
     // The last year runs through 2061-01-20, past the end of the converted range.
     const int last =
-        dayCountOf(NewYearDate(LunarYearRecord(2060))) + DecodeLunarYear(LunarYearRecord(2060)).totalDays();
+        dayCountOf(NewYearDate(LunarYearRecord(2060))) + decodeLunarYear(LunarYearRecord(2060)).totalDays();
     EXPECT_EQ(dateOfDayCount(last - 1), (GregorianDate{2061, 1, 20}));
 }
 
 TEST(LunarYearLayout, AgreesWithTheDecodedRecords) {
     for (int year = kFirstLunarYear; year <= kLastLunarYear; ++year) {
         const LunarYearLayout& layout = lunarYearLayout(year);
-        const LunarYearMonths months = DecodeLunarYear(LunarYearRecord(year));
+        const LunarYearMonths months = decodeLunarYear(LunarYearRecord(year));
         ASSERT_EQ(layout.monthCount, months.count) << year;
         EXPECT_EQ(dateOfDayCount(layout.newYearDayCount), NewYearDate(LunarYearRecord(year)));
         for (int i = 0; i < months.count; ++i) {
@@ -216,6 +216,20 @@ TEST(GregorianDate, KnowsWhichDatesExist) {
     EXPECT_FALSE(isRealGregorianDate(2010, 0, 1));
     EXPECT_FALSE(isRealGregorianDate(2010, 1, 0));
     EXPECT_FALSE(isRealGregorianDate(2010, -2147483647 - 1, 1));
+    EXPECT_TRUE(isRealGregorianDate(32767, 12, 31));
+    EXPECT_FALSE(isRealGregorianDate(32768, 1, 1)) << "beyond std::chrono::year";
+    EXPECT_FALSE(isRealGregorianDate(-2147483647 - 1, 1, 1));
+    EXPECT_FALSE(isRealGregorianDate(2147483647, 1, 1));
+}
+
+TEST(GregorianDate, KnowsTheLengthOfEveryMonth) {
+    EXPECT_EQ(daysInGregorianMonth(2000, 2), 29);
+    EXPECT_EQ(daysInGregorianMonth(1900, 2), 28);
+    EXPECT_EQ(daysInGregorianMonth(2010, 4), 30);
+    EXPECT_EQ(daysInGregorianMonth(2010, 12), 31);
+    EXPECT_EQ(daysInGregorianMonth(2010, 13), 0);
+    EXPECT_EQ(daysInGregorianMonth(2010, 0), 0);
+    EXPECT_EQ(daysInGregorianMonth(40000, 1), 0);
 }
 
 } // namespace

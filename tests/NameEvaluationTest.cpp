@@ -5,6 +5,7 @@
 #include "reports/ReportComposer.h"
 #include "reports/ReportFromRow.h"
 #include "reports/SharedReportData.h"
+#include "support/BaziFixture.h"
 #include "support/ReportTestData.h"
 
 #include <gtest/gtest.h>
@@ -49,7 +50,7 @@ class NameEvaluationTest : public ::testing::Test {
 protected:
     void SetUp() override {
         testing::fillReportTestData(m_file);
-        testing::fillBaziTable(m_file);
+        testing::fillBazi(m_file);
         m_database = m_file.open();
         ASSERT_TRUE(m_database.isOpen());
         m_chart.replace(earlierChart());

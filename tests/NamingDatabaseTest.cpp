@@ -91,7 +91,7 @@ TEST_F(NamingDatabaseTest, ListsTheRowsOfAGenderInAscendingIdOrder) {
     const auto boys = m_db.word2OfGender("男");
     ASSERT_EQ(boys.size(), 2U);
     EXPECT_EQ(boys[0], (CandidateRow{1, "轩", 10, "土", "男"}));
-    EXPECT_EQ(boys[1].zi, "浩");
+    EXPECT_EQ(boys[1].character, "浩");
 }
 
 TEST_F(NamingDatabaseTest, ListsAWholeTableWithItsColumnKinds) {

@@ -59,7 +59,7 @@ protected:
         m_workerDb = m_file.open();
         m_checkDb = m_file.open();
         GenerationInputs inputs;
-        inputs.nameLength = "单字";
+        inputs.nameLength = NameLength::Single;
         inputs.ownThreshold = true;
         inputs.thresholdText = "76";
         m_inputs.publish(inputs);
@@ -85,7 +85,7 @@ protected:
     std::vector<std::string> listedNames() const {
         std::vector<std::string> names;
         for (std::size_t i = 0; i < m_store.rowCount(); ++i) {
-            names.push_back(m_store.cellText(i, 0));
+            names.push_back(m_store.cellText(i, ResultColumn::Name));
         }
         return names;
     }
@@ -94,7 +94,7 @@ protected:
     std::vector<std::string> expectedSingleNames() {
         std::vector<std::string> names;
         for (const auto& row : m_checkDb.word1After(1, "女")) {
-            const auto name = referenceScore(m_checkDb, "李", "李", row.zi, "");
+            const auto name = referenceScore(m_checkDb, "李", "李", row.character, "");
             if (name.score >= 76) {
                 names.push_back(name.name);
             }
@@ -125,33 +125,28 @@ protected:
     std::unique_ptr<RunController> m_controller;
 };
 
-TEST_F(RunControllerTest, CaptionsFollowTheButtonTable) {
+TEST_F(RunControllerTest, PhasesFollowTheButtonTable) {
     change([](GenerationInputs& in) { in.fixCharacter = true; }); // no character typed: workers end at once
-    EXPECT_EQ(m_controller->pressCompute("分析"), "暂停");
+    EXPECT_EQ(m_controller->pressCompute(RunPhase::Idle), RunPhase::Running);
     EXPECT_EQ(m_state.stopFlag(), 0);
-    EXPECT_EQ(m_controller->pressCompute("暂停"), "继续");
+    EXPECT_EQ(m_controller->pressCompute(RunPhase::Running), RunPhase::Paused);
     EXPECT_EQ(m_state.stopFlag(), 1);
-    EXPECT_EQ(m_controller->pressCompute("继续"), "暂停");
+    EXPECT_EQ(m_controller->pressCompute(RunPhase::Paused), RunPhase::Running);
     EXPECT_EQ(m_state.stopFlag(), 0);
-    EXPECT_EQ(m_controller->pressStop(), "分析");
-    EXPECT_EQ(m_state.stopFlag(), 1);
-    const auto runs = m_state.currentRun();
-    EXPECT_EQ(m_controller->pressCompute("停止"), "停止");
-    EXPECT_EQ(m_controller->pressCompute(""), "");
-    EXPECT_EQ(m_state.currentRun(), runs) << "other captions start nothing";
+    EXPECT_EQ(m_controller->pressStop(), RunPhase::Idle);
     EXPECT_EQ(m_state.stopFlag(), 1);
     m_controller->waitUntilIdle();
 }
 
 TEST_F(RunControllerTest, AWholeRunAnalysesTheChartThenListsEveryName) {
-    EXPECT_EQ(m_controller->pressCompute("分析"), "暂停");
+    EXPECT_EQ(m_controller->pressCompute(RunPhase::Idle), RunPhase::Running);
     m_controller->waitUntilIdle();
     EXPECT_EQ(listedNames(), expectedSingleNames());
     ASSERT_EQ(chartCalls(), 1U);
     EXPECT_EQ(m_chartCalls[0].year, "2011");
-    // A finished run changes nothing: "暂停" still pauses, and "继续" finds nothing after the resume mark.
-    EXPECT_EQ(m_controller->pressCompute("暂停"), "继续");
-    EXPECT_EQ(m_controller->pressCompute("继续"), "暂停");
+    // A finished run changes nothing: a press still pauses, and continuing finds nothing after the resume mark.
+    EXPECT_EQ(m_controller->pressCompute(RunPhase::Running), RunPhase::Paused);
+    EXPECT_EQ(m_controller->pressCompute(RunPhase::Paused), RunPhase::Running);
     m_controller->waitUntilIdle();
     EXPECT_EQ(listedNames(), expectedSingleNames());
 }
@@ -164,24 +159,24 @@ protected:
 TEST_F(LongRunControllerTest, PauseAndContinueListNoNameTwiceAndSkipNone) {
     const auto expected = expectedSingleNames();
     ASSERT_GT(expected.size(), 5000U);
-    m_controller->pressCompute("分析");
+    m_controller->pressCompute(RunPhase::Idle);
     for (std::size_t target : {50U, 1000U, 3000U}) {
         waitForRows(target);
-        EXPECT_EQ(m_controller->pressCompute("暂停"), "继续");
+        EXPECT_EQ(m_controller->pressCompute(RunPhase::Running), RunPhase::Paused);
         m_controller->waitUntilIdle();
         EXPECT_LT(m_store.rowCount(), expected.size()) << "the pause came before the end of the run";
-        EXPECT_EQ(m_controller->pressCompute("继续"), "暂停");
+        EXPECT_EQ(m_controller->pressCompute(RunPhase::Paused), RunPhase::Running);
     }
     m_controller->waitUntilIdle();
     EXPECT_EQ(listedNames(), expected);
 }
 
 TEST_F(RunControllerTest, StopThenAnalyseStartsAgainFromTheFirstRow) {
-    m_controller->pressCompute("分析");
+    m_controller->pressCompute(RunPhase::Idle);
     waitForRows(100);
-    EXPECT_EQ(m_controller->pressStop(), "分析");
+    EXPECT_EQ(m_controller->pressStop(), RunPhase::Idle);
     m_controller->waitUntilIdle();
-    EXPECT_EQ(m_controller->pressCompute("分析"), "暂停");
+    EXPECT_EQ(m_controller->pressCompute(RunPhase::Idle), RunPhase::Running);
     m_controller->waitUntilIdle();
     EXPECT_EQ(listedNames(), expectedSingleNames());
 }
@@ -191,16 +186,16 @@ TEST_F(RunControllerTest, AFixBoxWithoutACharacterGeneratesNothing) {
         in.fixCharacter = true;
         in.fixedCharacter = "";
     });
-    EXPECT_EQ(m_controller->pressCompute("分析"), "暂停");
+    EXPECT_EQ(m_controller->pressCompute(RunPhase::Idle), RunPhase::Running);
     m_controller->waitUntilIdle();
     EXPECT_EQ(m_store.rowCount(), 0U);
     EXPECT_EQ(chartCalls(), 0U) << "the worker ends before analysing";
 
     change([](GenerationInputs& in) {
         in.fixedCharacter = "安";
-        in.fixedPosition = "四";
+        in.fixedPosition = FixedPosition::Neither;
     });
-    m_controller->pressCompute("继续");
+    m_controller->pressCompute(RunPhase::Paused);
     m_controller->waitUntilIdle();
     EXPECT_EQ(chartCalls(), 0U) << "a position other than 二 or 三 ends the worker too";
 }
@@ -209,9 +204,9 @@ TEST_F(RunControllerTest, TheFixedModeIgnoresTheNameLengthBox) {
     change([](GenerationInputs& in) {
         in.fixCharacter = true;
         in.fixedCharacter = "安";
-        in.fixedPosition = "三";
+        in.fixedPosition = FixedPosition::Third;
     });
-    m_controller->pressCompute("分析");
+    m_controller->pressCompute(RunPhase::Idle);
     m_controller->waitUntilIdle();
     ASSERT_GT(m_store.rowCount(), 0U);
     EXPECT_TRUE(listedNames()[0].ends_with("安"));
@@ -219,33 +214,33 @@ TEST_F(RunControllerTest, TheFixedModeIgnoresTheNameLengthBox) {
 
 TEST_F(RunControllerTest, AWorkerSupersededWhileHeldListsNothing) {
     m_gate.close();
-    m_controller->pressCompute("分析");
+    m_controller->pressCompute(RunPhase::Idle);
     m_gate.awaitWaiter(); // the first worker sits in its chart analysis, holding the generation lock
-    m_controller->pressCompute("暂停");
-    m_controller->pressCompute("继续"); // the second worker waits for the lock
+    m_controller->pressCompute(RunPhase::Running);
+    m_controller->pressCompute(RunPhase::Paused); // the second worker waits for the lock
     m_gate.open();
     m_controller->waitUntilIdle();
     EXPECT_EQ(listedNames(), expectedSingleNames()) << "only the second worker listed, each name once";
 }
 
 TEST_F(RunControllerTest, AnAnalyseWhileAWorkerIsHeldStartsACleanSeries) {
-    m_controller->pressCompute("分析");
+    m_controller->pressCompute(RunPhase::Idle);
     waitForRows(300);
-    m_controller->pressCompute("暂停");
+    m_controller->pressCompute(RunPhase::Running);
     m_controller->waitUntilIdle();
     m_gate.close();
-    m_controller->pressCompute("继续");
+    m_controller->pressCompute(RunPhase::Paused);
     m_gate.awaitWaiter();
     m_controller->pressStop();
-    m_controller->pressCompute("分析");
+    m_controller->pressCompute(RunPhase::Idle);
     m_gate.open();
     m_controller->waitUntilIdle();
     EXPECT_EQ(listedNames(), expectedSingleNames());
 }
 
 TEST_F(RunControllerTest, ShutdownStopsARandomRunAndWaits) {
-    change([](GenerationInputs& in) { in.nameLength = "双字"; });
-    m_controller->pressCompute("分析");
+    change([](GenerationInputs& in) { in.nameLength = NameLength::Double; });
+    m_controller->pressCompute(RunPhase::Idle);
     waitForRows(1000);
     EXPECT_TRUE(m_controller->isGenerating()) << "3000 x 3000 draws do not finish by themselves this soon";
     m_controller->shutdown();
@@ -256,25 +251,26 @@ TEST_F(RunControllerTest, ShutdownStopsARandomRunAndWaits) {
 }
 
 TEST_F(RunControllerTest, RapidPressesFromOneThreadNeverCorruptTheResult) {
-    change([](GenerationInputs& in) { in.nameLength = "双字"; });
+    change([](GenerationInputs& in) { in.nameLength = NameLength::Double; });
     std::mt19937 engine(11);
-    std::string caption = "分析";
+    RunPhase phase = RunPhase::Idle;
     for (int i = 0; i < 400; ++i) {
         if (engine() % 5 == 0) {
-            caption = m_controller->pressStop();
+            phase = m_controller->pressStop();
         } else {
-            caption = m_controller->pressCompute(caption);
+            phase = m_controller->pressCompute(phase);
         }
         if (engine() % 3 == 0) {
-            change([&](GenerationInputs& in) { in.nameLength = engine() % 2 ? "单字" : "双字"; });
+            change(
+                [&](GenerationInputs& in) { in.nameLength = engine() % 2 ? NameLength::Single : NameLength::Double; });
         }
         std::this_thread::sleep_for(std::chrono::microseconds(engine() % 300));
     }
     m_controller->pressStop();
     m_controller->waitUntilIdle();
 
-    change([](GenerationInputs& in) { in.nameLength = "单字"; });
-    EXPECT_EQ(m_controller->pressCompute("分析"), "暂停");
+    change([](GenerationInputs& in) { in.nameLength = NameLength::Single; });
+    EXPECT_EQ(m_controller->pressCompute(RunPhase::Idle), RunPhase::Running);
     m_controller->waitUntilIdle();
     EXPECT_EQ(listedNames(), expectedSingleNames());
 }
@@ -288,7 +284,7 @@ TEST(RunControllerShutdown, DestroyingTheControllerDuringARunIsSafe) {
     ResultStore store;
     {
         RunController controller(db, inputs, state, store, [](NamingDatabase&, const GenerationInputs&) {});
-        controller.pressCompute("分析");
+        controller.pressCompute(RunPhase::Idle);
         ASSERT_TRUE(waitUntil([&] { return store.rowCount() >= 10; }, testing::kWaitDeadline));
     }
     EXPECT_EQ(state.stopFlag(), 1);

@@ -187,8 +187,8 @@ TEST_F(ShippedDictionary, StemBranchTableHoldsEachPairOfTheCycleOnceWithItsEleme
         expected.insert(pair);
         const auto row = m_db.baziRow(pair);
         ASSERT_TRUE(row) << pair;
-        EXPECT_EQ(row->wuxing, std::string(kStemElements[n % 10]) + std::string(kBranchElements[n % 12])) << pair;
-        EXPECT_EQ(row->wuxing1, kNayin[n / 2]) << pair;
+        EXPECT_EQ(row->elements, std::string(kStemElements[n % 10]) + std::string(kBranchElements[n % 12])) << pair;
+        EXPECT_EQ(row->nayin, kNayin[n / 2]) << pair;
     }
     std::multiset<std::string> stored;
     for (const auto& row : m_db.listTable("bazi").rows) {
@@ -219,9 +219,9 @@ TEST_F(ShippedDictionary, HoldsEveryGbkIdeographOnceAndNothingElse) {
 
 TEST_F(ShippedDictionary, EveryCharacterHasAPositiveStrokeCountAndOneOfTheFiveElements) {
     for (const auto& [zi, row] : dictionary(m_db)) {
-        EXPECT_GE(row.bh, 1) << zi;
-        EXPECT_LE(row.bh, 64) << zi;
-        EXPECT_TRUE(isElement(row.yongtu)) << zi << " " << row.yongtu;
+        EXPECT_GE(row.strokes, 1) << zi;
+        EXPECT_LE(row.strokes, 64) << zi;
+        EXPECT_TRUE(isElement(row.element)) << zi << " " << row.element;
     }
 }
 
@@ -229,7 +229,7 @@ TEST_F(ShippedDictionary, TheInitialContentsOfTheNameBoxesAreFound) {
     for (const std::string character : {"李", "哉", "栋"}) {
         const auto row = m_db.wordRow(character);
         ASSERT_TRUE(row) << character;
-        EXPECT_EQ(row->zi, character);
+        EXPECT_EQ(row->character, character);
     }
 }
 
@@ -247,7 +247,7 @@ class ShippedStrokeCount : public ShippedDictionary, public ::testing::WithParam
 TEST_P(ShippedStrokeCount, IsTheTraditionalFormCountedWithFullRadicals) {
     const auto row = m_db.wordRow(GetParam().character);
     ASSERT_TRUE(row) << GetParam().character;
-    EXPECT_EQ(row->bh, GetParam().strokes) << GetParam().character;
+    EXPECT_EQ(row->strokes, GetParam().strokes) << GetParam().character;
 }
 
 // Counts of five-grid naming practice: common family and given-name characters (刘 = 劉 15, 江 = 水 4 + 3), the
@@ -280,7 +280,7 @@ class ShippedElement : public ShippedDictionary, public ::testing::WithParamInte
 TEST_P(ShippedElement, FollowsTheRadicalThenThePronunciation) {
     const auto row = m_db.wordRow(GetParam().character);
     ASSERT_TRUE(row) << GetParam().character;
-    EXPECT_EQ(row->yongtu, GetParam().element) << GetParam().character;
+    EXPECT_EQ(row->element, GetParam().element) << GetParam().character;
 }
 
 // By radical: 氵 水, 木 木, 火 火, 土 土, 金 金, 日 火, 钅 金, 艹 木, 刂 金. By the initial of the reading when the
@@ -299,7 +299,7 @@ TEST_P(ShippedGivenNameTable, HoldsAtLeast1500RowsNumberedFrom1WithoutGaps) {
     const auto rows = givenNameRows(m_db, GetParam());
     EXPECT_GE(rows.size(), 1500U);
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        EXPECT_EQ(rows[i].id, static_cast<int>(i + 1)) << rows[i].zi;
+        EXPECT_EQ(rows[i].id, static_cast<int>(i + 1)) << rows[i].character;
     }
 }
 
@@ -311,9 +311,9 @@ TEST_P(ShippedGivenNameTable, HoldsEachRegistrableCharacterOnce) {
     ASSERT_TRUE(gbk.isOpen());
     std::set<std::string> seen;
     for (const auto& row : givenNameRows(m_db, GetParam())) {
-        EXPECT_NE(singleIdeograph(row.zi), 0U) << row.zi << " is not one ideograph U+4E00..U+9FA5";
-        EXPECT_TRUE(gbk.encodes(row.zi)) << row.zi << " is not encoded by GBK";
-        EXPECT_TRUE(seen.insert(row.zi).second) << row.zi << " twice";
+        EXPECT_NE(singleIdeograph(row.character), 0U) << row.character << " is not one ideograph U+4E00..U+9FA5";
+        EXPECT_TRUE(gbk.encodes(row.character)) << row.character << " is not encoded by GBK";
+        EXPECT_TRUE(seen.insert(row.character).second) << row.character << " twice";
     }
 }
 
@@ -322,8 +322,8 @@ TEST_P(ShippedGivenNameTable, OffersNameCharactersBeyondGb2312) {
     ASSERT_TRUE(gb2312.isOpen());
     std::set<std::string> beyond;
     for (const auto& row : givenNameRows(m_db, GetParam())) {
-        if (!gb2312.encodes(row.zi)) {
-            beyond.insert(row.zi);
+        if (!gb2312.encodes(row.character)) {
+            beyond.insert(row.character);
         }
     }
     for (const std::string zi : {"玥", "珺", "璟", "瑄", "晞", "祎", "堃", "喆"}) {
@@ -334,10 +334,10 @@ TEST_P(ShippedGivenNameTable, OffersNameCharactersBeyondGb2312) {
 TEST_P(ShippedGivenNameTable, AgreesWithTheDictionaryRowOfEachCharacter) {
     const auto words = dictionary(m_db);
     for (const auto& row : givenNameRows(m_db, GetParam())) {
-        const auto word = words.find(row.zi);
-        ASSERT_NE(word, words.end()) << row.zi << " is not in word";
-        EXPECT_EQ(row.bh, word->second.bh) << row.zi;
-        EXPECT_EQ(row.yongtu, word->second.yongtu) << row.zi;
+        const auto word = words.find(row.character);
+        ASSERT_NE(word, words.end()) << row.character << " is not in word";
+        EXPECT_EQ(row.strokes, word->second.strokes) << row.character;
+        EXPECT_EQ(row.element, word->second.element) << row.character;
     }
 }
 
@@ -345,7 +345,7 @@ TEST_P(ShippedGivenNameTable, MarksEveryRowForBoysGirlsOrBothAndServesEachWell) 
     const auto rows = givenNameRows(m_db, GetParam());
     std::map<std::string, std::size_t> counts;
     for (const auto& row : rows) {
-        ++counts[row.xb];
+        ++counts[row.gender];
     }
     for (const auto& [mark, count] : counts) {
         EXPECT_NE(std::find(kGenderMarks.begin(), kGenderMarks.end(), mark), kGenderMarks.end()) << mark;

@@ -8,6 +8,7 @@
 #include "app/ReferenceTablesDialog.h"
 #include "app/ReportDialog.h"
 #include "app/ResultGridModel.h"
+#include "app/RunPhaseCaptions.h"
 #include "app/TextConversion.h"
 #include "app/WindowBackground.h"
 #include "app/YearWarningBridge.h"
@@ -47,10 +48,10 @@ MainWindow::MainWindow(const std::filesystem::path& databaseFile, QWidget* paren
     m_gridModel = new ResultGridModel(m_context->results(), this);
     grid->setModel(m_gridModel);
     grid->horizontalHeader()->setMinimumSectionSize(kLeadingColumnWidth);
-    grid->setColumnWidth(0, kLeadingColumnWidth);
-    grid->setColumnWidth(1, kNameColumnWidth);
-    for (int column = 2; column < ResultGridModel::kColumns; ++column) {
-        grid->setColumnWidth(column, kNumberColumnWidth);
+    grid->setColumnWidth(ResultGridModel::kLeadingColumn, kLeadingColumnWidth);
+    for (const ResultColumn column : kResultColumns) {
+        grid->setColumnWidth(ResultGridModel::gridColumn(column),
+                             column == ResultColumn::Name ? kNameColumnWidth : kNumberColumnWidth);
     }
 
     m_chartLabels = new ChartLabels(this);
@@ -115,14 +116,14 @@ void MainWindow::publishInputs() {
     const MainWindowControls& c = *m_controls;
     GenerationInputs inputs;
     inputs.familyText = toUtf8(c.familyName->text());
-    inputs.nameLength = toUtf8(c.nameLength->currentText());
-    inputs.gender = toUtf8(c.gender->currentText());
+    inputs.nameLength = nameLengthOfText(toUtf8(c.nameLength->currentText()));
+    inputs.gender = genderOfText(toUtf8(c.gender->currentText()));
     inputs.year = toUtf8(c.year->currentText());
     inputs.month = toUtf8(c.month->currentText());
     inputs.day = toUtf8(c.day->currentText());
     inputs.hour = toUtf8(c.hour->currentText());
     inputs.fixCharacter = c.fixCharacter->isChecked();
-    inputs.fixedPosition = toUtf8(c.fixedPosition->currentText());
+    inputs.fixedPosition = fixedPositionOfText(toUtf8(c.fixedPosition->currentText()));
     inputs.fixedCharacter = toUtf8(c.fixedCharacter->text());
     inputs.ownThreshold = c.ownThreshold->isChecked();
     inputs.thresholdText = toUtf8(c.threshold->text());
@@ -130,27 +131,31 @@ void MainWindow::publishInputs() {
 }
 
 void MainWindow::nameLengthChanged() {
-    const bool single = m_controls->nameLength->currentText() == QStringLiteral("单字");
+    const bool single = nameLengthOfText(toUtf8(m_controls->nameLength->currentText())) == NameLength::Single;
     m_controls->fixCharacter->setEnabled(!single);
     m_controls->fixedCharacter->setEnabled(!single);
 }
 
 void MainWindow::pressCompute() {
     QPushButton* button = m_controls->compute;
-    const bool startsSeries = button->text() == toQString(kCaptionAnalyse);
+    const std::optional<RunPhase> shown = runPhaseOfCaption(button->text());
+    if (!shown) {
+        return;
+    }
+    const bool startsSeries = *shown == RunPhase::Idle;
     publishInputs();
     if (startsSeries) {
         m_gridModel->beginClear();
     }
-    const std::string caption = m_context->runController().pressCompute(toUtf8(button->text()));
+    const RunPhase next = m_context->runController().pressCompute(*shown);
     if (startsSeries) {
         m_gridModel->endClear();
     }
-    button->setText(toQString(caption));
+    button->setText(runPhaseCaption(next));
 }
 
 void MainWindow::pressStop() {
-    m_controls->compute->setText(toQString(m_context->runController().pressStop()));
+    m_controls->compute->setText(runPhaseCaption(m_context->runController().pressStop()));
 }
 
 void MainWindow::openReportForRow(int row) {

@@ -13,9 +13,6 @@ namespace namewright {
 
 namespace {
 
-const std::array<const char*, ResultGridModel::kColumns> kHeaders{"",     "姓名", "分数", "天格", "人格",
-                                                                  "地格", "外格", "总格", "三才", "五行"};
-
 /// Names at or above this score are shown in red, as the help text promises for the best names.
 constexpr int kHighlightedScore = 95;
 
@@ -37,16 +34,19 @@ int ResultGridModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant ResultGridModel::data(const QModelIndex& index, int role) const {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid) || index.column() == 0) {
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid) ||
+        index.column() == kLeadingColumn) {
         return {};
     }
     const auto row = static_cast<std::size_t>(index.row());
+    const ResultColumn column = kResultColumns[static_cast<std::size_t>(index.column() - 1)];
     switch (role) {
     case Qt::DisplayRole:
-        return toQString(m_store.cellText(row, index.column() - 1));
+        return toQString(m_store.cellText(row, column));
     case Qt::TextAlignmentRole:
-        return index.column() == 1 || index.column() == 9 ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)
-                                                          : QVariant(Qt::AlignCenter);
+        return column == ResultColumn::Name || column == ResultColumn::ElementText
+                   ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)
+                   : QVariant(Qt::AlignCenter);
     case Qt::ForegroundRole:
         return m_store.row(row).score >= kHighlightedScore ? QBrush(kHighlightColour) : QVariant();
     default:
@@ -58,7 +58,10 @@ QVariant ResultGridModel::headerData(int section, Qt::Orientation orientation, i
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= kColumns) {
         return {};
     }
-    return toQString(kHeaders[static_cast<std::size_t>(section)]);
+    if (section == kLeadingColumn) {
+        return QString();
+    }
+    return toQString(resultColumnTitle(kResultColumns[static_cast<std::size_t>(section - 1)]));
 }
 
 void ResultGridModel::takeNewRows() {

@@ -1,10 +1,9 @@
 #pragma once
 // The result grid (高级表格1) as a table model over the core's result store.
 //
-// Columns: 0 is the narrow leading column that stays empty, 1..9 are name, score, the five grid numbers, the
-// three-talents key and the element text. The model does not follow the store row by row: a short timer takes
-// every row that became visible since the last tick and inserts them with one beginInsertRows, so millions of rows
-// cost the interface a few small updates per second.
+// Columns: grid column 0 is the narrow leading column that stays empty, the nine ResultColumns follow it in order. The
+// model does not follow the store row by row: a short timer takes every row that became visible since the last tick and
+// inserts them with one beginInsertRows, so millions of rows cost the interface a few small updates per second.
 
 #include "naming/ResultStore.h"
 
@@ -18,11 +17,15 @@ class ResultGridModel : public QAbstractTableModel {
     Q_OBJECT
 
 public:
-    static constexpr int kColumns = 10;
+    static constexpr int kLeadingColumn = 0;
+    static constexpr int kColumns = 1 + static_cast<int>(kResultColumnCount);
     static constexpr int kRefreshMilliseconds = 50;
     /// The red of names scoring 95 or more: #990000 keeps a contrast of 4.9:1 on the silver stripes (#C0C0C0) and
     /// 7.6:1 on the light grey ones (#ECECEC), above the 4.5:1 that small text needs (WCAG 2).
     static constexpr QColor kHighlightColour{0x99, 0x00, 0x00};
+
+    /// The grid column that shows a result column.
+    static constexpr int gridColumn(ResultColumn column) { return 1 + static_cast<int>(columnIndex(column)); }
 
     explicit ResultGridModel(const ResultStore& store, QObject* parent = nullptr);
 

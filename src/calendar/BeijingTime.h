@@ -26,15 +26,15 @@ constexpr bool isRealBeijingTime(const BeijingTime& time) {
 }
 
 constexpr long long minuteCountOf(const BeijingTime& time) {
-    return static_cast<long long>(daysSinceUnixEpoch(time.date.year, time.date.month, time.date.day)) * 1440 +
-           time.hour * 60 + time.minute;
+    const long long unixDay = dayCountOf(time.date) + kDayCountOrigin.time_since_epoch().count();
+    return unixDay * 1440 + time.hour * 60 + time.minute;
 }
 
 /// The moment of a minute count (inverse of minuteCountOf), for counts within 500 years of 1881.
 constexpr BeijingTime beijingTimeOfMinuteCount(long long minutes) {
     const long long days = (minutes >= 0 ? minutes : minutes - 1439) / 1440;
     const int ofDay = static_cast<int>(minutes - days * 1440);
-    const GregorianDate date = dateOfDayCount(static_cast<int>(days) - daysSinceUnixEpoch(1881, 1, 29));
+    const GregorianDate date = gregorianDateOf(std::chrono::sys_days{std::chrono::days{days}});
     return BeijingTime{date, ofDay / 60, ofDay % 60};
 }
 

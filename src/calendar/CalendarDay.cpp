@@ -50,8 +50,8 @@ std::optional<CalendarDay> calendarDayOf(const GregorianDate& date) {
     CalendarDay day;
     day.date = date;
     day.lunar = lunar;
-    day.lunarMonthName = LunarMonthName(lunar);
-    day.lunarDayName = LunarDayName(lunar);
+    day.lunarMonthName = lunarMonthName(lunar);
+    day.lunarDayName = lunarDayName(lunar);
     day.lunarCaption = lunar.lunarDay == 1 ? day.lunarMonthName : day.lunarDayName;
     day.solarTerm = SolarTermTable::instance().termOnDay(date);
     day.festival = lunarFestival(lunar);
@@ -78,7 +78,7 @@ std::optional<CalendarDay> calendarDayOf(const GregorianDate& date) {
 
 std::string calendarDayTooltip(const CalendarDay& day) {
     std::string text = "农历 ";
-    text += YearPillar(day.lunar);
+    text += YearPillar(day.lunar)->text(); // a calendar day always has its lunar date
     text += "年 ";
     text += day.lunarMonthName;
     text += day.lunarDayName;

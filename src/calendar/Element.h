@@ -98,6 +98,11 @@ public:
     /// The elements not in this set.
     constexpr ElementSet complement() const { return fromBits(static_cast<std::uint8_t>(~m_bits & kAllBits)); }
     constexpr bool intersects(ElementSet other) const { return (m_bits & other.m_bits) != 0; }
+    /// Adds every element of `other`.
+    constexpr ElementSet& operator|=(ElementSet other) {
+        m_bits = static_cast<std::uint8_t>(m_bits | other.m_bits);
+        return *this;
+    }
     constexpr bool operator==(const ElementSet&) const = default;
 
 private:

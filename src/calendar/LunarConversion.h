@@ -1,5 +1,8 @@
 #pragma once
 // Gregorian-to-lunar conversion (公历转农历) and the year warning of the calendar engine.
+//
+// Names: the calendar's own operations keep their upper-camel names (`CheckYearRange`, `SolarToLunar`); the helpers
+// this program adds are camelCase (isConvertibleDate).
 
 #include "calendar/LunarDate.h"
 #include "calendar/YearWarning.h"

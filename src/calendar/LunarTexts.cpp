@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
-#include <optional>
 
 namespace namewright {
 namespace {
@@ -91,7 +90,7 @@ std::string_view dayNameOf(const LunarDate& date) {
 
 } // namespace
 
-std::string chineseNumeral(int n) {
+std::string ChineseNumeral(int n) {
     if (n < 1 || n > 99) {
         return {};
     }
@@ -100,12 +99,7 @@ std::string chineseNumeral(int n) {
     return numeral.text();
 }
 
-std::string_view zodiacAnimalOfBranch(std::string_view branch) {
-    const std::optional<EarthlyBranch> found = EarthlyBranch::fromText(branch);
-    return found ? found->animal() : std::string_view{};
-}
-
-std::string LunarMonthName(const LunarDate& date) {
+std::string lunarMonthName(const LunarDate& date) {
     if (date.outOfRange) {
         return {};
     }
@@ -117,20 +111,19 @@ std::string LunarMonthName(const LunarDate& date) {
     return name;
 }
 
-std::string LunarDayName(const LunarDate& date) {
+std::string lunarDayName(const LunarDate& date) {
     if (date.outOfRange) {
         return {};
     }
     return std::string(dayNameOf(date));
 }
 
-std::string ConvertToLunarText(int year, int month, int day, int hour, const YearWarningHandler& warn) {
-    CheckYearRange(year, month, day, warn);
-    const LunarDate date = SolarToLunar(year, month, day);
-    if (date.outOfRange) {
+std::string ConvertToLunarText(const LunarDate& date, EarthlyBranch hourBranch) {
+    const std::optional<SexagenaryPair> yearPillar = YearPillar(date);
+    if (!yearPillar) {
         return std::string(kOutOfRangeText);
     }
-    const EarthlyBranch branch = SexagenaryPair::fromPosition(yearCyclePosition(date)).branch();
+    const EarthlyBranch branch = yearPillar->branch();
     TextBuilder text;
     appendFourDigits(text, date.lunarYear);
     text.append("年  ");
@@ -145,28 +138,35 @@ std::string ConvertToLunarText(int year, int month, int day, int hour, const Yea
     text.append(" ");
     text.append(dayNameOf(date));
     text.append(" ");
-    text.append(HourBranch(hour).text());
+    text.append(hourBranch.text());
     text.append("时");
     return text.text();
 }
 
-std::string ConvertToFourPillars(int year, int month, int day, int hour, const YearWarningHandler& warn) {
-    CheckYearRange(year, month, day, warn);
-    const LunarDate date = SolarToLunar(year, month, day);
-    if (date.outOfRange) {
+std::string ConvertToFourPillars(const std::optional<FourPillars>& pillars) {
+    if (!pillars) {
         return std::string(kOutOfRangeText);
     }
-    const int dayStem = (dayCyclePosition(date) - 1) % 10 + 1;
     TextBuilder text;
-    text.append(YearPillar(date));
+    text.append(pillars->year.text());
     text.append("年 ");
-    text.append(MonthPillar(date));
+    text.append(pillars->month.text());
     text.append("月 ");
-    text.append(DayPillar(date));
+    text.append(pillars->day.text());
     text.append("日 ");
-    text.append(hourPillarOfDayStem(dayStem, hour));
+    text.append(pillars->hour.text());
     text.append("时");
     return text.text();
+}
+
+std::string ConvertToLunarText(int year, int month, int day, int hour, const YearWarningHandler& warn) {
+    CheckYearRange(year, month, day, warn);
+    return ConvertToLunarText(SolarToLunar(year, month, day), HourBranch(hour));
+}
+
+std::string ConvertToFourPillars(int year, int month, int day, int hour, const YearWarningHandler& warn) {
+    CheckYearRange(year, month, day, warn);
+    return ConvertToFourPillars(fourPillarsOf(SolarToLunar(year, month, day), hour));
 }
 
 } // namespace namewright

@@ -199,7 +199,7 @@ int MonthDigit(std::string_view record, int m) {
     return monthDigitOf(record, m);
 }
 
-LunarYearMonths DecodeLunarYear(std::string_view record) {
+LunarYearMonths decodeLunarYear(std::string_view record) {
     return decode(record);
 }
 

@@ -13,6 +13,9 @@
 // the records of 1881-1928 are those of the almanacs of their time. Every record describes exactly the days from
 // its new year's day up to the day before the next record's new year's day; the last (2060, from 2060-02-02)
 // runs through 2061-01-20. The table is constant: any thread may read it.
+//
+// Names: the table's own operations keep their upper-camel names (`LunarYearRecord`, `NewYearDate`, `MonthDigit`);
+// the helpers this program adds are camelCase (decodeLunarYear, lunarYearLayout).
 
 #include "calendar/GregorianDate.h"
 
@@ -58,7 +61,7 @@ struct LunarYearMonths {
 };
 
 /// Decodes the twelve month digits of a record. A digit outside 0 1 4 5 8 9 gives no month at all.
-LunarYearMonths DecodeLunarYear(std::string_view record);
+LunarYearMonths decodeLunarYear(std::string_view record);
 
 /// A lunar year laid out on the day count of GregorianDate.h, decoded once at compile time for the conversion.
 struct LunarYearLayout {

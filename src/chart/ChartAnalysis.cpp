@@ -1,59 +1,29 @@
 #include "chart/ChartAnalysis.h"
 
-#include "calendar/Element.h"
+#include "calendar/LunarConversion.h"
 #include "calendar/LunarTexts.h"
 #include "calendar/Pillars.h"
-#include "text/GbkText.h"
 #include "text/WholeNumber.h"
 
-#include <cstddef>
-#include <optional>
-
 namespace namewright {
+
 namespace {
 
-constexpr std::array<std::string_view, 4> kPillarUnits{"年", "月", "日", "时"};
-
 BirthChart analyse(const BirthMomentTexts& moment, NamingDatabase& database, SharedBirthChart& shared,
-                   const YearWarningHandler& warn, const ChartLabelSink* labels) {
-    auto show = [labels](ChartLabel label, const std::string& text) {
-        if (labels != nullptr && *labels) {
-            (*labels)(label, text);
-        }
-    };
-
+                   const YearWarningHandler& warn, const ChartLabelSink& labels) {
     const int year = wholeNumberOrZero(moment.year);
     const int month = wholeNumberOrZero(moment.month);
     const int day = wholeNumberOrZero(moment.day);
     const int hour = wholeNumberOrZero(moment.hour);
 
-    BirthChart chart;
-    chart.lunarDate = ConvertToLunarText(year, month, day, hour, warn);
-    chart.fourPillars = ConvertToFourPillars(year, month, day, hour, warn);
-    show(ChartLabel::LunarDate, chart.lunarDate);
-    show(ChartLabel::FourPillars, chart.fourPillars);
-
-    chart.zodiacAnimal = zodiacAnimalOf(chart.lunarDate);
-    show(ChartLabel::ZodiacAnimal, chart.zodiacAnimal);
-
-    chart.eightCharacters = eightCharactersOf(chart.fourPillars);
-    show(ChartLabel::EightCharacters, chart.eightCharacters);
-
-    for (const std::string& pair : pillarPairsOf(chart.eightCharacters)) {
-        const std::optional<BaziRow> row = database.baziRow(pair);
-        if (row) {
-            chart.elements += row->wuxing;
-            chart.nayin += row->wuxing1;
-        }
-        chart.elements += ' ';
-        chart.nayin += ' ';
-    }
-    show(ChartLabel::Elements, chart.elements);
-    show(ChartLabel::Nayin, chart.nayin);
-
-    chart.favourableElement = favourableElementOf(chart.elements);
-    show(ChartLabel::FavourableElement, chart.favourableElement);
-
+    // Each of the two calendar texts gives the year warning of its own, so a bad year or a date that does not exist
+    // warns twice.
+    CheckYearRange(year, month, day, warn);
+    CheckYearRange(year, month, day, warn);
+    const LunarDate date = SolarToLunar(year, month, day);
+    BirthChart chart = AnalyseBirthChart(
+        date, fourPillarsOf(date, hour), [&database](SexagenaryPair pair) { return database.baziRow(pair.text()); },
+        labels);
     shared.replace(chart);
     return chart;
 }
@@ -62,65 +32,71 @@ BirthChart analyse(const BirthMomentTexts& moment, NamingDatabase& database, Sha
 
 BirthChart AnalyseBirthChart(const BirthMomentTexts& moment, NamingDatabase& database, SharedBirthChart& shared,
                              const YearWarningHandler& warn, const ChartLabelSink& labels) {
-    return analyse(moment, database, shared, warn, &labels);
+    return analyse(moment, database, shared, warn, labels);
 }
 
 BirthChart AnalyseBirthChart(const BirthMomentTexts& moment, NamingDatabase& database, SharedBirthChart& shared,
                              const YearWarningHandler& warn) {
-    return analyse(moment, database, shared, warn, nullptr);
+    return analyse(moment, database, shared, warn, {});
 }
 
-std::string zodiacAnimalOf(std::string_view lunarText) {
-    std::size_t best = std::string_view::npos;
-    std::string_view animal;
-    for (const std::string_view branch : kEarthlyBranches) {
-        const std::string_view candidate = zodiacAnimalOfBranch(branch);
-        const std::string phrase = std::string(branch) + std::string(candidate) + "年";
-        const std::size_t at = lunarText.find(phrase);
-        if (at < best) {
-            best = at;
-            animal = candidate;
+BirthChart AnalyseBirthChart(const LunarDate& date, const std::optional<FourPillars>& pillars, const BaziLookup& bazi,
+                             const ChartLabelSink& labels) {
+    auto show = [&labels](ChartLabel label, const std::string& text) {
+        if (labels) {
+            labels(label, text);
         }
+    };
+
+    BirthChart chart;
+    // Out of range the text is "1881-2060" whatever the hour.
+    chart.lunarDate = ConvertToLunarText(date, pillars ? pillars->hour.branch() : HourBranch(0));
+    chart.fourPillars = ConvertToFourPillars(pillars);
+    show(ChartLabel::LunarDate, chart.lunarDate);
+    show(ChartLabel::FourPillars, chart.fourPillars);
+
+    chart.zodiacAnimal = pillars ? std::string(pillars->year.branch().animal()) : std::string();
+    show(ChartLabel::ZodiacAnimal, chart.zodiacAnimal);
+
+    chart.eightCharacters = eightCharactersOf(pillars);
+    show(ChartLabel::EightCharacters, chart.eightCharacters);
+
+    ElementSet present;
+    for (std::size_t i = 0; i < 4; ++i) {
+        const std::optional<BaziRow> row = pillars && bazi ? bazi(pillars->inOrder()[i]) : std::nullopt;
+        if (row) {
+            chart.elements += row->elements;
+            chart.nayin += row->nayin;
+            present |= ElementSet::occurringIn(row->elements);
+        }
+        // Every pillar keeps its place in both texts, also without a row.
+        chart.elements += ' ';
+        chart.nayin += ' ';
     }
-    return std::string(animal);
+    show(ChartLabel::Elements, chart.elements);
+    show(ChartLabel::Nayin, chart.nayin);
+
+    chart.favourableElement = favourableElementOf(present);
+    show(ChartLabel::FavourableElement, chart.favourableElement);
+    return chart;
 }
 
-std::string eightCharactersOf(std::string_view fourPillars) {
+std::string eightCharactersOf(const std::optional<FourPillars>& pillars) {
+    if (!pillars) {
+        // The four pillars text of an out-of-range date, which holds no unit to remove.
+        return std::string(kOutOfRangeText);
+    }
     std::string characters;
-    characters.reserve(fourPillars.size());
-    std::size_t pos = 0;
-    while (pos < fourPillars.size()) {
-        const std::size_t length = utf8SequenceLength(fourPillars, pos);
-        const std::string_view character = fourPillars.substr(pos, length);
-        bool isUnit = false;
-        for (const std::string_view unit : kPillarUnits) {
-            isUnit = isUnit || character == unit;
+    for (const SexagenaryPair pair : pillars->inOrder()) {
+        if (!characters.empty()) {
+            characters += ' ';
         }
-        if (!isUnit) {
-            characters += character;
-        }
-        pos += length;
+        characters += pair.text();
     }
     return characters;
 }
 
-std::array<std::string, 4> pillarPairsOf(std::string_view eightCharacters) {
-    std::string compact;
-    compact.reserve(eightCharacters.size());
-    for (const char c : eightCharacters) {
-        if (c != ' ') {
-            compact += c;
-        }
-    }
-    std::array<std::string, 4> pairs;
-    for (std::size_t i = 0; i < pairs.size(); ++i) {
-        pairs[i] = std::string(gbkSlice(compact, i * 4, 4));
-    }
-    return pairs;
-}
-
-std::string favourableElementOf(std::string_view elements) {
-    const ElementSet present = ElementSet::occurringIn(elements);
+std::string favourableElementOf(ElementSet present) {
     std::string missing;
     for (const Element element : kChartElementOrder) {
         if (!present.contains(element)) {

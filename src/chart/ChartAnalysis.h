@@ -1,25 +1,31 @@
 #pragma once
 // Birth-chart five-element analysis (生辰八字五行分析): the seven chart texts of a birth moment.
 //
-// The analysis converts the four input texts to whole numbers (a text that is not one reads as 0), takes the lunar
-// date text and the four pillars text from the calendar engine (each gives the year warning for a year outside
-// 1881..2060 or a date that does not exist, so a bad year or date warns twice), cuts the zodiac animal and the eight
-// characters out of them, looks each of the four pillar pairs up in table `bazi` (Q1) and lists the elements that
-// none of the pairs carries.
+// The analysis reads the four input texts as whole numbers (a text that is not one reads as 0), converts the date
+// to its LunarDate and four pillars, and takes every result from those values: the lunar date text and the four
+// pillars text as the calendar prints them (`ConvertToLunarText`, `ConvertToFourPillars`; each gives the year warning
+// for a year outside 1881..2060 or a date that does not exist, so a bad year or date
+// warns twice), the zodiac animal of the year pillar's branch, the eight
+// characters, one `bazi` lookup (Q1) per pillar pair in the order year, month, day, hour, and the favourable element:
+// the set of elements that none of the looked-up element texts names.
 //
-// For a date the calendar does not convert, both calendar texts read "1881-2060": the zodiac animal is empty, the
-// eight characters read "1881-2060", no pair finds a row, the elements and nayin texts are four spaces and the
-// favourable element is "金 木 水 火 土 ".
+// For a date the calendar does not convert there are no pillars: both calendar texts read "1881-2060", the zodiac
+// animal is empty, the eight characters read "1881-2060", nothing is looked up, the elements and nayin texts are
+// four spaces and the favourable element is "金 木 水 火 土 ".
+//
+// Names: `AnalyseBirthChart` is the analysis's own name; the helpers this program adds are camelCase.
 
+#include "calendar/Element.h"
+#include "calendar/LunarDate.h"
+#include "calendar/Sexagenary.h"
 #include "calendar/YearWarning.h"
 #include "chart/BirthChart.h"
 #include "chart/SharedBirthChart.h"
 #include "db/NamingDatabase.h"
 
-#include <array>
 #include <functional>
+#include <optional>
 #include <string>
-#include <string_view>
 
 namespace namewright {
 
@@ -34,6 +40,9 @@ enum class ChartLabel { LunarDate, FourPillars, ZodiacAnimal, EightCharacters, E
 /// Receives each result as soon as the analysis has it, on the analysing thread.
 using ChartLabelSink = std::function<void(ChartLabel, const std::string&)>;
 
+/// The `bazi` row of a pillar pair (Q1), or nothing when the table has none.
+using BaziLookup = std::function<std::optional<BaziRow>(SexagenaryPair)>;
+
 /// Main-window form: hands each result to `labels` in the order of ChartLabel, stores the whole chart in `shared`
 /// (replacing what stood there) and returns it. `database` is the connection of the calling thread.
 BirthChart AnalyseBirthChart(const BirthMomentTexts& moment, NamingDatabase& database, SharedBirthChart& shared,
@@ -43,20 +52,16 @@ BirthChart AnalyseBirthChart(const BirthMomentTexts& moment, NamingDatabase& dat
 BirthChart AnalyseBirthChart(const BirthMomentTexts& moment, NamingDatabase& database, SharedBirthChart& shared,
                              const YearWarningHandler& warn);
 
-/// The animal of the lunar year in a lunar date text: the character between the year branch and the "年" that
-/// closes the zodiac phrase ("虎" for "2010年  寅虎年 正月 初一 辰时", "蛇" for "1881年  光绪七年 巳蛇年 ..."). Empty
-/// for a text without a zodiac phrase, such as "1881-2060".
-std::string zodiacAnimalOf(std::string_view lunarText);
+/// The analysis from values: the seven results of a converted date and its pillars (fourPillarsOf of that date and
+/// the birth hour; nothing for an out-of-range date), each handed to `labels` (when set) as soon as it is known.
+/// Gives no year warning and stores nothing.
+BirthChart AnalyseBirthChart(const LunarDate& date, const std::optional<FourPillars>& pillars, const BaziLookup& bazi,
+                             const ChartLabelSink& labels = {});
 
-/// The four pillars text with every 年, 月, 日 and 时 removed, spaces kept: "庚寅 戊寅 乙未 庚辰".
-std::string eightCharactersOf(std::string_view fourPillars);
+/// The four pillars without their 年 月 日 时, spaces kept: "庚寅 戊寅 乙未 庚辰"; "1881-2060" for no pillars.
+std::string eightCharactersOf(const std::optional<FourPillars>& pillars);
 
-/// The eight characters without their spaces, cut at GBK bytes 1-4, 5-8, 9-12 and 13-16: the year, month, day and
-/// hour pairs. Parts of a shorter text are shorter or empty.
-std::array<std::string, 4> pillarPairsOf(std::string_view eightCharacters);
-
-/// Each of 金, 木, 水, 火, 土, in that order, that occurs nowhere in the elements text, followed by a space; "无" when
-/// all five occur.
-std::string favourableElementOf(std::string_view elements);
+/// Each of 金, 木, 水, 火, 土, in that order, that is not in `present`, followed by a space; "无" when all five are.
+std::string favourableElementOf(ElementSet present);
 
 } // namespace namewright

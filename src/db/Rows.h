@@ -8,26 +8,26 @@ namespace namewright {
 
 /// One row of table `bazi` (八字): the elements (五行) and nayin (纳音) of a stem-branch pair.
 struct BaziRow {
-    std::string wuxing;  ///< elements of the pair's stem and branch, e.g. "木水" for 甲子
-    std::string wuxing1; ///< nayin of the pair, e.g. "海中金" for 甲子
+    std::string elements; ///< `wuxing`: elements of the pair's stem and branch, e.g. "木水" for 甲子
+    std::string nayin;    ///< `wuxing1`: nayin of the pair, e.g. "海中金" for 甲子
     bool operator==(const BaziRow&) const = default;
 };
 
 /// One row of the character dictionary `word` (字库).
 struct WordRow {
-    std::string zi;     ///< the character
-    int bh = 0;         ///< stroke count (笔画) for the five grids
-    std::string yongtu; ///< element of the character, one of 金 木 水 火 土
+    std::string character; ///< `zi`: the character
+    int strokes = 0;       ///< `bh`: stroke count (笔画) for the five grids
+    std::string element;   ///< `yongtu`: element of the character, one of 金 木 水 火 土
     bool operator==(const WordRow&) const = default;
 };
 
 /// One row of the given-name character tables `word1` and `word2`.
 struct CandidateRow {
-    int id = 0;         ///< `ID`, unique and ascending
-    std::string zi;     ///< the character
-    int bh = 0;         ///< stroke count
-    std::string yongtu; ///< element
-    std::string xb;     ///< gender mark: "男", "女" or anything else (neutral)
+    int id = 0;            ///< `ID`, unique and ascending
+    std::string character; ///< `zi`: the character
+    int strokes = 0;       ///< `bh`: stroke count
+    std::string element;   ///< `yongtu`: element
+    std::string gender;    ///< `xb`: gender mark, "男", "女" or anything else (neutral)
     bool operator==(const CandidateRow&) const = default;
 };
 

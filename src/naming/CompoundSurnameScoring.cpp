@@ -6,15 +6,16 @@ ScoredName scoreCompoundSurnameName(std::string_view familyText, const WordRow& 
                                     const WordRow& secondFamily, const WordRow& first, const WordRow* second,
                                     const LuckTables& luck, bool capScore) {
     ScoredName name;
-    name.displayName = std::string(familyText) + first.zi;
-    name.elementText = firstFamily.yongtu + secondFamily.yongtu + first.yongtu;
+    name.displayName = std::string(familyText) + first.character;
+    name.elementText = firstFamily.element + secondFamily.element + first.element;
     if (second == nullptr) {
-        name.grids = compoundSurnameGridNumbers(firstFamily.bh, secondFamily.bh, first.bh);
+        name.grids = compoundSurnameGridNumbers(firstFamily.strokes, secondFamily.strokes, first.strokes);
         name.score = scoreOneCharacter(name.grids, luck);
     } else {
-        name.displayName += second->zi;
-        name.elementText += second->yongtu;
-        name.grids = compoundSurnameGridNumbers(firstFamily.bh, secondFamily.bh, first.bh, second->bh);
+        name.displayName += second->character;
+        name.elementText += second->element;
+        name.grids =
+            compoundSurnameGridNumbers(firstFamily.strokes, secondFamily.strokes, first.strokes, second->strokes);
         name.score = scoreTwoCharacters(name.grids, luck);
     }
     if (capScore) {

@@ -6,23 +6,48 @@
 #include <cstdint>
 #include <mutex>
 #include <string>
+#include <string_view>
 
 namespace namewright {
 
-/// Texts and check states of the main window's input controls. The defaults are the controls' initial contents.
+/// The gender of the names a run makes (性别). Its text "男" or "女" is also the gender mark `xb` of the character
+/// tables.
+enum class Gender : std::uint8_t { Male, Female };
+
+/// The length of the given name (名) when no character is fixed.
+enum class NameLength : std::uint8_t { Single, Double };
+
+/// Which character of the full name is fixed (个): the second (right after the family name), the third, or neither
+/// (a position box reading anything else ends the run at once).
+enum class FixedPosition : std::uint8_t { Second, Third, Neither };
+
+/// "男" or "女".
+std::string_view genderText(Gender gender);
+
+/// The window's texts as the run reads them; every text has a meaning, also one the boxes do not offer:
+///   gender box:       "男" is Gender::Male, any other text Gender::Female (the sequential modes then leave out
+///                     "男" rows and the random mode draws "女" rows, which is what any text other than 男 means)
+///   name-length box:  "单字" is NameLength::Single, any other text NameLength::Double (the random mode)
+///   position box:     "二" is FixedPosition::Second, "三" FixedPosition::Third, any other text Neither
+Gender genderOfText(std::string_view text);
+NameLength nameLengthOfText(std::string_view text);
+FixedPosition fixedPositionOfText(std::string_view text);
+
+/// The main window's input controls as a run reads them: the choices as values, the rest as typed. The defaults are
+/// the controls' initial contents.
 struct GenerationInputs {
-    std::string familyText = "李";    ///< 姓编辑框: the family name as typed
-    std::string nameLength = "双字";  ///< 名组合框: "双字" or "单字"
-    std::string gender = "男";        ///< 性别组合框: "男" or "女"
-    std::string year = "2011";        ///< 年组合框 (editable)
-    std::string month = "1";          ///< 月组合框
-    std::string day = "1";            ///< 日组合框
-    std::string hour = "1";           ///< 时组合框
-    bool fixCharacter = false;        ///< 选择框1: fix one given character
-    std::string fixedPosition = "二"; ///< 个组合框: "二" (second character of the full name) or "三" (third)
-    std::string fixedCharacter;       ///< 字编辑框: the fixed character
-    bool ownThreshold = false;        ///< 选择框2: use the threshold typed in 分编辑框
-    std::string thresholdText;        ///< 分编辑框
+    std::string familyText = "李";                       ///< 姓编辑框: the family name as typed
+    NameLength nameLength = NameLength::Double;          ///< 名组合框: "双字" or "单字"
+    Gender gender = Gender::Male;                        ///< 性别组合框: "男" or "女"
+    std::string year = "2011";                           ///< 年组合框 (editable)
+    std::string month = "1";                             ///< 月组合框
+    std::string day = "1";                               ///< 日组合框
+    std::string hour = "1";                              ///< 时组合框
+    bool fixCharacter = false;                           ///< 选择框1: fix one given character
+    FixedPosition fixedPosition = FixedPosition::Second; ///< 个组合框: "二" or "三"
+    std::string fixedCharacter;                          ///< 字编辑框: the fixed character
+    bool ownThreshold = false;                           ///< 选择框2: use the threshold typed in 分编辑框
+    std::string thresholdText;                           ///< 分编辑框
     bool operator==(const GenerationInputs&) const = default;
 };
 

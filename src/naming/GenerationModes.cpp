@@ -10,22 +10,14 @@ namespace namewright {
 
 namespace {
 
-constexpr std::string_view kMale = "男";
-constexpr std::string_view kFemale = "女";
-
-/// Gender whose rows the sequential modes leave out.
-std::string_view excludedGender(std::string_view gender) {
-    return gender == kMale ? kFemale : kMale;
-}
-
-/// Gender whose rows the random mode draws.
-std::string_view chosenGender(std::string_view gender) {
-    return gender == kMale ? kMale : kFemale;
+/// The gender mark whose rows the sequential modes leave out.
+std::string_view excludedGender(Gender gender) {
+    return genderText(gender == Gender::Male ? Gender::Female : Gender::Male);
 }
 
 /// A candidate character's texts as ids of the store's pool.
 struct PooledCharacter {
-    std::uint32_t zi = 0;
+    std::uint32_t character = 0;
     std::uint32_t element = 0;
 };
 
@@ -42,7 +34,7 @@ public:
         std::vector<int> strokes;
         strokes.reserve(m_rows.size());
         for (const auto& row : m_rows) {
-            strokes.push_back(row.bh);
+            strokes.push_back(row.strokes);
         }
         return strokes;
     }
@@ -53,8 +45,8 @@ public:
             m_pooled.resize(m_rows.size(), PooledCharacter{kUnpooled, kUnpooled});
         }
         PooledCharacter& entry = m_pooled[i];
-        if (entry.zi == kUnpooled) {
-            entry = lister.pool(m_rows[i].zi, m_rows[i].yongtu);
+        if (entry.character == kUnpooled) {
+            entry = lister.pool(m_rows[i].character, m_rows[i].element);
         }
         return entry;
     }
@@ -71,7 +63,7 @@ private:
 class CandidateLister {
 public:
     CandidateLister(GenerationContext& context, const WordRow& family)
-        : m_context(context), m_familyStrokes(family.bh), m_familyElement(family.yongtu) {
+        : m_context(context), m_familyStrokes(family.strokes), m_familyElement(family.element) {
         m_batch.reserve(kBatchRows);
         refreshInputs();
     }
@@ -81,12 +73,12 @@ public:
 
     int familyStrokes() const { return m_familyStrokes; }
 
-    /// True when the stop flag is set or a newer run has started. Called at the top of every iteration.
+    /// True when the stop flag is set or the worker's stop was requested. Called at the top of every iteration.
     bool shouldStop() {
         if (++m_sinceFlush == kFlushEvery) {
             flush();
         }
-        return m_context.state.stopFlag() == 1 || m_context.state.currentRun() != m_context.run;
+        return m_context.state.stopFlag() == 1 || m_context.stop.stop_requested();
     }
 
     /// Applies the threshold step to a scored candidate. `characters` gives the pair of pooled characters and is
@@ -105,10 +97,10 @@ public:
         const auto [first, second] = characters();
         StoredName row;
         row.family = m_family;
-        row.firstCharacter = first.zi;
+        row.firstCharacter = first.character;
         row.firstStrokes = firstStrokes;
         if (twoCharacters) {
-            row.secondCharacter = second.zi;
+            row.secondCharacter = second.character;
             row.secondStrokes = secondStrokes;
         }
         row.elementText = elementTextId(first.element, twoCharacters ? second.element : kNone);
@@ -124,7 +116,7 @@ public:
     PooledCharacter pool(const std::string& zi, const std::string& element) {
         return PooledCharacter{m_context.store.texts().intern(zi), poolElement(element)};
     }
-    PooledCharacter pool(const WordRow& row) { return pool(row.zi, row.yongtu); }
+    PooledCharacter pool(const WordRow& row) { return pool(row.character, row.element); }
 
 private:
     static constexpr std::uint32_t kNone = 0xFFFFFFFFU;
@@ -216,7 +208,7 @@ void generateSingleCharacterNames(GenerationContext& context, const WordRow& fam
         }
         const CandidateRow& row = table.row(i);
         context.state.setResumeMark(SequentialMode::SingleCharacter, context.series, row.id);
-        const int strokes = row.bh;
+        const int strokes = row.strokes;
         lister.offer(scoreOneCharacter(gridNumbers(familyStrokes, strokes), context.luck), strokes, 0, false, [&] {
             return std::pair{table.pooled(i, lister), PooledCharacter{}};
         });
@@ -235,8 +227,8 @@ void generateFixedCharacterNames(GenerationContext& context, const WordRow& fami
         }
         const CandidateRow& row = table.row(i);
         context.state.setResumeMark(SequentialMode::FixedCharacter, context.series, row.id);
-        const int first = fixedIsFirst ? fixedRow.bh : row.bh;
-        const int second = fixedIsFirst ? row.bh : fixedRow.bh;
+        const int first = fixedIsFirst ? fixedRow.strokes : row.strokes;
+        const int second = fixedIsFirst ? row.strokes : fixedRow.strokes;
         lister.offer(scoreTwoCharacters(gridNumbers(familyStrokes, first, second), context.luck), first, second, true,
                      [&] {
                          const PooledCharacter candidate = table.pooled(i, lister);
@@ -283,30 +275,30 @@ WordRow familyRow(GenerationContext& context, std::string_view familyCharacter) 
 
 } // namespace
 
-void runSingleCharacterMode(GenerationContext& context, std::string_view familyCharacter) {
+void runSingleCharacterMode(GenerationContext& context, std::string_view familyCharacter, Gender gender) {
     const WordRow family = familyRow(context, familyCharacter);
-    const std::string gender = context.inputs.snapshot().gender;
     const int mark = context.state.resumeMark(SequentialMode::SingleCharacter, context.series);
     generateSingleCharacterNames(context, family, context.database.word1After(mark, excludedGender(gender)));
 }
 
-void runFixedCharacterMode(GenerationContext& context, std::string_view familyCharacter, std::string_view fixedSecond,
-                           std::string_view fixedThird) {
+void runFixedCharacterMode(GenerationContext& context, std::string_view familyCharacter, Gender gender,
+                           FixedPosition position, std::string_view fixedCharacter) {
+    if (position == FixedPosition::Neither) {
+        return;
+    }
     const WordRow family = familyRow(context, familyCharacter);
-    const std::string gender = context.inputs.snapshot().gender;
     const int mark = context.state.resumeMark(SequentialMode::FixedCharacter, context.series);
     const std::vector<CandidateRow> candidates = context.database.word1After(mark, excludedGender(gender));
-    const bool fixedIsFirst = !fixedSecond.empty();
-    const WordRow fixed = context.database.wordRow(fixedIsFirst ? fixedSecond : fixedThird).value_or(WordRow{});
-    generateFixedCharacterNames(context, family, fixed, fixedIsFirst, candidates);
+    const WordRow fixed = context.database.wordRow(fixedCharacter).value_or(WordRow{});
+    generateFixedCharacterNames(context, family, fixed, position == FixedPosition::Second, candidates);
 }
 
-void runRandomMode(GenerationContext& context, std::string_view familyCharacter) {
+void runRandomMode(GenerationContext& context, std::string_view familyCharacter, Gender gender) {
     const WordRow family = familyRow(context, familyCharacter);
-    const std::string gender(chosenGender(context.inputs.snapshot().gender));
-    const std::vector<CandidateRow> firsts = context.database.word1OfGender(gender);
+    const std::string_view mark = genderText(gender);
+    const std::vector<CandidateRow> firsts = context.database.word1OfGender(mark);
     const std::uint64_t n = firsts.size();
-    generateRandomNames(context, family, firsts, context.database.word2OfGender(gender), n * n);
+    generateRandomNames(context, family, firsts, context.database.word2OfGender(mark), n * n);
 }
 
 } // namespace namewright

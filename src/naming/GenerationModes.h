@@ -9,7 +9,8 @@
 //
 // A mode reads everything it needs from the database before its loop (one query per table) and issues no query in
 // the loop; the results are those of querying per candidate, because the database does not change while open.
-// At the top of every iteration the mode checks the stop flag and whether its run is still the newest.
+// At the top of every iteration the mode checks the stop flag and its stop token: the run control requests a stop when
+// a newer press supersedes the worker or the program shuts down.
 
 #include "db/NamingDatabase.h"
 #include "db/RandomSource.h"
@@ -19,6 +20,7 @@
 #include "naming/RunState.h"
 
 #include <cstdint>
+#include <stop_token>
 #include <string_view>
 #include <vector>
 
@@ -28,11 +30,13 @@ namespace namewright {
 struct GenerationContext {
     NamingDatabase& database; ///< the worker's own connection
     const LuckTables& luck;
-    const InputsChannel& inputs; ///< family text and threshold are re-read whenever the interface publishes new ones
+    /// The family text and the threshold are read again whenever the interface publishes new inputs: a change made
+    /// during a run applies to the candidates after it.
+    const InputsChannel& inputs;
     RunState& state;
     ResultStore& store;
     RandomSource& random;
-    std::uint64_t run;    ///< this worker's run number
+    std::stop_token stop; ///< requested when the worker is superseded or the program shuts down
     std::uint32_t series; ///< the series the listed rows and resume marks belong to
 };
 
@@ -45,15 +49,17 @@ void generateFixedCharacterNames(GenerationContext& context, const WordRow& fami
 void generateRandomNames(GenerationContext& context, const WordRow& family, const std::vector<CandidateRow>& firsts,
                          const std::vector<CandidateRow>& seconds, std::uint64_t draws);
 
-/// Candidates: `word1` rows after the single-character resume mark; one-character names.
-void runSingleCharacterMode(GenerationContext& context, std::string_view familyCharacter);
+/// Candidates: `word1` rows after the single-character resume mark that are not of the other gender; one-character
+/// names.
+void runSingleCharacterMode(GenerationContext& context, std::string_view familyCharacter, Gender gender);
 
-/// Candidates: `word1` rows after the fixed-character resume mark, each paired with the typed character. Exactly one
-/// of fixedSecond (the character right after the family name) and fixedThird (the last one) is non-empty.
-void runFixedCharacterMode(GenerationContext& context, std::string_view familyCharacter, std::string_view fixedSecond,
-                           std::string_view fixedThird);
+/// Candidates: `word1` rows after the fixed-character resume mark that are not of the other gender, each paired with
+/// the typed character, which stands second (right after the family name) or third. FixedPosition::Neither lists
+/// nothing.
+void runFixedCharacterMode(GenerationContext& context, std::string_view familyCharacter, Gender gender,
+                           FixedPosition position, std::string_view fixedCharacter);
 
-/// N x N random pairs of a `word1` and a `word2` row of the chosen gender.
-void runRandomMode(GenerationContext& context, std::string_view familyCharacter);
+/// N x N random pairs of a `word1` and a `word2` row of the gender.
+void runRandomMode(GenerationContext& context, std::string_view familyCharacter, Gender gender);
 
 } // namespace namewright

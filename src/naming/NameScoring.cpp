@@ -5,15 +5,15 @@ namespace namewright {
 ScoredName scoreName(std::string_view familyText, const WordRow& family, const WordRow& first, const WordRow* second,
                      const LuckTables& luck, bool capScore) {
     ScoredName name;
-    name.displayName = std::string(familyText) + first.zi;
-    name.elementText = family.yongtu + first.yongtu;
+    name.displayName = std::string(familyText) + first.character;
+    name.elementText = family.element + first.element;
     if (second == nullptr) {
-        name.grids = gridNumbers(family.bh, first.bh);
+        name.grids = gridNumbers(family.strokes, first.strokes);
         name.score = scoreOneCharacter(name.grids, luck);
     } else {
-        name.displayName += second->zi;
-        name.elementText += second->yongtu;
-        name.grids = gridNumbers(family.bh, first.bh, second->bh);
+        name.displayName += second->character;
+        name.elementText += second->element;
+        name.grids = gridNumbers(family.strokes, first.strokes, second->strokes);
         name.score = scoreTwoCharacters(name.grids, luck);
     }
     if (capScore) {

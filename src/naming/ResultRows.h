@@ -1,15 +1,11 @@
 #pragma once
 // Read access to the rows of the result grid (结果表格) as the texts the grid shows.
 
-#include <array>
+#include "naming/ResultColumn.h"
+
 #include <cstddef>
-#include <string>
 
 namespace namewright {
-
-/// The nine cells of one result row, in grid order: name, score, heaven, person, earth, outer, total,
-/// three-talents key, element text. Numbers are decimal text.
-using ResultRowCells = std::array<std::string, 9>;
 
 class ResultRows {
 public:

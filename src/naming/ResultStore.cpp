@@ -75,10 +75,10 @@ FiveGrids ResultStore::grids(std::size_t index) const {
                                  : gridNumbers(family, name.firstStrokes, name.secondStrokes);
 }
 
-std::string ResultStore::cellText(std::size_t index, int column) const {
+std::string ResultStore::cellText(std::size_t index, ResultColumn column) const {
     const StoredName& name = row(index);
     switch (column) {
-    case 0: {
+    case ResultColumn::Name: {
         std::string text;
         m_texts.appendTo(text, familyOf(name).text);
         m_texts.appendTo(text, name.firstCharacter);
@@ -87,31 +87,30 @@ std::string ResultStore::cellText(std::size_t index, int column) const {
         }
         return text;
     }
-    case 1:
+    case ResultColumn::Score:
         return std::to_string(name.score);
-    case 2:
+    case ResultColumn::Heaven:
         return std::to_string(grids(index).heaven);
-    case 3:
+    case ResultColumn::Person:
         return std::to_string(grids(index).person);
-    case 4:
+    case ResultColumn::Earth:
         return std::to_string(grids(index).earth);
-    case 5:
+    case ResultColumn::Outer:
         return std::to_string(grids(index).outer);
-    case 6:
+    case ResultColumn::Total:
         return std::to_string(grids(index).total);
-    case 7:
+    case ResultColumn::ThreeTalentsKey:
         return threeTalentsKey(grids(index));
-    case 8:
-        return m_texts.text(name.elementText);
-    default:
-        return {};
+    case ResultColumn::ElementText:
+        break;
     }
+    return m_texts.text(name.elementText);
 }
 
 ResultRowCells ResultStore::rowCells(std::size_t index) const {
     ResultRowCells cells;
-    for (int column = 0; column < static_cast<int>(cells.size()); ++column) {
-        cells[static_cast<std::size_t>(column)] = cellText(index, column);
+    for (const ResultColumn column : kResultColumns) {
+        cells[column] = cellText(index, column);
     }
     return cells;
 }

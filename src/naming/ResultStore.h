@@ -67,8 +67,8 @@ public:
     /// The five grid numbers of row `index`.
     FiveGrids grids(std::size_t index) const;
     ResultRowCells rowCells(std::size_t index) const override;
-    /// One cell: column 0 name, 1 score, 2..6 heaven, person, earth, outer, total, 7 three-talents key, 8 elements.
-    std::string cellText(std::size_t index, int column) const;
+    /// One cell of row `index`.
+    std::string cellText(std::size_t index, ResultColumn column) const;
 
     /// Heap bytes held by rows and texts.
     std::size_t memoryBytes() const;

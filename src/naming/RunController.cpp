@@ -7,13 +7,9 @@ namespace namewright {
 
 namespace {
 
-constexpr std::string_view kSecondPosition = "二";
-constexpr std::string_view kThirdPosition = "三";
-constexpr std::string_view kSingleCharacter = "单字";
-
 /// The family character: the first two GBK bytes of the family text.
-std::string familyCharacterOf(const InputsChannel& inputs) {
-    return std::string(gbkPrefix(inputs.snapshot().familyText, 2));
+std::string familyCharacterOf(const GenerationInputs& inputs) {
+    return std::string(gbkPrefix(inputs.familyText, 2));
 }
 
 } // namespace
@@ -27,34 +23,34 @@ RunController::~RunController() {
     shutdown();
 }
 
-std::string RunController::pressCompute(std::string_view caption) {
-    if (caption == kCaptionAnalyse) {
+RunPhase RunController::pressCompute(RunPhase shown) {
+    switch (shown) {
+    case RunPhase::Idle: {
         const std::uint32_t series = m_state.beginSeries();
         m_store.clear(series);
         m_state.setStopFlag(0);
         startWorker();
-        return std::string(kCaptionPause);
+        return RunPhase::Running;
     }
-    if (caption == kCaptionPause) {
+    case RunPhase::Running:
         m_state.setStopFlag(1);
-        return std::string(kCaptionContinue);
+        return RunPhase::Paused;
+    case RunPhase::Paused:
+        break;
     }
-    if (caption == kCaptionContinue) {
-        m_state.setStopFlag(0);
-        startWorker();
-        return std::string(kCaptionPause);
-    }
-    return std::string(caption);
+    m_state.setStopFlag(0);
+    startWorker();
+    return RunPhase::Running;
 }
 
-std::string RunController::pressStop() {
+RunPhase RunController::pressStop() {
     m_state.setStopFlag(1);
-    return std::string(kCaptionAnalyse);
+    return RunPhase::Idle;
 }
 
 void RunController::shutdown() {
     m_state.setStopFlag(1);
-    m_state.beginRun();
+    requestStopOfAllWorkers();
     waitUntilIdle();
 }
 
@@ -79,12 +75,19 @@ bool RunController::isGenerating() const {
     return false;
 }
 
+void RunController::requestStopOfAllWorkers() {
+    const std::lock_guard lock(m_workersMutex);
+    for (auto& worker : m_workers) {
+        worker.thread.request_stop();
+    }
+}
+
 void RunController::startWorker() {
     reapFinishedWorkers();
-    const std::uint64_t run = m_state.beginRun();
+    requestStopOfAllWorkers();
     auto finished = std::make_shared<std::atomic<bool>>(false);
-    std::thread thread([this, run, finished] {
-        workerMain(run);
+    std::jthread thread([this, finished](std::stop_token stop) {
+        workerMain(std::move(stop));
         finished->store(true, std::memory_order_release);
     });
     const std::lock_guard lock(m_workersMutex);
@@ -102,41 +105,38 @@ void RunController::reapFinishedWorkers() {
     });
 }
 
-void RunController::workerMain(std::uint64_t run) {
+void RunController::workerMain(std::stop_token stop) {
     const std::lock_guard generation(m_state.generationLock());
-    if (m_state.currentRun() != run) {
+    if (stop.stop_requested()) {
         return; // a newer press superseded this worker while it waited
     }
     if (!m_luck) {
         m_luck = LuckTables::load(m_connection);
     }
-    GenerationContext context{m_connection, *m_luck,  m_inputs, m_state,
-                              m_store,      m_random, run,      m_state.currentSeries()};
-
+    // One snapshot serves the whole worker: the mode, the chart moment, the family character, the gender and the
+    // fixed character. Only the family text and the threshold are read again, by the mode itself (GenerationContext).
     const GenerationInputs inputs = m_inputs.snapshot();
+    GenerationContext context{m_connection, *m_luck,  m_inputs,        m_state,
+                              m_store,      m_random, std::move(stop), m_state.currentSeries()};
     if (inputs.fixCharacter) {
-        const bool second = inputs.fixedPosition == kSecondPosition;
-        if (!second && inputs.fixedPosition != kThirdPosition) {
+        if (inputs.fixedPosition == FixedPosition::Neither || inputs.fixedCharacter.empty()) {
             return;
         }
         // A character the dictionary lacks (鿏, 𠀀, an emoji, a letter, a quote) has no strokes to score, and
         // listing names without it looked like one-character names scoring 100: it ends the worker like an empty box.
-        if (inputs.fixedCharacter.empty() || !m_connection.wordRow(inputs.fixedCharacter)) {
+        if (!m_connection.wordRow(inputs.fixedCharacter)) {
             return;
         }
-        m_chartStep(m_connection, m_inputs.snapshot());
-        const std::string family = familyCharacterOf(m_inputs);
-        const std::string fixed = m_inputs.snapshot().fixedCharacter;
-        runFixedCharacterMode(context, family, second ? fixed : std::string(), second ? std::string() : fixed);
+        m_chartStep(m_connection, inputs);
+        runFixedCharacterMode(context, familyCharacterOf(inputs), inputs.gender, inputs.fixedPosition,
+                              inputs.fixedCharacter);
         return;
     }
-    const bool single = inputs.nameLength == kSingleCharacter;
-    m_chartStep(m_connection, m_inputs.snapshot());
-    const std::string family = familyCharacterOf(m_inputs);
-    if (single) {
-        runSingleCharacterMode(context, family);
+    m_chartStep(m_connection, inputs);
+    if (inputs.nameLength == NameLength::Single) {
+        runSingleCharacterMode(context, familyCharacterOf(inputs), inputs.gender);
     } else {
-        runRandomMode(context, family);
+        runRandomMode(context, familyCharacterOf(inputs), inputs.gender);
     }
 }
 

@@ -1,39 +1,34 @@
 #pragma once
 // Run control (运算控制) of the compute button `运算按钮` and the stop button `停止按钮`, and the generation workers.
 //
-// Captions of the compute button and what a press does:
-//   "分析"  new series (both resume marks 1), empty result store, stop flag 0, start a worker   -> "暂停"
-//   "暂停"  stop flag 1                                                                           -> "继续"
-//   "继续"  stop flag 0, start a worker that carries on after the resume marks                   -> "暂停"
-//   other  nothing                                                                               -> unchanged
-// The stop button sets the stop flag to 1 and the caption to "分析". A worker that runs out of candidates changes
-// nothing: the caption stays "暂停". With the fix box checked, a worker whose character box is empty or holds a text
-// that is not a character of table `word` ends at once, before the chart analysis, and lists nothing.
+// The phase the compute button shows and what a press does (the window captions the phases "分析", "暂停", "继续"):
+//   Idle     new series (both resume marks 1), empty result store, stop flag 0, start a worker   -> Running
+//   Running  stop flag 1                                                                           -> Paused
+//   Paused   stop flag 0, start a worker that carries on after the resume marks                   -> Running
+// The stop button sets the stop flag to 1 and gives Idle. A worker that runs out of candidates changes nothing: the
+// phase stays Running. With the fix box checked, a worker whose character box is empty or holds a text that is not a
+// character of table `word` ends at once, before the chart analysis, and lists nothing.
 //
-// Every worker starts a new run. A worker waits for the generation lock, so it starts only after the previous one
-// ended, and the previous one ends at its next candidate because its run is no longer the newest.
+// Every worker is a std::jthread. Starting one requests a stop of every older worker; the new one waits for the
+// generation lock, so it starts only after the previous one ended, and the previous one ends at its next candidate.
 
 #include "db/NamingDatabase.h"
 #include "db/RandomSource.h"
 #include "naming/GenerationInputs.h"
 #include "naming/LuckTables.h"
 #include "naming/ResultStore.h"
+#include "naming/RunPhase.h"
 #include "naming/RunState.h"
 
 #include <functional>
 #include <memory>
 #include <mutex>
 #include <optional>
-#include <string>
-#include <string_view>
+#include <stop_token>
 #include <thread>
 #include <vector>
 
 namespace namewright {
-
-inline constexpr std::string_view kCaptionAnalyse = "分析";
-inline constexpr std::string_view kCaptionPause = "暂停";
-inline constexpr std::string_view kCaptionContinue = "继续";
 
 class RunController {
 public:
@@ -48,12 +43,12 @@ public:
     RunController(const RunController&) = delete;
     RunController& operator=(const RunController&) = delete;
 
-    /// A press of the compute button showing `caption`; returns the caption it shows afterwards.
-    std::string pressCompute(std::string_view caption);
-    /// A press of the stop button; returns the compute button's new caption, "分析".
-    std::string pressStop();
+    /// A press of the compute button showing `shown`; returns the phase it shows afterwards.
+    RunPhase pressCompute(RunPhase shown);
+    /// A press of the stop button; returns the compute button's new phase, RunPhase::Idle.
+    RunPhase pressStop();
 
-    /// Sets the stop flag, makes any running worker stale and waits until every worker has ended. Call it before the
+    /// Sets the stop flag, requests every worker to stop and waits until every worker has ended. Call it before the
     /// worker connection closes. A worker blocked in a callback of the chart step must be released by that callback.
     void shutdown();
 
@@ -66,10 +61,11 @@ public:
 private:
     void startWorker();
     void reapFinishedWorkers();
-    void workerMain(std::uint64_t run);
+    void workerMain(std::stop_token stop);
+    void requestStopOfAllWorkers();
 
     struct Worker {
-        std::thread thread;
+        std::jthread thread;
         std::shared_ptr<std::atomic<bool>> finished;
     };
 

@@ -1,9 +1,9 @@
 #pragma once
-// The shared state of generation runs (运算状态): the stop flag, the run and series numbers, the two resume marks and
-// the generation lock. The application owns one.
+// The shared state of generation runs (运算状态): the stop flag, the series number, the two resume marks and the
+// generation lock. The application owns one.
 //
-// A *run* is the life of one generation worker; every press that starts a worker ("分析" or "继续") starts a new run.
-// A *series* is everything from one "分析" to the next: the resume marks and the listed rows belong to a series.
+// A *series* is everything from one press that starts anew (RunPhase::Idle) to the next: the resume marks and the
+// listed rows belong to a series. Each worker within it is stopped through its own std::stop_token.
 
 #include <atomic>
 #include <cstdint>
@@ -20,12 +20,7 @@ public:
     int stopFlag() const { return m_stopFlag.load(std::memory_order_relaxed); }
     void setStopFlag(int value) { m_stopFlag.store(value, std::memory_order_relaxed); }
 
-    /// Number of the newest run (0 before the first).
-    std::uint64_t currentRun() const { return m_run.load(std::memory_order_acquire); }
-    /// Starts a new run and returns its number; any older worker sees it is stale at its next check.
-    std::uint64_t beginRun() { return m_run.fetch_add(1, std::memory_order_acq_rel) + 1; }
-
-    /// Number of the current series (0 before the first "分析").
+    /// Number of the current series (0 before the first).
     std::uint32_t currentSeries() const { return m_series.load(std::memory_order_acquire); }
     /// Starts a new series with both resume marks at 1 and returns its number.
     std::uint32_t beginSeries();
@@ -48,10 +43,9 @@ private:
     }
 
     std::atomic<int> m_stopFlag{0};
-    std::atomic<std::uint64_t> m_run{0};
     std::atomic<std::uint32_t> m_series{0};
-    // Each mark packs (series << 32) | (uint32)id, so that a stale worker finishing after a new "分析" cannot move
-    // the new series' mark.
+    // Each mark packs (series << 32) | (uint32)id, so that a stale worker finishing after a new series began cannot
+    // move the new series' mark.
     std::atomic<std::uint64_t> m_singleMark{kStartMark};
     std::atomic<std::uint64_t> m_fixedMark{kStartMark};
     std::mutex m_generationLock;

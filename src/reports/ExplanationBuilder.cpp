@@ -2,7 +2,6 @@
 
 #include "db/NamingDatabase.h"
 #include "reports/Explanations.h"
-#include "reports/NameTexts.h"
 
 namespace namewright {
 
@@ -18,22 +17,23 @@ ExplanationRows lookUpExplanationRows(const std::array<std::string, 5>& gridNumb
 
 ReportData buildReportData(const ResultRowCells& texts, const ExplanationRows& rows) {
     ReportData data;
-    data.elementText = texts[kElementText];
-    data.heavenExplanation = numerologyExplanation(texts[kHeavenText], rows.grids[0]);
-    data.personExplanation = numerologyExplanation(texts[kPersonText], rows.grids[1]);
-    data.earthExplanation = numerologyExplanation(texts[kEarthText], rows.grids[2]);
-    data.outerExplanation = numerologyExplanation(texts[kOuterText], rows.grids[3]);
-    data.totalExplanation = numerologyExplanation(texts[kTotalText], rows.grids[4]);
+    data.elementText = texts[ResultColumn::ElementText];
+    data.heavenExplanation = numerologyExplanation(texts[ResultColumn::Heaven], rows.grids[0]);
+    data.personExplanation = numerologyExplanation(texts[ResultColumn::Person], rows.grids[1]);
+    data.earthExplanation = numerologyExplanation(texts[ResultColumn::Earth], rows.grids[2]);
+    data.outerExplanation = numerologyExplanation(texts[ResultColumn::Outer], rows.grids[3]);
+    data.totalExplanation = numerologyExplanation(texts[ResultColumn::Total], rows.grids[4]);
     data.threeTalentsExplanation = threeTalentsExplanation(rows.threeTalents);
-    data.name = texts[kNameText];
-    data.score = texts[kScoreText];
+    data.name = texts[ResultColumn::Name];
+    data.score = texts[ResultColumn::Score];
     return data;
 }
 
 ReportData buildReportData(const ResultRowCells& texts, NamingDatabase& database) {
-    const std::array<std::string, 5> numbers{texts[kHeavenText], texts[kPersonText], texts[kEarthText],
-                                             texts[kOuterText], texts[kTotalText]};
-    return buildReportData(texts, lookUpExplanationRows(numbers, texts[kThreeTalentsKeyText], database));
+    const std::array<std::string, 5> numbers{texts[ResultColumn::Heaven], texts[ResultColumn::Person],
+                                             texts[ResultColumn::Earth], texts[ResultColumn::Outer],
+                                             texts[ResultColumn::Total]};
+    return buildReportData(texts, lookUpExplanationRows(numbers, texts[ResultColumn::ThreeTalentsKey], database));
 }
 
 } // namespace namewright

@@ -6,15 +6,15 @@ namespace namewright {
 
 ResultRowCells nameTexts(const ScoredName& name) {
     ResultRowCells texts;
-    texts[kNameText] = name.displayName;
-    texts[kScoreText] = std::to_string(name.score);
-    texts[kHeavenText] = std::to_string(name.grids.heaven);
-    texts[kPersonText] = std::to_string(name.grids.person);
-    texts[kEarthText] = std::to_string(name.grids.earth);
-    texts[kOuterText] = std::to_string(name.grids.outer);
-    texts[kTotalText] = std::to_string(name.grids.total);
-    texts[kThreeTalentsKeyText] = name.threeTalentsKey;
-    texts[kElementText] = name.elementText;
+    texts[ResultColumn::Name] = name.displayName;
+    texts[ResultColumn::Score] = std::to_string(name.score);
+    texts[ResultColumn::Heaven] = std::to_string(name.grids.heaven);
+    texts[ResultColumn::Person] = std::to_string(name.grids.person);
+    texts[ResultColumn::Earth] = std::to_string(name.grids.earth);
+    texts[ResultColumn::Outer] = std::to_string(name.grids.outer);
+    texts[ResultColumn::Total] = std::to_string(name.grids.total);
+    texts[ResultColumn::ThreeTalentsKey] = name.threeTalentsKey;
+    texts[ResultColumn::ElementText] = name.elementText;
     return texts;
 }
 

@@ -44,7 +44,8 @@ std::optional<TypedNameScore> scoreTypedName(std::string_view familyText, std::s
         second = database.wordRow(gbkSlice(givenText, 2, 2)).value_or(WordRow{});
     }
 
-    const FiveGrids grids = second ? gridNumbers(family.bh, first.bh, second->bh) : gridNumbers(family.bh, first.bh);
+    const FiveGrids grids = second ? gridNumbers(family.strokes, first.strokes, second->strokes)
+                                   : gridNumbers(family.strokes, first.strokes);
     TypedNameScore result;
     result.rows =
         lookUpExplanationRows({std::to_string(grids.heaven), std::to_string(grids.person), std::to_string(grids.earth),

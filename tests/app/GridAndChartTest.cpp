@@ -12,6 +12,7 @@
 #include "calendar/LunarTexts.h"
 #include "calendar/LunarYearTable.h"
 #include "calendar/Pillars.h"
+#include "calendar/Sexagenary.h"
 
 #include <QAbstractItemModelTester>
 #include <QComboBox>
@@ -226,7 +227,8 @@ private slots:
         // Pillars: the widest of the sixty pairs in every place.
         QStringList pairs;
         for (int i = 1; i <= 60; ++i) {
-            pairs << QString::fromUtf8(cycleEntry(i).data(), static_cast<qsizetype>(cycleEntry(i).size()));
+            const std::string_view text = SexagenaryPair::fromPosition(i).text();
+            pairs << QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
         }
         const QString pair = widest(pairs, result(window, "四柱标签")->font());
         verifyHolds(result(window, "四柱标签"), pair + QStringLiteral("年 ") + pair + QStringLiteral("月 ") + pair +
@@ -243,8 +245,8 @@ private slots:
         verifyHolds(result(window, "纳音标签"), QString(nayin + QLatin1Char(' ')).repeated(4));
 
         QStringList animals;
-        for (const std::string_view branch : kEarthlyBranches) {
-            const std::string_view animal = zodiacAnimalOfBranch(branch);
+        for (int branch = 1; branch <= 12; ++branch) {
+            const std::string_view animal = EarthlyBranch::fromNumber(branch).animal();
             animals << QString::fromUtf8(animal.data(), static_cast<qsizetype>(animal.size()));
         }
         verifyHolds(result(window, "属相标签"), widest(animals, result(window, "属相标签")->font()));

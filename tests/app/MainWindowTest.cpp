@@ -251,6 +251,30 @@ private slots:
         QCOMPARE(window.context().inputs().snapshot().year, std::string("1977"));
     }
 
+    void theChoiceBoxesReachTheWorkerInputsAsValues() {
+        TempDatabase file;
+        MainWindow window(file.path());
+        find<QComboBox>(window, "名组合框")->setCurrentIndex(1);
+        find<QComboBox>(window, "性别组合框")->setCurrentIndex(1);
+        find<QComboBox>(window, "个组合框")->setCurrentIndex(1);
+        const GenerationInputs inputs = window.context().inputs().snapshot();
+        QCOMPARE(inputs.nameLength, NameLength::Single);
+        QCOMPARE(inputs.gender, Gender::Female);
+        QCOMPARE(inputs.fixedPosition, FixedPosition::Third);
+    }
+
+    void aComputeCaptionOtherThanTheThreeDoesNothing() {
+        TempDatabase file;
+        fillWindowTestDatabase(file);
+        MainWindow window(file.path());
+        auto* compute = find<QPushButton>(window, "运算按钮");
+        compute->setText(QStringLiteral("停止"));
+        compute->click();
+        QCOMPARE(compute->text(), QStringLiteral("停止"));
+        QVERIFY(!window.context().runController().isGenerating());
+        QCOMPARE(window.context().runState().currentSeries(), 0U);
+    }
+
     void babyNamingDoesNothing() {
         TempDatabase file;
         MainWindow window(file.path());

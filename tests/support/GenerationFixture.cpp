@@ -90,21 +90,21 @@ ReferenceName referenceScore(NamingDatabase& db, const std::string& familyText, 
     const WordRow family = db.wordRow(familyCharacter).value_or(WordRow{});
     const WordRow b1 = db.wordRow(first).value_or(WordRow{});
     ReferenceName result;
-    result.heaven = family.bh + 1;
-    result.person = family.bh + b1.bh;
+    result.heaven = family.strokes + 1;
+    result.person = family.strokes + b1.strokes;
     if (second.empty()) {
-        result.earth = b1.bh + 1;
+        result.earth = b1.strokes + 1;
         result.outer = 2;
-        result.total = family.bh + b1.bh;
-        result.name = familyText + b1.zi;
-        result.elements = family.yongtu + b1.yongtu;
+        result.total = family.strokes + b1.strokes;
+        result.name = familyText + b1.character;
+        result.elements = family.element + b1.element;
     } else {
         const WordRow b2 = db.wordRow(second).value_or(WordRow{});
-        result.earth = b1.bh + b2.bh;
-        result.outer = b2.bh + 1;
-        result.total = family.bh + b1.bh + b2.bh;
-        result.name = familyText + b1.zi + b2.zi;
-        result.elements = family.yongtu + b1.yongtu + b2.yongtu;
+        result.earth = b1.strokes + b2.strokes;
+        result.outer = b2.strokes + 1;
+        result.total = family.strokes + b1.strokes + b2.strokes;
+        result.name = familyText + b1.character + b2.character;
+        result.elements = family.element + b1.element + b2.element;
     }
     result.key = elementOf(result.heaven) + elementOf(result.person) + elementOf(result.earth);
     const auto keyRow = db.threeTalentsRow(result.key);

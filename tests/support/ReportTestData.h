@@ -12,7 +12,6 @@
 
 #include "support/TempDatabase.h"
 
-#include <array>
 #include <string>
 
 namespace namewright::testing {
@@ -32,29 +31,6 @@ inline void fillReportTestData(TempDatabase& file) {
             ('28', '半吉', '遭难', '二八基', '二八家', '二八健', '二八含');
         INSERT INTO "3cai" VALUES (1, '金土水', '金土水之配置，吉', '吉'), (2, '金土木', '金土木之配置，吉', '吉');
     )sql");
-}
-
-/// All sixty stem-branch pairs in `bazi`: `wuxing` is the element of the stem followed by that of the branch, `wuxing1`
-/// the nayin of the pair (standard tables of the sexagenary cycle).
-inline void fillBaziTable(TempDatabase& file) {
-    constexpr std::array<const char*, 10> stems{"甲", "乙", "丙", "丁", "戊", "己", "庚", "辛", "壬", "癸"};
-    constexpr std::array<const char*, 10> stemElements{"木", "木", "火", "火", "土", "土", "金", "金", "水", "水"};
-    constexpr std::array<const char*, 12> branches{"子", "丑", "寅", "卯", "辰", "巳",
-                                                   "午", "未", "申", "酉", "戌", "亥"};
-    constexpr std::array<const char*, 12> branchElements{"水", "土", "木", "木", "土", "火",
-                                                         "火", "土", "金", "金", "土", "水"};
-    constexpr std::array<const char*, 30> nayin{
-        "海中金", "炉中火", "大林木", "路旁土", "剑锋金", "山头火", "涧下水", "城头土", "白蜡金", "杨柳木",
-        "泉中水", "屋上土", "霹雳火", "松柏木", "长流水", "砂中金", "山下火", "平地木", "壁上土", "金箔金",
-        "覆灯火", "天河水", "大驿土", "钗钏金", "桑柘木", "大溪水", "沙中土", "天上火", "石榴木", "大海水"};
-    std::string sql = "INSERT INTO bazi VALUES ";
-    for (std::size_t cycle = 0; cycle < 60; ++cycle) {
-        const std::size_t stem = cycle % 10;
-        const std::size_t branch = cycle % 12;
-        sql += std::string(cycle == 0 ? "" : ", ") + "('" + stems[stem] + branches[branch] + "', '" +
-               stemElements[stem] + branchElements[branch] + "', '" + nayin[cycle / 2] + "')";
-    }
-    file.exec(sql + ";");
 }
 
 } // namespace namewright::testing

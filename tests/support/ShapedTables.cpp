@@ -1,7 +1,7 @@
 #include "support/ShapedTables.h"
 
 #include "naming/FiveGrids.h"
-#include "support/ReportTestData.h"
+#include "support/BaziFixture.h"
 
 #include <SQLiteCpp/SQLiteCpp.h>
 #include <SQLiteCpp/VariadicBind.h>
@@ -46,7 +46,7 @@ LuckTables shapedLuckTables() {
 }
 
 void fillShippedSizeTables(TempDatabase& file) {
-    fillBaziTable(file);
+    fillBazi(file);
     file.fill([](SQLite::Database& db) {
         constexpr std::array<const char*, 5> elements{"金", "木", "水", "火", "土"};
         SQLite::Statement word(db, "INSERT INTO word VALUES (?, ?, ?)");

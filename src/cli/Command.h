@@ -1,0 +1,36 @@
+#pragma once
+// One subcommand of namewright-cli: its name, its help and options, and what it does. Each command lives in a file
+// of its own and is listed once in CommandList.cpp; the dispatcher (CommandLine.h) adds the options every command
+// has, --db and --help.
+
+#include "cli/Arguments.h"
+#include "cli/ExitStatus.h"
+
+#include <filesystem>
+#include <functional>
+#include <ostream>
+#include <string_view>
+#include <vector>
+
+namespace namewright::cli {
+
+/// What a command runs with: its parsed arguments, the naming database file and the two output streams. A command
+/// writes its result to `out`; a refusal is one line on `err` (without the program name, which the dispatcher adds).
+struct CommandInput {
+    const ParsedArguments& arguments;
+    const std::filesystem::path& databaseFile;
+    std::ostream& out;
+    std::ostream& err;
+};
+
+struct Command {
+    std::string_view name;
+    std::string_view synopsis;    ///< the arguments after the name, for the usage line: "sl|3cai"
+    std::string_view summary;     ///< one line for the overview
+    std::string_view description; ///< the paragraph of the command's --help
+    std::vector<Option> options;
+    std::size_t positionalCount = 0;
+    std::function<ExitStatus(const CommandInput&)> run;
+};
+
+} // namespace namewright::cli

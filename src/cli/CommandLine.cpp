@@ -1,0 +1,122 @@
+#include "cli/CommandLine.h"
+
+#include "cli/CommandList.h"
+#include "text/GbkText.h"
+
+#include <algorithm>
+#include <sstream>
+
+namespace namewright::cli {
+
+namespace {
+
+constexpr std::string_view kProgram = "namewright-cli";
+
+const Option kDatabaseOption{"--db", "PATH", "the naming database (default: hun.mdb beside the program)"};
+const Option kHelpOption{"--help", "", "print this help and exit"};
+
+std::vector<Option> optionsOf(const Command& command) {
+    std::vector<Option> options = command.options;
+    options.push_back(kDatabaseOption);
+    options.push_back(kHelpOption);
+    return options;
+}
+
+std::string helpText(const Command& command) {
+    const std::vector<Option> options = optionsOf(command);
+    std::ostringstream text;
+    text << "usage: " << kProgram << ' ' << command.name;
+    if (!command.synopsis.empty()) {
+        text << ' ' << command.synopsis;
+    }
+    for (const Option& option : options) {
+        const std::string usage =
+            std::string(option.name) + (option.takesValue() ? " " + std::string(option.valueName) : std::string());
+        text << ' ' << (option.required ? usage : "[" + usage + "]");
+    }
+    text << "\n\n" << command.description << "\n\noptions:\n";
+    // Padded by GBK width, which is the width a terminal gives the text: 1 column per ASCII character, 2 per other.
+    const auto shown = [](const Option& option) {
+        return std::string(option.name) + (option.takesValue() ? " " + std::string(option.valueName) : std::string());
+    };
+    std::size_t width = 0;
+    for (const Option& option : options) {
+        width = std::max(width, gbkWidth(shown(option)));
+    }
+    for (const Option& option : options) {
+        const std::string left = shown(option);
+        text << "  " << left << std::string(width - gbkWidth(left), ' ') << "  " << option.help << '\n';
+    }
+    return text.str();
+}
+
+bool wantsHelp(std::span<const std::string> words) {
+    return std::any_of(words.begin(), words.end(), [](const std::string& word) { return word == "--help"; });
+}
+
+} // namespace
+
+std::string overviewText() {
+    std::ostringstream text;
+    text << "usage: " << kProgram << " COMMAND [OPTIONS...]\n\n"
+         << "The naming tool's core on the command line: UTF-8 in and out, the naming database read only.\n\n"
+         << "commands:\n";
+    std::size_t width = 0;
+    for (const Command& command : allCommands()) {
+        width = std::max(width, command.name.size());
+    }
+    for (const Command& command : allCommands()) {
+        std::string name(command.name);
+        name.resize(width, ' ');
+        text << "  " << name << "  " << command.summary << '\n';
+    }
+    text << "\n"
+         << kProgram << " COMMAND --help describes a command. Exit status: 0 done, 1 the naming database "
+         << "cannot be opened, 2 bad arguments.\n";
+    return text.str();
+}
+
+int runCommandLine(std::span<const std::string> words, const std::filesystem::path& defaultDatabase, std::ostream& out,
+                   std::ostream& err) {
+    if (words.empty()) {
+        err << kProgram << ": no command given (" << kProgram << " --help lists them)\n";
+        return exitCode(ExitStatus::BadInput);
+    }
+    if (words.front() == "--help") {
+        out << overviewText();
+        return exitCode(ExitStatus::Success);
+    }
+    const auto& commands = allCommands();
+    const auto command =
+        std::find_if(commands.begin(), commands.end(), [&](const Command& c) { return c.name == words.front(); });
+    if (command == commands.end()) {
+        err << kProgram << ": unknown command " << words.front() << " (" << kProgram << " --help lists them)\n";
+        return exitCode(ExitStatus::BadInput);
+    }
+    const std::span<const std::string> rest = words.subspan(1);
+    if (wantsHelp(rest)) {
+        out << helpText(*command);
+        return exitCode(ExitStatus::Success);
+    }
+    const std::vector<Option> options = optionsOf(*command);
+    const ParseOutcome parsed = ArgumentParser{options, command->positionalCount, command->synopsis}.parse(rest);
+    if (!parsed.arguments) {
+        err << kProgram << ' ' << command->name << ": " << parsed.error << '\n';
+        return exitCode(ExitStatus::BadInput);
+    }
+    const std::optional<std::string_view> chosen = parsed.arguments->value("--db");
+    const std::filesystem::path database = chosen ? std::filesystem::path(std::string(*chosen)) : defaultDatabase;
+    std::ostringstream refusal;
+    const ExitStatus status = command->run(CommandInput{*parsed.arguments, database, out, refusal});
+    if (status != ExitStatus::Success) {
+        std::string reason = refusal.str();
+        std::replace(reason.begin(), reason.end(), '\n', ' ');
+        while (!reason.empty() && reason.back() == ' ') {
+            reason.pop_back();
+        }
+        err << kProgram << ' ' << command->name << ": " << reason << '\n';
+    }
+    return exitCode(status);
+}
+
+} // namespace namewright::cli

@@ -1,0 +1,26 @@
+#pragma once
+// The dispatcher of namewright-cli: finds the command named by the first word, parses its options (with --db and
+// --help, which every command has), and runs it.
+//
+//   namewright-cli --help                  the overview, on standard output, status 0
+//   namewright-cli COMMAND --help          the command's help, status 0 (whatever else is given)
+//   namewright-cli COMMAND [OPTIONS...]    the command's result; a refusal is one line on standard error
+//
+// No command, an unknown one, or arguments the command refuses give status 2; a naming database that cannot be
+// opened gives status 1.
+
+#include <filesystem>
+#include <ostream>
+#include <span>
+#include <string>
+
+namespace namewright::cli {
+
+/// Runs the words after the program name; returns the exit status. `defaultDatabase` is the file used without --db.
+int runCommandLine(std::span<const std::string> words, const std::filesystem::path& defaultDatabase, std::ostream& out,
+                   std::ostream& err);
+
+/// The overview that --help prints.
+std::string overviewText();
+
+} // namespace namewright::cli

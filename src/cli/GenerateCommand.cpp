@@ -1,0 +1,197 @@
+// namewright-cli generate: one generation run, as the main window's worker makes it.
+
+#include "chart/ChartAnalysis.h"
+#include "chart/SharedBirthChart.h"
+#include "cli/CommandList.h"
+#include "cli/CommonOptions.h"
+#include "cli/InputValues.h"
+#include "cli/Tsv.h"
+#include "db/NamingDatabase.h"
+#include "naming/ResultStore.h"
+#include "naming/RunController.h"
+#include "text/GbkText.h"
+
+#include <chrono>
+#include <limits>
+#include <thread>
+
+namespace namewright::cli {
+
+namespace {
+
+const Option kFamilyOption{"--family", "TEXT", "the family name as typed; its first character is scored", true};
+const Option kGenderOption{"--gender", "男|女", "the gender of the names", true};
+const Option kSingleOption{"--single", "", "one-character given names, every word1 row in order"};
+const Option kFixedOption{"--fixed", "CHARACTER", "fix one character of two-character given names"};
+const Option kPositionOption{"--position", "二|三", "where --fixed stands in the full name (default 二)"};
+const Option kThresholdOption{"--threshold", "N", "list names scoring N or more; 75 or less means 80 (default 80)"};
+const Option kSeedOption{"--seed", "N", "seed of the random draws, for a reproducible run"};
+const Option kLimitOption{"--limit", "N", "stop after N listed names"};
+
+/// The options as the window's inputs of one run; nothing, with the reason written to `err`, when refused.
+std::optional<GenerationInputs> readInputs(const ParsedArguments& arguments, std::ostream& err) {
+    GenerationInputs inputs;
+    const std::optional<std::string> family = readText(arguments, kFamilyOption.name, err);
+    if (!family) {
+        return std::nullopt;
+    }
+    inputs.familyText = *family;
+
+    const std::string_view gender = arguments.value(kGenderOption.name).value_or("");
+    if (gender != genderText(Gender::Male) && gender != genderText(Gender::Female)) {
+        err << kGenderOption.name << ": the gender must be 男 or 女";
+        return std::nullopt;
+    }
+    inputs.gender = genderOfText(gender);
+
+    const bool single = arguments.has(kSingleOption.name);
+    const bool fixed = arguments.has(kFixedOption.name);
+    if (single && fixed) {
+        err << kSingleOption.name << " and " << kFixedOption.name << " exclude each other";
+        return std::nullopt;
+    }
+    if (arguments.has(kPositionOption.name) && !fixed) {
+        err << kPositionOption.name << " needs " << kFixedOption.name;
+        return std::nullopt;
+    }
+    inputs.nameLength = single ? NameLength::Single : NameLength::Double;
+    if (fixed) {
+        const std::optional<std::string> character = readText(arguments, kFixedOption.name, err);
+        if (!character) {
+            return std::nullopt;
+        }
+        if (characterCount(*character) != 1 || gbkWidth(*character) > 2) {
+            err << kFixedOption.name << ": the fixed character must be one character";
+            return std::nullopt;
+        }
+        inputs.fixCharacter = true;
+        inputs.fixedCharacter = *character;
+        // Without --position the character stands second, the position box's first choice.
+        if (const auto position = arguments.value(kPositionOption.name)) {
+            inputs.fixedPosition = fixedPositionOfText(*position);
+            if (inputs.fixedPosition == FixedPosition::Neither) {
+                err << kPositionOption.name << ": the position must be 二 or 三";
+                return std::nullopt;
+            }
+        }
+    }
+
+    if (const auto threshold = arguments.value(kThresholdOption.name)) {
+        const Checked<std::uint64_t> value = wholeNumber(*threshold, 999);
+        if (!value.value) {
+            err << kThresholdOption.name << ": " << value.error;
+            return std::nullopt;
+        }
+        inputs.ownThreshold = true;
+        inputs.thresholdText = std::string(*threshold);
+    }
+
+    const std::optional<BirthMomentTexts> moment = readBirthMoment(arguments, err);
+    if (!moment) {
+        return std::nullopt;
+    }
+    inputs.year = moment->year;
+    inputs.month = moment->month;
+    inputs.day = moment->day;
+    inputs.hour = moment->hour;
+    return inputs;
+}
+
+/// A whole-number option; `fallback` when it is not given.
+std::optional<std::uint64_t> readCount(const ParsedArguments& arguments, const Option& option, std::uint64_t fallback,
+                                       std::ostream& err) {
+    const std::optional<std::string_view> text = arguments.value(option.name);
+    if (!text) {
+        return fallback;
+    }
+    const Checked<std::uint64_t> value = wholeNumber(*text, std::numeric_limits<std::uint64_t>::max());
+    if (!value.value) {
+        err << option.name << ": " << value.error;
+    }
+    return value.value;
+}
+
+void writeRow(std::ostream& out, const ResultStore& store, std::size_t index) {
+    writeTsvRow(out, store.rowCells(index).texts);
+}
+
+ExitStatus generate(const CommandInput& input) {
+    const std::optional<GenerationInputs> inputs = readInputs(input.arguments, input.err);
+    if (!inputs) {
+        return ExitStatus::BadInput;
+    }
+    const std::optional<std::uint64_t> limit =
+        readCount(input.arguments, kLimitOption, std::numeric_limits<std::uint64_t>::max(), input.err);
+    if (!limit) {
+        return ExitStatus::BadInput;
+    }
+    std::optional<std::uint64_t> seed;
+    if (input.arguments.has(kSeedOption.name)) {
+        seed = readCount(input.arguments, kSeedOption, 0, input.err);
+        if (!seed) {
+            return ExitStatus::BadInput;
+        }
+    }
+    NamingDatabase database = NamingDatabase::open(input.databaseFile);
+    if (!database.isOpen()) {
+        input.err << "cannot open the naming database " << input.databaseFile.string();
+        return ExitStatus::DatabaseUnavailable;
+    }
+
+    InputsChannel channel;
+    channel.publish(*inputs);
+    RunState state;
+    ResultStore store;
+    SharedBirthChart chart;
+    RunController controller(
+        database, channel, state, store,
+        [&chart](NamingDatabase& connection, const GenerationInputs& in) {
+            AnalyseBirthChart(BirthMomentTexts{in.year, in.month, in.day, in.hour}, connection, chart, {});
+        },
+        seed ? RandomSource(*seed) : RandomSource());
+
+    std::array<std::string, kResultColumnCount> header;
+    for (const ResultColumn column : kResultColumns) {
+        header[columnIndex(column)] = std::string(resultColumnTitle(column));
+    }
+    writeTsvRow(input.out, header);
+
+    // The worker lists into the store while this thread writes out what became visible, as the grid follows it.
+    controller.pressCompute(RunPhase::Idle);
+    std::uint64_t written = 0;
+    for (;;) {
+        // Whether the worker still runs is read before the row count: once it has ended, every row it listed counts.
+        const bool running = controller.isGenerating();
+        const std::size_t visible = store.rowCount();
+        for (; written < visible && written < *limit; ++written) {
+            writeRow(input.out, store, written);
+        }
+        if (written >= *limit || !running) {
+            break;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    controller.shutdown();
+    return ExitStatus::Success;
+}
+
+} // namespace
+
+Command makeGenerateCommand() {
+    return Command{
+        "generate",
+        "",
+        "one generation run, its listed names as TSV",
+        "Runs one generation mode as the main window's worker does, and prints the names it lists as tab-separated "
+        "values under the nine column titles of the result grid. Without --single or --fixed it is the random mode: "
+        "one series of N x N draws of a word1 and a word2 row of the gender, N being the number of word1 rows of "
+        "that gender, reproducible with --seed. --single lists one-character names, --fixed names with that "
+        "character second (--position 二) or third (--position 三).",
+        {kFamilyOption, kGenderOption, kSingleOption, kFixedOption, kPositionOption, kThresholdOption, kSeedOption,
+         kLimitOption, kDateOption, kHourOption},
+        0,
+        generate,
+    };
+}
+
+} // namespace namewright::cli

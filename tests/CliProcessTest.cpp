@@ -1,0 +1,164 @@
+// namewright-cli run as a program: its standard output byte for byte, its standard error and its exit status.
+
+#include "chart/SharedBirthChart.h"
+#include "reports/NameEvaluation.h"
+#include "reports/SharedReportData.h"
+#include "support/BaziFixture.h"
+#include "support/GenerationFixture.h"
+#include "support/ReportTestData.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <csignal>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+
+extern char** environ;
+
+namespace namewright {
+namespace {
+
+using testing::TempDatabase;
+using testing::TempPath;
+
+struct ProcessResult {
+    int status = -1; ///< the exit status, or -1 when the program did not exit normally in time
+    std::string out;
+    std::string err;
+};
+
+std::string readAll(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+/// Runs `program` with `arguments`, its standard output and error in files; kills it after 60 seconds.
+ProcessResult runProgram(const std::filesystem::path& program, const std::vector<std::string>& arguments) {
+    const TempPath out(".out");
+    const TempPath err(".err");
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, out.path().c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    posix_spawn_file_actions_addopen(&actions, 2, err.path().c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    std::vector<std::string> words{program.string()};
+    words.insert(words.end(), arguments.begin(), arguments.end());
+    std::vector<char*> argv;
+    for (std::string& word : words) {
+        argv.push_back(word.data());
+    }
+    argv.push_back(nullptr);
+    pid_t pid = 0;
+    const int spawned = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    ProcessResult result;
+    if (spawned != 0) {
+        ADD_FAILURE() << "cannot start " << program;
+        return result;
+    }
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+    int wstatus = 0;
+    while (waitpid(pid, &wstatus, WNOHANG) == 0) {
+        if (std::chrono::steady_clock::now() > deadline) {
+            kill(pid, SIGKILL);
+            waitpid(pid, &wstatus, 0);
+            ADD_FAILURE() << program << " did not end within 60 seconds";
+            return result;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    result.status = WIFEXITED(wstatus) ? WEXITSTATUS(wstatus) : -1;
+    result.out = readAll(out.path());
+    result.err = readAll(err.path());
+    return result;
+}
+
+const std::filesystem::path kCli = NAMEWRIGHT_CLI;
+
+ProcessResult runCli(const std::vector<std::string>& arguments) {
+    return runProgram(kCli, arguments);
+}
+
+TEST(CliProgram, EvaluatePrintsTheEvaluationWindowsReportByteForByte) {
+    TempDatabase file;
+    testing::fillReportTestData(file);
+    testing::fillBazi(file);
+    const ProcessResult result = runCli({"evaluate", "--family", "李", "--given", "哉栋", "--date", "2011-01-01",
+                                         "--hour", "1", "--db", file.path().string()});
+    NamingDatabase database = file.open();
+    SharedBirthChart chart;
+    SharedReportData report;
+    const std::optional<ComposedReport> composed = evaluateName(
+        EvaluationInput{"李", "哉栋", BirthMomentTexts{"2011", "1", "1", "1"}}, database, chart, report, {});
+    ASSERT_TRUE(composed);
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.err, "");
+    EXPECT_EQ(result.out, composed->text);
+}
+
+TEST(CliProgram, GenerateWithASeedPrintsTheSameRowsEveryTime) {
+    TempDatabase file;
+    testing::fillGenerationTables(file, 300, 100);
+    testing::fillBazi(file);
+    const std::vector<std::string> arguments{"generate",   "--family", "李",      "--gender", "女",
+                                             "--seed",     "7",        "--limit", "200",      "--date",
+                                             "2011-01-01", "--hour",   "1",       "--db",     file.path().string()};
+    const ProcessResult first = runCli(arguments);
+    const ProcessResult second = runCli(arguments);
+    EXPECT_EQ(first.status, 0);
+    EXPECT_EQ(first.err, "");
+    EXPECT_TRUE(first.out.starts_with("姓名\t分数\t天格\t人格\t地格\t外格\t总格\t三才\t五行\n"));
+    EXPECT_EQ(std::count(first.out.begin(), first.out.end(), '\n'), 201);
+    EXPECT_EQ(second.out, first.out);
+}
+
+TEST(CliProgram, BadInputAndAMissingDatabaseGiveTheirStatusAndOneLine) {
+    const ProcessResult bad = runCli({"chart", "--date", "2011-02-30", "--hour", "1"});
+    EXPECT_EQ(bad.status, 2);
+    EXPECT_EQ(bad.out, "");
+    EXPECT_EQ(bad.err, "namewright-cli chart: --date: 2011-02-30 is no date of the calendar\n");
+
+    const ProcessResult missing = runCli({"chart", "--date", "2011-01-01", "--hour", "1", "--db", "/nonexistent.mdb"});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_EQ(missing.out, "");
+    EXPECT_EQ(missing.err, "namewright-cli chart: cannot open the naming database /nonexistent.mdb\n");
+
+    const ProcessResult none = runCli({});
+    EXPECT_EQ(none.status, 2);
+    EXPECT_EQ(std::count(none.err.begin(), none.err.end(), '\n'), 1);
+}
+
+TEST(CliProgram, WithoutDbItReadsHunMdbBesideTheProgram) {
+    const TempPath folder("-cli");
+    std::filesystem::create_directory(folder.path());
+    struct RemoveFolder {
+        const std::filesystem::path& path;
+        ~RemoveFolder() {
+            std::error_code ignored;
+            std::filesystem::remove_all(path, ignored);
+        }
+    } removeFolder{folder.path()};
+    const std::filesystem::path program = folder.path() / "namewright-cli";
+    std::filesystem::copy_file(kCli, program);
+    const std::vector<std::string> chart{"chart", "--date", "2010-02-14", "--hour", "8"};
+    EXPECT_EQ(runProgram(program, chart).status, 1) << "no hun.mdb beside it yet";
+
+    TempDatabase file;
+    testing::fillBazi(file);
+    std::filesystem::copy_file(file.path(), folder.path() / "hun.mdb");
+    const ProcessResult result = runProgram(program, chart);
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_NE(result.out.find("五行\t金木 土木 木土 金土 \n"), std::string::npos) << result.out;
+}
+
+} // namespace
+} // namespace namewright

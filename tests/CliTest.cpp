@@ -1,0 +1,336 @@
+// namewright-cli's commands run in-process: what each prints, and how each refuses bad input.
+
+#include "chart/ChartAnalysis.h"
+#include "cli/CommandLine.h"
+#include "cli/CommandList.h"
+#include "cli/Tsv.h"
+#include "reports/ReferenceTables.h"
+#include "support/BaziFixture.h"
+#include "support/GenerationFixture.h"
+#include "support/ReportTestData.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace namewright {
+namespace {
+
+using testing::TempDatabase;
+
+struct Outcome {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+Outcome run(std::vector<std::string> words, const std::filesystem::path& database) {
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = cli::runCommandLine(words, database, out, err);
+    return Outcome{status, out.str(), err.str()};
+}
+
+std::vector<std::string> linesOf(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+std::vector<std::string> cellsOf(const std::string& line) {
+    std::vector<std::string> cells;
+    std::size_t start = 0;
+    for (std::size_t tab = line.find('\t'); tab != std::string::npos; tab = line.find('\t', start)) {
+        cells.push_back(line.substr(start, tab - start));
+        start = tab + 1;
+    }
+    cells.push_back(line.substr(start));
+    return cells;
+}
+
+/// The report database with every `bazi` pair: enough for evaluate, chart and table.
+class CliReportTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        testing::fillReportTestData(m_file);
+        testing::fillBazi(m_file);
+    }
+    Outcome run(std::vector<std::string> words) { return namewright::run(std::move(words), m_file.path()); }
+
+    TempDatabase m_file;
+};
+
+/// The generation database: 300 `word1` rows, 100 `word2` rows, every number and key with a luck word.
+class CliGenerationTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        testing::fillGenerationTables(m_file, 300, 100);
+        testing::fillBazi(m_file);
+    }
+    Outcome generate(std::vector<std::string> options) {
+        std::vector<std::string> words{"generate", "--family", "李", "--date", "2011-01-01", "--hour", "1"};
+        words.insert(words.end(), options.begin(), options.end());
+        return namewright::run(std::move(words), m_file.path());
+    }
+
+    TempDatabase m_file;
+};
+
+TEST(CliDispatch, TheOverviewListsEveryCommand) {
+    const Outcome outcome = run({"--help"}, "unused.mdb");
+    EXPECT_EQ(outcome.status, 0);
+    EXPECT_EQ(outcome.err, "");
+    for (const cli::Command& command : cli::allCommands()) {
+        EXPECT_NE(outcome.out.find("  " + std::string(command.name) + "  "), std::string::npos) << command.name;
+    }
+}
+
+TEST(CliDispatch, EveryCommandHasItsHelpWithTheCommonOptions) {
+    for (const cli::Command& command : cli::allCommands()) {
+        // --help wins over anything else given, even arguments the command would refuse.
+        const Outcome outcome = run({std::string(command.name), "--bogus", "--help"}, "unused.mdb");
+        EXPECT_EQ(outcome.status, 0) << command.name;
+        EXPECT_TRUE(outcome.out.starts_with("usage: namewright-cli " + std::string(command.name))) << outcome.out;
+        EXPECT_NE(outcome.out.find("  --db PATH"), std::string::npos) << command.name;
+        EXPECT_NE(outcome.out.find("  --help"), std::string::npos) << command.name;
+        EXPECT_EQ(outcome.err, "");
+    }
+}
+
+TEST(CliDispatch, NoCommandOrAnUnknownOneIsBadInput) {
+    for (const std::vector<std::string>& words :
+         {std::vector<std::string>{}, std::vector<std::string>{"frob"}, std::vector<std::string>{"--db", "x.mdb"}}) {
+        const Outcome outcome = run(words, "unused.mdb");
+        EXPECT_EQ(outcome.status, 2);
+        EXPECT_EQ(outcome.out, "");
+        EXPECT_EQ(linesOf(outcome.err).size(), 1U) << outcome.err;
+        EXPECT_TRUE(outcome.err.starts_with("namewright-cli: ")) << outcome.err;
+    }
+}
+
+struct BadInputCase {
+    std::vector<std::string> words;
+    std::string_view reason; ///< a part of the one-line message
+};
+
+void PrintTo(const BadInputCase& c, std::ostream* out) {
+    for (const std::string& word : c.words) {
+        *out << word << ' ';
+    }
+}
+
+class CliBadInput : public CliReportTest, public ::testing::WithParamInterface<BadInputCase> {};
+
+TEST_P(CliBadInput, GivesStatus2AndOneLineOnStandardError) {
+    const Outcome outcome = run(GetParam().words);
+    EXPECT_EQ(outcome.status, 2);
+    EXPECT_EQ(outcome.out, "");
+    ASSERT_EQ(linesOf(outcome.err).size(), 1U) << outcome.err;
+    EXPECT_TRUE(outcome.err.starts_with("namewright-cli " + GetParam().words.front() + ": ")) << outcome.err;
+    EXPECT_NE(outcome.err.find(GetParam().reason), std::string::npos) << outcome.err;
+    EXPECT_TRUE(outcome.err.ends_with("\n"));
+}
+
+const std::string kDate = "--date";
+const std::string kHour = "--hour";
+
+INSTANTIATE_TEST_SUITE_P(
+    Refusals, CliBadInput,
+    ::testing::Values(
+        BadInputCase{{"chart", kDate, "2011-02-30", kHour, "1"}, "no date of the calendar"},
+        BadInputCase{{"chart", kDate, "2011-13-01", kHour, "1"}, "no date of the calendar"},
+        BadInputCase{{"chart", kDate, "2010-04-31", kHour, "1"}, "no date of the calendar"},
+        BadInputCase{{"chart", kDate, "1880-12-31", kHour, "1"}, "1881 to 2060"},
+        BadInputCase{{"chart", kDate, "2061-01-01", kHour, "1"}, "1881 to 2060"},
+        BadInputCase{{"chart", kDate, "20110101", kHour, "1"}, "YYYY-MM-DD"},
+        BadInputCase{{"chart", kDate, "2011-01-01x", kHour, "1"}, "YYYY-MM-DD"},
+        BadInputCase{{"chart", kDate, "-2011-01-01", kHour, "1"}, "YYYY-MM-DD"},
+        BadInputCase{{"chart", kDate, "2011-01-01", kHour, "24"}, "0 to 23"},
+        BadInputCase{{"chart", kDate, "2011-01-01", kHour, "-1"}, "0 to 23"},
+        BadInputCase{{"chart", kDate, "2011-01-01", kHour, ""}, "0 to 23"},
+        BadInputCase{{"chart", kDate, "2011-01-01"}, "--hour is missing"},
+        BadInputCase{{"chart", kDate, "2011-01-01", kHour}, "--hour needs a value"},
+        BadInputCase{{"chart", kDate, "2011-01-01", kHour, "1", kHour, "2"}, "given twice"},
+        BadInputCase{{"chart", kDate, "2011-01-01", kHour, "1", "--minute", "5"}, "unknown option --minute"},
+        BadInputCase{{"chart", kDate, "2011-01-01", kHour, "1", "extra"}, "unexpected argument extra"},
+        BadInputCase{{"evaluate", "--family", "李", "--given", "哉栋梁", kDate, "2011-01-01", kHour, "1"},
+                     "one or two characters"},
+        BadInputCase{{"evaluate", "--family", "李", "--given", "", kDate, "2011-01-01", kHour, "1"},
+                     "one or two characters"},
+        BadInputCase{{"evaluate", "--family", "\xff", "--given", "明", kDate, "2011-01-01", kHour, "1"}, "not UTF-8"},
+        BadInputCase{{"evaluate", "--given", "明", kDate, "2011-01-01", kHour, "1"}, "--family is missing"},
+        BadInputCase{{"generate", "--family", "李", "--gender", "中", kDate, "2011-01-01", kHour, "1"}, "男 or 女"},
+        BadInputCase{{"generate", "--family", "李", "--gender", "男", "--single", "--fixed", "美", kDate, "2011-01-01",
+                      kHour, "1"},
+                     "exclude each other"},
+        BadInputCase{
+            {"generate", "--family", "李", "--gender", "男", "--position", "二", kDate, "2011-01-01", kHour, "1"},
+            "needs --fixed"},
+        BadInputCase{{"generate", "--family", "李", "--gender", "男", "--fixed", "美", "--position", "四", kDate,
+                      "2011-01-01", kHour, "1"},
+                     "二 or 三"},
+        BadInputCase{
+            {"generate", "--family", "李", "--gender", "男", "--fixed", "美丽", kDate, "2011-01-01", kHour, "1"},
+            "one character"},
+        BadInputCase{{"generate", "--family", "李", "--gender", "男", "--single=yes", kDate, "2011-01-01", kHour, "1"},
+                     "takes no value"},
+        BadInputCase{
+            {"generate", "--family", "李", "--gender", "男", "--threshold", "9x", kDate, "2011-01-01", kHour, "1"},
+            "--threshold"},
+        BadInputCase{
+            {"generate", "--family", "李", "--gender", "男", "--threshold", "1000", kDate, "2011-01-01", kHour, "1"},
+            "0 to 999"},
+        BadInputCase{{"generate", "--family", "李", "--gender", "男", "--seed", "-1", kDate, "2011-01-01", kHour, "1"},
+                     "--seed"},
+        BadInputCase{{"generate", "--family", "李", "--gender", "男", "--limit", "", kDate, "2011-01-01", kHour, "1"},
+                     "--limit"},
+        BadInputCase{{"table", "xyz"}, "sl or 3cai"}, BadInputCase{{"table"}, "missing argument sl|3cai"},
+        BadInputCase{{"table", "sl", "3cai"}, "unexpected argument 3cai"}));
+
+TEST(CliDatabase, AFileThatCannotBeOpenedGivesStatus1ForEveryCommand) {
+    const std::vector<std::vector<std::string>> commands{
+        {"evaluate", "--family", "李", "--given", "明", "--date", "2011-01-01", "--hour", "1"},
+        {"chart", "--date", "2011-01-01", "--hour", "1"},
+        {"generate", "--family", "李", "--gender", "男", "--date", "2011-01-01", "--hour", "1"},
+        {"table", "sl"}};
+    for (const auto& words : commands) {
+        const Outcome outcome = run(words, "/nonexistent/hun.mdb");
+        EXPECT_EQ(outcome.status, 1) << words.front();
+        EXPECT_EQ(outcome.out, "");
+        EXPECT_EQ(outcome.err,
+                  "namewright-cli " + words.front() + ": cannot open the naming database " + "/nonexistent/hun.mdb\n");
+    }
+}
+
+TEST(CliDatabase, BadArgumentsAreRefusedBeforeTheDatabaseIsOpened) {
+    EXPECT_EQ(run({"chart", "--date", "2011-02-30", "--hour", "1"}, "/nonexistent/hun.mdb").status, 2);
+}
+
+TEST_F(CliReportTest, ChartPrintsTheSevenResultsInTheOrderOfTheLabels) {
+    const Outcome outcome = run({"chart", "--date", "2010-02-14", "--hour", "8"});
+    ASSERT_EQ(outcome.status, 0) << outcome.err;
+    NamingDatabase database = m_file.open();
+    SharedBirthChart shared;
+    const BirthChart chart = AnalyseBirthChart({"2010", "2", "14", "8"}, database, shared, {});
+    EXPECT_EQ(outcome.out, "农历\t" + chart.lunarDate + "\n属相\t" + chart.zodiacAnimal + "\n四柱\t" +
+                               chart.fourPillars + "\n八字\t" + chart.eightCharacters + "\n五行\t" + chart.elements +
+                               "\n纳音\t" + chart.nayin + "\n喜用神\t" + chart.favourableElement + "\n");
+    EXPECT_EQ(linesOf(outcome.out)[2], "四柱\t庚寅年 戊寅月 乙未日 庚辰时");
+}
+
+TEST_F(CliReportTest, ADateBeforeTheFirstLunarNewYearGivesTheOutOfRangeChart) {
+    const Outcome outcome = run({"chart", "--date=1881-01-15", "--hour=0"});
+    ASSERT_EQ(outcome.status, 0) << outcome.err;
+    EXPECT_EQ(linesOf(outcome.out),
+              (std::vector<std::string>{"农历\t1881-2060", "属相\t", "四柱\t1881-2060", "八字\t1881-2060", "五行\t    ",
+                                        "纳音\t    ", "喜用神\t金 木 水 火 土 "}));
+}
+
+TEST_F(CliReportTest, EvaluatePrintsTheReportWithItsCrLf) {
+    const Outcome outcome =
+        run({"evaluate", "--family", "李四", "--given", "哉栋", "--date", "2011-01-01", "--hour", "1"});
+    ASSERT_EQ(outcome.status, 0) << outcome.err;
+    EXPECT_TRUE(outcome.out.starts_with("\r\n\r\n姓名：李哉栋  得分：100\r\n")) << outcome.out.substr(0, 80);
+    EXPECT_EQ(outcome.out.find("\n\n"), std::string::npos) << "every line break is CR LF";
+}
+
+TEST_F(CliReportTest, TablePrintsTheListingWithItsHeaderFirst) {
+    m_file.exec("INSERT INTO \"3cai\" VALUES (3, '金金金', 'a\tb\r\nc\\d', '凶');");
+    const Outcome outcome = run({"table", "3cai"});
+    ASSERT_EQ(outcome.status, 0) << outcome.err;
+    ReferenceTables tables(m_file.path());
+    const ReferenceTableListing listing = tables.list(kThreeTalentsTableSelector);
+    const std::vector<std::string> lines = linesOf(outcome.out);
+    ASSERT_EQ(lines.size(), listing.rowCount() + 1);
+    EXPECT_EQ(cellsOf(lines[0]), listing.headers);
+    EXPECT_EQ(lines[1], "1\t金土水\t金土水之配置，吉\t吉");
+    EXPECT_EQ(lines[3], "3\t金金金\ta\\tb\\r\\nc\\\\d\t凶") << "tabs, line breaks and backslashes are escaped";
+    EXPECT_EQ(linesOf(run({"table", "sl"}).out).size(), 9U) << "the header and the eight sl rows";
+}
+
+TEST(CliTable, ADatabaseWithoutTheTableGivesStatus1) {
+    TempDatabase file(TempDatabase::Schema::Empty);
+    const Outcome outcome = run({"table", "sl"}, file.path());
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_EQ(outcome.err, "namewright-cli table: the naming database has no table sl\n");
+}
+
+TEST(CliTsv, EscapesWhatWouldBreakARow) {
+    EXPECT_EQ(cli::tsvCell("plain 文字"), "plain 文字");
+    EXPECT_EQ(cli::tsvCell("\t\r\n\\"), "\\t\\r\\n\\\\");
+    EXPECT_EQ(cli::tsvCell(""), "");
+}
+
+TEST_F(CliGenerationTest, TheHeaderIsTheNineColumnTitles) {
+    const Outcome outcome = generate({"--gender", "男", "--single", "--threshold", "999"});
+    ASSERT_EQ(outcome.status, 0) << outcome.err;
+    EXPECT_EQ(outcome.out, "姓名\t分数\t天格\t人格\t地格\t外格\t总格\t三才\t五行\n") << "nothing scores 999";
+}
+
+TEST_F(CliGenerationTest, SingleListsEveryRowOfTheGenderThatReachesTheThreshold) {
+    const Outcome outcome = generate({"--gender", "女", "--single", "--threshold", "76"});
+    ASSERT_EQ(outcome.status, 0) << outcome.err;
+    NamingDatabase database = m_file.open();
+    std::vector<std::string> expected;
+    for (const CandidateRow& row : database.word1After(1, "男")) {
+        const testing::ReferenceName name = testing::referenceScore(database, "李", "李", row.character, "");
+        if (name.score >= 76) {
+            expected.push_back(name.name + "\t" + std::to_string(name.score) + "\t" + std::to_string(name.heaven) +
+                               "\t" + std::to_string(name.person) + "\t" + std::to_string(name.earth) + "\t" +
+                               std::to_string(name.outer) + "\t" + std::to_string(name.total) + "\t" + name.key + "\t" +
+                               name.elements);
+        }
+    }
+    std::vector<std::string> lines = linesOf(outcome.out);
+    ASSERT_FALSE(lines.empty());
+    lines.erase(lines.begin());
+    ASSERT_FALSE(expected.empty());
+    EXPECT_EQ(lines, expected);
+}
+
+TEST_F(CliGenerationTest, FixedPutsTheCharacterSecondOrThird) {
+    for (const auto& [position, second] : {std::pair{"二", true}, std::pair{"三", false}}) {
+        const Outcome outcome = generate({"--gender", "男", "--fixed", "安", "--position", position});
+        ASSERT_EQ(outcome.status, 0) << outcome.err;
+        const std::vector<std::string> lines = linesOf(outcome.out);
+        ASSERT_GT(lines.size(), 1U);
+        for (std::size_t i = 1; i < lines.size(); ++i) {
+            const std::string name = cellsOf(lines[i])[0];
+            EXPECT_EQ(second ? name.substr(3, 3) : name.substr(name.size() - 3), "安") << name;
+        }
+    }
+    EXPECT_EQ(generate({"--gender", "男", "--fixed", "安"}).out,
+              generate({"--gender", "男", "--fixed", "安", "--position", "二"}).out)
+        << "二 is the position box's first choice";
+}
+
+TEST_F(CliGenerationTest, TheRandomModeIsReproducibleWithASeedAndStopsAtTheLimit) {
+    const Outcome first = generate({"--gender", "男", "--seed", "42", "--limit", "500"});
+    const Outcome again = generate({"--gender", "男", "--seed", "42", "--limit", "500"});
+    const Outcome other = generate({"--gender", "男", "--seed", "43", "--limit", "500"});
+    ASSERT_EQ(first.status, 0) << first.err;
+    EXPECT_EQ(linesOf(first.out).size(), 501U);
+    EXPECT_EQ(first.out, again.out);
+    EXPECT_NE(first.out, other.out);
+    const Outcome fewer = generate({"--gender", "男", "--seed", "42", "--limit", "20"});
+    const std::vector<std::string> all = linesOf(first.out);
+    EXPECT_EQ(linesOf(fewer.out), std::vector<std::string>(all.begin(), all.begin() + 21)) << "the same draws";
+    EXPECT_EQ(linesOf(generate({"--gender", "男", "--limit", "0"}).out).size(), 1U);
+}
+
+TEST_F(CliGenerationTest, TheRandomModeMakesOneSeriesOfNTimesNDraws) {
+    // Threshold 76 with the fixture's lucks: a share of the 100 x 100 draws of 男 rows is listed, then the run ends.
+    const Outcome outcome = generate({"--gender", "男", "--seed", "1", "--threshold", "76"});
+    ASSERT_EQ(outcome.status, 0) << outcome.err;
+    const std::size_t listed = linesOf(outcome.out).size() - 1;
+    EXPECT_GT(listed, 0U);
+    EXPECT_LE(listed, 100U * 100U);
+}
+
+} // namespace
+} // namespace namewright

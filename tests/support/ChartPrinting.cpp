@@ -1,0 +1,11 @@
+#include "support/ChartPrinting.h"
+
+namespace namewright {
+
+void PrintTo(const BirthChart& chart, std::ostream* out) {
+    *out << "{\"" << chart.lunarDate << "\", \"" << chart.zodiacAnimal << "\", \"" << chart.fourPillars << "\", \""
+         << chart.eightCharacters << "\", \"" << chart.elements << "\", \"" << chart.nayin << "\", \""
+         << chart.favourableElement << "\"}";
+}
+
+} // namespace namewright
