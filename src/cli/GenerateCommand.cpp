@@ -184,8 +184,9 @@ Command makeGenerateCommand() {
         "one generation run, its listed names as TSV",
         "Runs one generation mode as the main window's worker does, and prints the names it lists as tab-separated "
         "values under the nine column titles of the result grid. Without --single or --fixed it is the random mode: "
-        "one series of N x N draws of a word1 and a word2 row of the gender, N being the number of word1 rows of "
-        "that gender, reproducible with --seed. --single lists one-character names, --fixed names with that "
+        "one series of N x N draws of a word1 and a word2 row of the gender or neutral (marked neither 男 nor 女), N "
+        "being the number of such word1 rows, reproducible with --seed. --single lists one-character names, --fixed "
+        "names with that "
         "character second (--position 二) or third (--position 三).",
         {kFamilyOption, kGenderOption, kSingleOption, kFixedOption, kPositionOption, kThresholdOption, kSeedOption,
          kLimitOption, kDateOption, kHourOption},
