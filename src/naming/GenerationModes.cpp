@@ -147,7 +147,7 @@ private:
     void refreshInputs() {
         m_inputsVersion = m_context.inputs.version();
         const GenerationInputs inputs = m_context.inputs.snapshot();
-        m_family = m_context.store.internFamily(inputs.familyText, m_familyStrokes);
+        m_family = m_context.store.internFamily(inputs.familyText, m_familyStrokes, m_familyElement);
         m_threshold = scoreThreshold(inputs.ownThreshold, inputs.thresholdText);
     }
 
