@@ -7,6 +7,11 @@ namespace namewright {
 
 namespace {
 
+/// Empties a vector and gives its memory back (assigning {} would keep the capacity).
+template <typename Vector> void releaseMemory(Vector& vector) {
+    Vector().swap(vector);
+}
+
 constexpr std::size_t kMaxRows = DistinctName::kNoRow; // the last 32-bit index marks "no row"
 // Scratch larger than this is given back after a take(), so that one long build does not keep megabytes.
 constexpr std::size_t kKeptScratch = std::size_t{1} << 16;
@@ -22,12 +27,12 @@ DistinctNames::DistinctNames(const ResultStore& store) : m_store(store), m_secon
 void DistinctNames::clear() {
     m_taken = 0;
     m_size = 0;
-    m_groups = {};
-    m_groupOf = {};
-    m_denseOf = {};
+    releaseMemory(m_groups);
+    releaseMemory(m_groupOf);
+    releaseMemory(m_denseOf);
     m_secondOf = {StoredName::kNoSecondCharacter};
-    m_refs = {};
-    m_spreading = {};
+    releaseMemory(m_refs);
+    releaseMemory(m_spreading);
 }
 
 std::uint32_t DistinctNames::groupOf(std::uint32_t family, std::uint32_t first) {
@@ -99,7 +104,7 @@ void DistinctNames::spread(Group& group) {
         group.rankBefore[w] = rank;
         rank += static_cast<std::uint32_t>(__builtin_popcountll(group.present[w]));
     }
-    group.before = {};
+    releaseMemory(group.before);
     group.spreading = false;
 }
 
@@ -150,10 +155,10 @@ void DistinctNames::take(std::size_t upTo, std::vector<NameRef>* added) {
     }
     m_taken = upTo;
     if (m_refs.capacity() > kKeptScratch) {
-        m_refs = {};
+        releaseMemory(m_refs);
     }
     if (m_spreading.capacity() > kKeptScratch) {
-        m_spreading = {};
+        releaseMemory(m_spreading);
     }
 }
 

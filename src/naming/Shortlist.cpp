@@ -8,6 +8,11 @@ namespace namewright {
 
 namespace {
 
+/// Empties a vector and gives its memory back (assigning {} would keep the capacity).
+template <typename Vector> void releaseMemory(Vector& vector) {
+    Vector().swap(vector);
+}
+
 constexpr std::size_t kFenceSpacing = 64;
 constexpr std::size_t kRowsPerSlice = 16384; // rows taken between two looks at the clock
 
@@ -19,29 +24,43 @@ Shortlist::Shortlist(const ResultStore& store, ShortlistSources sources)
     m_facts.setFilter(m_filter);
 }
 
+bool Shortlist::seriesChanged() const {
+    return m_store.series() != m_series || m_store.rowCount() < m_names.takenRows();
+}
+
 bool Shortlist::caughtUp() const {
-    return m_store.series() == m_series &&
-           m_names.takenRows() >= std::min<std::size_t>(m_store.rowCount(), 0xFFFFFFFEU);
+    return !seriesChanged() && m_names.takenRows() >= std::min<std::size_t>(m_store.rowCount(), 0xFFFFFFFEU);
 }
 
 Shortlist::Change Shortlist::refresh(std::optional<std::chrono::nanoseconds> budget) {
+    const Change change = takeRows(budget);
+    mergeTaken();
+    return change;
+}
+
+Shortlist::Change Shortlist::takeRows(std::optional<std::chrono::nanoseconds> budget) {
     Change change;
-    if (m_store.series() != m_series || m_store.rowCount() < m_names.takenRows()) {
+    if (seriesChanged()) {
         // A new series: its rows replace the old ones, so every name and every fact worked out for them goes.
         m_series = m_store.series();
         m_names.clear();
         m_facts.reset();
         m_facts.setFilter(m_filter);
-        m_view = {};
-        m_fences = {};
+        releaseMemory(m_view);
+        releaseMemory(m_fences);
+        m_added.clear();
+        m_rebuildPending = true;
         change.reset = true;
+        change.orderChanged = true;
     }
     const auto start = std::chrono::steady_clock::now();
     const std::size_t takenBefore = m_names.takenRows();
-    m_added.clear();
+    const std::size_t addedBefore = m_added.size();
+    // Without a budget everything is taken at once, which spreads each group's names once. With one, slices double
+    // in size until the budget is spent: each take() spreads the groups it touches, so many small slices cost more.
+    std::size_t slice = budget ? kRowsPerSlice : m_store.rowCount();
     for (;;) {
-        const std::size_t available = m_store.rowCount();
-        const std::size_t upTo = std::min(available, m_names.takenRows() + kRowsPerSlice);
+        const std::size_t upTo = std::min(m_store.rowCount(), m_names.takenRows() + slice);
         if (upTo <= m_names.takenRows()) {
             break;
         }
@@ -49,27 +68,29 @@ Shortlist::Change Shortlist::refresh(std::optional<std::chrono::nanoseconds> bud
         if (budget && std::chrono::steady_clock::now() - start >= *budget) {
             break;
         }
+        slice *= 2;
     }
     const std::size_t taken = m_names.takenRows() - takenBefore;
-    change.newNames = m_added.size();
-    change.drawsChanged = taken > m_added.size();
-    if (!m_added.empty()) {
-        m_facts.noteAdded(m_added);
-        m_facts.update();
-        // Merging costs a binary search per new name; beyond a quarter of the shown names one pass over all is less.
-        if (change.reset || m_added.size() > m_view.size() / 4) {
-            rebuild();
-        } else {
-            merge(m_added);
-        }
-        change.orderChanged = true;
-    } else if (change.reset) {
-        change.orderChanged = true;
-    }
-    if (m_added.capacity() > kRowsPerSlice * 4) {
-        m_added = {};
-    }
+    change.newNames = m_added.size() - addedBefore;
+    change.drawsChanged = taken > change.newNames;
+    change.orderChanged = change.orderChanged || !m_added.empty();
     return change;
+}
+
+void Shortlist::mergeTaken() {
+    // Merging costs a binary search per new name; beyond a quarter of the shown names one pass over all is less.
+    if (m_rebuildPending || m_added.size() > m_view.size() / 4) {
+        rebuild();
+    } else if (!m_added.empty()) {
+        std::vector<NameRef> added;
+        added.swap(m_added);
+        m_facts.noteAdded(added);
+        merge(added);
+        if (added.capacity() <= kRowsPerSlice * 4) {
+            added.clear();
+            m_added.swap(added); // keep the scratch
+        }
+    }
 }
 
 void Shortlist::setFilter(const ShortlistFilter& filter) {
@@ -105,6 +126,13 @@ std::uint64_t Shortlist::keyOfRow(std::uint32_t firstRow) const {
 }
 
 void Shortlist::rebuild() {
+    // Every name taken so far is shown from now on, the ones not merged yet included.
+    m_facts.noteAdded(m_added);
+    m_added.clear();
+    if (m_added.capacity() > kRowsPerSlice * 4) {
+        releaseMemory(m_added);
+    }
+    m_rebuildPending = false;
     m_facts.update();
     m_facts.prepareKeys(m_column);
     std::vector<std::uint64_t> keys;
@@ -119,7 +147,7 @@ void Shortlist::rebuild() {
         true);
     std::vector<std::uint64_t> scratch;
     radixSort(keys, scratch);
-    scratch = {};
+    releaseMemory(scratch);
     std::vector<std::uint32_t> view(keys.size());
     for (std::size_t i = 0; i < keys.size(); ++i) {
         view[i] = static_cast<std::uint32_t>(keys[i]);
@@ -231,7 +259,7 @@ std::string Shortlist::pinyinAt(std::size_t position) const {
 }
 
 std::size_t Shortlist::memoryBytes() const {
-    return m_names.memoryBytes() + m_view.capacity() * sizeof(std::uint32_t) +
+    return m_names.memoryBytes() + m_facts.memoryBytes() + m_view.capacity() * sizeof(std::uint32_t) +
            m_fences.capacity() * sizeof(std::uint64_t) + m_added.capacity() * sizeof(NameRef);
 }
 

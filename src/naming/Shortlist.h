@@ -40,10 +40,18 @@ public:
         bool any() const { return reset || orderChanged || drawsChanged; }
     };
 
-    /// Takes the store's new rows. With a budget, stops taking rows once it is spent (checked every few thousand
-    /// rows) and leaves the rest for the next call; caughtUp() tells whether any are left.
+    /// Takes the store's new rows and merges the new names: takeRows() and then mergeTaken().
     Change refresh(std::optional<std::chrono::nanoseconds> budget = std::nullopt);
+    /// Takes the store's new rows into the distinct names (a new series first empties everything). With a budget,
+    /// stops once it is spent (checked every few thousand rows) and leaves the rest for the next call. New names are
+    /// not shown until mergeTaken(); Change::orderChanged tells whether that will change the shown order.
+    Change takeRows(std::optional<std::chrono::nanoseconds> budget = std::nullopt);
+    /// Merges the names takeRows() brought into the shown order.
+    void mergeTaken();
+    /// True when all the store's rows are taken.
     bool caughtUp() const;
+    /// True when the store holds another series than the one shown (the next takeRows() resets).
+    bool seriesChanged() const;
 
     void setFilter(const ShortlistFilter& filter);
     const ShortlistFilter& filter() const { return m_filter; }
@@ -90,7 +98,8 @@ private:
     bool m_descending = true;
     std::vector<std::uint32_t> m_view;   // first rows in shown order
     std::vector<std::uint64_t> m_fences; // the key of every 64th shown name
-    std::vector<NameRef> m_added;        // scratch of refresh()
+    std::vector<NameRef> m_added;        // names taken but not yet merged
+    bool m_rebuildPending = true;        // the shown order must be built from all names
 };
 
 } // namespace namewright

@@ -378,6 +378,26 @@ std::string ShortlistFacts::pinyin(NameRef ref) const {
     return f.columns->pinyin(given);
 }
 
+std::size_t ShortlistFacts::memoryBytes() const {
+    const auto bitmaps = [](const std::vector<std::vector<std::uint64_t>>& bits) {
+        std::size_t bytes = bits.capacity() * sizeof(bits[0]);
+        for (const auto& words : bits) {
+            bytes += words.capacity() * sizeof(std::uint64_t);
+        }
+        return bytes;
+    };
+    std::size_t bytes = m_characters.capacity() * sizeof(Character) + m_families.capacity() * sizeof(Family) +
+                        bitmaps(m_noWarning) + bitmaps(m_verse) + bitmaps(m_common) + bitmaps(m_favourite);
+    for (const auto& byText : m_elementBits) {
+        bytes += byText.capacity();
+    }
+    for (const auto* ranks :
+         {&m_groupNameOrdinal, &m_secondNameRank, &m_groupPinyinOrdinal, &m_secondPinyinRank, &m_elementRank}) {
+        bytes += ranks->capacity() * sizeof(std::uint32_t);
+    }
+    return bytes;
+}
+
 void ShortlistFacts::prepareKeys(ShortlistColumn column) {
     update();
     switch (column) {

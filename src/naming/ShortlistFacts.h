@@ -106,6 +106,9 @@ public:
     /// The pinyin of a name ("fàn tǒng"); empty without the knowledge file.
     std::string pinyin(NameRef ref) const;
 
+    /// Heap bytes held by the tables (texts and favourites not counted).
+    std::size_t memoryBytes() const;
+
 private:
     struct Family;
     struct Character {
