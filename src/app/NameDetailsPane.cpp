@@ -87,8 +87,8 @@ void NameDetailsPane::showSubject(const std::optional<NameSubject>& subject) {
     const Favourite& name = subject->name;
     m_title->setText(toQString(name.name()));
     m_report->clear();
-    const ReportData data = buildReportData(name.cells, m_context.interfaceConnection());
-    writeReport(m_report, composeReport(data, name.chart, ReportBox::ReportWindow));
+    const ReportData report = buildReportData(name.cells, m_context.interfaceConnection());
+    writeReport(m_report, composeReport(report, name.chart, ReportBox::ReportWindow));
     m_report->moveCursor(QTextCursor::Start);
     showFavouriteControls();
 }

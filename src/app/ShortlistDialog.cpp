@@ -10,6 +10,7 @@
 #include "app/ShortlistModel.h"
 #include "app/TextConversion.h"
 #include "naming/CompoundSurnames.h"
+#include "naming/NameScoring.h"
 #include "reports/FavouritesCsv.h"
 #include "reports/ReportFromRow.h"
 
