@@ -1,6 +1,7 @@
 #include "app/FavouritesFile.h"
 
 #include "app/TextConversion.h"
+#include "app/WholeFile.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -9,7 +10,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace namewright {
@@ -189,22 +189,7 @@ bool FavouritesFile::save(const FavouriteList& favourites) {
         m_error = QStringLiteral("无法建立文件夹 ") + info.absolutePath();
         return false;
     }
-    QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        m_error = file.errorString();
-        return false;
-    }
-    const QByteArray bytes = toJson(favourites.all());
-    if (file.write(bytes) != bytes.size()) {
-        m_error = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        m_error = file.errorString();
-        return false;
-    }
-    return true;
+    return writeWholeFile(m_path, toJson(favourites.all()), &m_error);
 }
 
 } // namespace namewright

@@ -1,6 +1,7 @@
 #include "app/FavouritesPrinter.h"
 
 #include "app/TextConversion.h"
+#include "app/WholeFile.h"
 #include "reports/ExplanationBuilder.h"
 #include "reports/ReportComposer.h"
 
@@ -8,7 +9,6 @@
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 namespace namewright {
 
@@ -67,23 +67,18 @@ void FavouritesPrinter::paint(QPagedPaintDevice& device, const std::vector<Favou
 }
 
 bool FavouritesPrinter::writePdf(const QString& path, const std::vector<Favourite>& favourites, QString* error) const {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        *error = file.errorString();
-        return false;
-    }
+    // Painted into memory first: the PDF writer does not tell when its device refuses bytes, the file writer does.
+    QByteArray bytes;
     {
-        QPdfWriter writer(&file);
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
         writer.setTitle(QStringLiteral("收藏的名字"));
         writer.setCreator(QStringLiteral("Namewright"));
         writer.setResolution(300);
         paint(writer, favourites);
     }
-    if (!file.commit()) {
-        *error = file.errorString();
-        return false;
-    }
-    return true;
+    return writeWholeFile(path, bytes, error);
 }
 
 } // namespace namewright

@@ -9,6 +9,7 @@
 #include "app/ReportDialog.h"
 #include "app/ShortlistModel.h"
 #include "app/TextConversion.h"
+#include "app/WholeFile.h"
 #include "naming/CompoundSurnames.h"
 #include "naming/NameScoring.h"
 #include "reports/FavouritesCsv.h"
@@ -25,7 +26,6 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QSplitter>
@@ -407,12 +407,10 @@ void ShortlistDialog::removeFavourites() {
 }
 
 bool ShortlistDialog::exportCsv(const QString& path) {
-    QSaveFile file(path);
     const std::string bytes = favouritesCsv(m_favourites.list());
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size()) ||
-        !file.commit()) {
-        showFavouritesMessage(QStringLiteral("CSV 文件未能写出：") + file.errorString(), true);
+    QString error;
+    if (!writeWholeFile(path, QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())), &error)) {
+        showFavouritesMessage(QStringLiteral("CSV 文件未能写出：") + error, true);
         return false;
     }
     showFavouritesMessage(QStringLiteral("已导出 %1 个收藏到 %2").arg(m_favourites.list().size()).arg(path), false);
