@@ -3,7 +3,7 @@
 //     mode with neutral rows draws 1201 x 1201 times): under 200 ms, with and without the knowledge columns;
 //   - re-filtering or re-sorting 1 M distinct names: under 100 ms;
 //   - memory: at most 16 bytes per distinct name beyond the result store (counter bytes_per_name).
-// The event loop while a run streams into an open shortlist is measured by bench_shortlist_window.
+// The event loop while a run streams into an open shortlist is measured by bench_interface.
 
 #include "db/NamingDatabase.h"
 #include "knowledge/KnowledgeBase.h"

@@ -114,8 +114,25 @@ ShortlistDialog::ShortlistDialog(AppContext& context, FavouritesStore& favourite
     m_table->horizontalHeader()->setMinimumSectionSize(28);
     for (int column = 0; column < ShortlistModel::kColumns; ++column) {
         const ShortlistColumn c = ShortlistModel::columnAt(column);
-        const int width = c == ShortlistColumn::Name ? 72 : c == ShortlistColumn::Pinyin ? 120 : 40;
-        m_table->setColumnWidth(column, c == ShortlistColumn::Favourite ? 62 : width);
+        int width = 40;
+        switch (c) {
+        case ShortlistColumn::Name:
+            width = 72;
+            break;
+        case ShortlistColumn::ThreeTalentsKey:
+        case ShortlistColumn::ElementText:
+            width = 56; // three characters whole
+            break;
+        case ShortlistColumn::Favourite:
+            width = 62;
+            break;
+        case ShortlistColumn::Pinyin:
+            width = 120;
+            break;
+        default:
+            break;
+        }
+        m_table->setColumnWidth(column, width);
     }
     const bool knowledge = m_model->shortlist().facts().knowledgeAvailable();
     for (const ShortlistColumn c : {ShortlistColumn::Pinyin, ShortlistColumn::NoSoundWarning, ShortlistColumn::HasVerse,
