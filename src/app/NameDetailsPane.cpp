@@ -2,10 +2,12 @@
 
 #include "app/AppContext.h"
 #include "app/Controls.h"
+#include "app/DetailsTexts.h"
 #include "app/FavouritesStore.h"
 #include "app/ReportBox.h"
 #include "app/TextConversion.h"
 #include "reports/ExplanationBuilder.h"
+#include "knowledge/NameDescription.h"
 #include "reports/ReportComposer.h"
 
 #include <QComboBox>
@@ -33,6 +35,11 @@ NameDetailsPane::NameDetailsPane(AppContext& context, FavouritesStore& favourite
     titleFont.setBold(true);
     m_title->setFont(titleFont);
     layout->addWidget(m_title);
+    m_compound = new QLabel(this);
+    m_compound->setObjectName(QStringLiteral("详情复姓"));
+    m_compound->setWordWrap(true);
+    m_compound->hide();
+    layout->addWidget(m_compound);
 
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("详情页"));
@@ -40,6 +47,17 @@ NameDetailsPane::NameDetailsPane(AppContext& context, FavouritesStore& favourite
     m_report->setObjectName(QStringLiteral("详情报告"));
     m_report->setReadOnly(true);
     m_tabs->addTab(m_report, QStringLiteral("评测报告"));
+    const auto textTab = [this](const char* name, const char* caption) {
+        auto* text = new QPlainTextEdit(m_tabs);
+        text->setObjectName(QString::fromUtf8(name));
+        text->setReadOnly(true);
+        m_tabs->addTab(text, QString::fromUtf8(caption));
+        return text;
+    };
+    if (m_context.knowledge().isAvailable()) {
+        m_knowledge = textTab("详情读音", "读音与字形");
+    }
+    m_solarTerms = textTab("详情节气八字", "节气八字");
     layout->addWidget(m_tabs, 1);
 
     auto* box = new QGroupBox(QStringLiteral("收藏"), this);
@@ -81,6 +99,11 @@ void NameDetailsPane::showSubject(const std::optional<NameSubject>& subject) {
     if (!subject) {
         m_title->setText(QStringLiteral("（请在左边选一个名字）"));
         m_report->clear();
+        m_solarTerms->clear();
+        if (m_knowledge != nullptr) {
+            m_knowledge->clear();
+        }
+        m_compound->hide();
         showFavouriteControls();
         return;
     }
@@ -90,6 +113,17 @@ void NameDetailsPane::showSubject(const std::optional<NameSubject>& subject) {
     const ReportData report = buildReportData(name.cells, m_context.interfaceConnection());
     writeReport(m_report, composeReport(report, name.chart, ReportBox::ReportWindow));
     m_report->moveCursor(QTextCursor::Start);
+    if (m_knowledge != nullptr) {
+        m_knowledge->setPlainText(knowledgeText(describeName(m_context.knowledge(), name.familyText, name.given)));
+    }
+    m_solarTerms->setPlainText(name.birth.year.empty()
+                                   ? QStringLiteral("这个名字没有记下出生时刻，算不出节气八字。")
+                                   : solarTermText(seriesSolarTermChart(name.birth, name.minute)));
+    const bool compound = subject->facts && subject->facts->compoundGrids && subject->facts->compoundScore;
+    if (compound) {
+        m_compound->setText(compoundSurnameText(*subject->facts->compoundGrids, *subject->facts->compoundScore));
+    }
+    m_compound->setVisible(compound);
     showFavouriteControls();
 }
 

@@ -10,6 +10,7 @@
 #include "app/ShortlistModel.h"
 #include "app/TextConversion.h"
 #include "app/WholeFile.h"
+#include "chart/SeriesSolarTermChart.h"
 #include "naming/CompoundSurnames.h"
 #include "naming/NameScoring.h"
 #include "reports/FavouritesCsv.h"
@@ -78,6 +79,13 @@ ShortlistSources ShortlistDialog::sourcesOf(AppContext& context) {
         }
         return std::pair{*first, *second};
     };
+    if (chart && chart->series == context.results().series()) {
+        // The minute box plays no part in the described chart; the solar-term chart reads it (see SeriesSolarTermChart).
+        const SeriesSolarTermChart solar = seriesSolarTermChart(chart->moment, context.seriesMinuteText);
+        if (solar.chart) {
+            sources.solarTermFavourable = solar.chart->strength.favourableElements();
+        }
+    }
     const GenerationInputs inputs = context.inputs().snapshot();
     sources.capCompoundScore = scoreThreshold(inputs.ownThreshold, inputs.thresholdText) > kScoreCapAbove;
     return sources;
@@ -198,8 +206,7 @@ ShortlistDialog::~ShortlistDialog() = default;
 
 QWidget* ShortlistDialog::buildFilterBar() {
     auto* bar = new QWidget(this);
-    auto* row = new QHBoxLayout(bar);
-    row->setContentsMargins(0, 0, 0, 0);
+    auto* row = new QHBoxLayout;
     row->addWidget(new QLabel(QStringLiteral("最低分"), bar));
     m_minimumScore = new QSpinBox(bar);
     m_minimumScore->setObjectName(QStringLiteral("最低分框"));
@@ -227,13 +234,39 @@ QWidget* ShortlistDialog::buildFilterBar() {
     m_favouritesOnly = checkBox("只看收藏框", "只看收藏", bar);
     row->addWidget(m_favouritesOnly);
 
+    // The second row: filters on the character knowledge and the solar-term chart, where those are at hand.
+    auto* second = new QHBoxLayout;
+    m_noSoundWarning = checkBox("无读音提示框", "无读音提示", bar);
+    m_noSoundWarning->setToolTip(QStringLiteral("读音检查没有提示的名字（三字同调、双声叠韵、与姓同音、不雅谐音）"));
+    m_hasVerse = checkBox("有诗句框", "有诗句", bar);
+    m_hasVerse->setToolTip(QStringLiteral("两个名字依次出现在同一句古诗文里的名字"));
+    m_commonOnly = checkBox("常用字框", "只用常用字", bar);
+    m_commonOnly->setToolTip(QStringLiteral("名字的字都是《通用规范汉字表》一级或二级字"));
+    m_suppliesFavourable = checkBox("补节气喜用框", "补节气八字喜用神", bar);
+    m_suppliesFavourable->setToolTip(
+        QStringLiteral("名字的字的五行是本轮节气八字（本程序另算）的用神或喜神；节气八字用到主窗口“分”框里的分钟"));
+    const bool knowledge = m_model->shortlist().facts().knowledgeAvailable();
+    for (QCheckBox* box : {m_noSoundWarning, m_hasVerse, m_commonOnly}) {
+        box->setVisible(knowledge);
+        second->addWidget(box);
+    }
+    m_suppliesFavourable->setVisible(m_model->shortlist().facts().solarTermChartAvailable());
+    second->addWidget(m_suppliesFavourable);
+    second->addStretch(1);
+    auto* rows = new QVBoxLayout;
+    rows->setContentsMargins(0, 0, 0, 0);
+    rows->addLayout(row);
+    rows->addLayout(second);
+
     connect(m_minimumScore, &QSpinBox::valueChanged, this, &ShortlistDialog::applyFilter);
     connect(m_contains, &QLineEdit::textChanged, this, &ShortlistDialog::applyFilter);
     connect(m_excludes, &QLineEdit::textChanged, this, &ShortlistDialog::applyFilter);
     connect(m_length, &QComboBox::currentIndexChanged, this, &ShortlistDialog::applyFilter);
-    for (QCheckBox* box : {m_suppliesMissing, m_favouritesOnly}) {
+    for (QCheckBox* box :
+         {m_suppliesMissing, m_favouritesOnly, m_noSoundWarning, m_hasVerse, m_commonOnly, m_suppliesFavourable}) {
         connect(box, &QCheckBox::toggled, this, &ShortlistDialog::applyFilter);
     }
+    bar->setLayout(rows);
     return bar;
 }
 
@@ -282,6 +315,10 @@ void ShortlistDialog::applyFilter() {
     filter.excludedCharacters = toUtf8(m_excludes->text());
     filter.length = static_cast<GivenLength>(m_length->currentIndex());
     filter.favouritesOnly = m_favouritesOnly->isChecked();
+    filter.noSoundWarning = m_noSoundWarning->isChecked();
+    filter.hasVerse = m_hasVerse->isChecked();
+    filter.commonOnly = m_commonOnly->isChecked();
+    filter.suppliesFavourableElement = m_suppliesFavourable->isChecked();
     m_model->setFilter(filter);
     updateStatus();
     if (!m_table->currentIndex().isValid() && m_model->rowCount() > 0) {

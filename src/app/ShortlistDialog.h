@@ -82,6 +82,10 @@ private:
     QLineEdit* m_excludes = nullptr;
     QComboBox* m_length = nullptr;
     QCheckBox* m_favouritesOnly = nullptr;
+    QCheckBox* m_noSoundWarning = nullptr;
+    QCheckBox* m_hasVerse = nullptr;
+    QCheckBox* m_commonOnly = nullptr;
+    QCheckBox* m_suppliesFavourable = nullptr;
     QLabel* m_status = nullptr;
     QLabel* m_favouritesMessage = nullptr;
     QPushButton* m_compare = nullptr;

@@ -9,9 +9,11 @@
 #include "app/ResultGridModel.h"
 #include "app/ShortlistDialog.h"
 #include "app/ShortlistModel.h"
+#include "chart/SolarTermChart.h"
 #include "app/TextConversion.h"
 
 #include "AppTestSupport.h"
+#include "support/SmallKnowledgeFile.h"
 #include "support/SyntheticStore.h"
 
 #include <QAbstractItemModelTester>
@@ -27,6 +29,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -226,6 +229,78 @@ private slots:
             QVERIFY(opened);
             QVERIFY2(report.contains(QStringLiteral("姓名：") + name + QStringLiteral("  得分：")), qPrintable(report));
             QVERIFY(dialog.isVisible()); // Enter opened the report; it did not close the shortlist
+        }));
+    }
+
+    void thePaneShowsTheKnowledgeTheSolarTermChartAndTheCompoundSurnameScore() {
+        // A naming database with the knowledge file beside it, in a folder of their own.
+        TempDatabase file;
+        fillWindowTestDatabase(file);
+        const testing::SmallKnowledgeFile knowledge;
+        QTemporaryDir folder;
+        const QString database = folder.filePath(QStringLiteral("hun.mdb"));
+        QVERIFY(QFile::copy(QString::fromStdString(file.path().string()), database));
+        QVERIFY(QFile::copy(QString::fromStdString(knowledge.path().string()),
+                            folder.filePath(QStringLiteral("characters.db"))));
+        AppContext context(database.toStdString());
+        FavouritesStore favourites(folder.filePath(QStringLiteral("favourites.json")));
+        NameDetailsPane pane(context, favourites, nullptr);
+        auto* tabs = find<QTabWidget>(pane, "详情页");
+        QCOMPARE(tabs->count(), 3);
+
+        Favourite name;
+        name.familyText = "范";
+        name.given = "统";
+        name.cells.texts = {"范统", "80", "16", "24", "20", "2", "35", "土火水", "水水水"};
+        name.birth = {"2024", "2", "4", "16"}; // 立春 2024 at 16:27
+        name.minute = "40";
+        NameFacts facts;
+        facts.compoundGrids = FiveGrids{1, 2, 3, 4, 5};
+        facts.compoundScore = 77;
+        pane.showSubject(NameSubject{name, facts});
+        const QString described = find<QPlainTextEdit>(pane, "详情读音")->toPlainText();
+        QVERIFY2(described.contains(QStringLiteral("拼音：fàn tǒng")), qPrintable(described));
+        QVERIFY(described.contains(QStringLiteral("饭桶")));
+        QVERIFY(described.contains(QStringLiteral("【统】")));
+        QVERIFY(described.contains(QStringLiteral("通用规范汉字表：一级字")));
+        const QString solar = find<QPlainTextEdit>(pane, "详情节气八字")->toPlainText();
+        QVERIFY2(solar.contains(QStringLiteral("出生分钟：40 分（取自主窗口的“分”框")), qPrintable(solar));
+        const auto after = solarTermChartOf({{2024, 2, 4}, 16, 40});
+        QVERIFY(after.has_value());
+        QVERIFY(solar.contains(QStringLiteral("四柱：") + toQString(pillarsLineText(after->pillars.pillars))));
+        auto* compound = find<QLabel>(pane, "详情复姓");
+        QVERIFY(!compound->isHidden());
+        QVERIFY(compound->text().contains(QStringLiteral("天格 1  人格 2  地格 3  外格 4  总格 5，分数 77")));
+
+        // A minute box without a minute: minute 0, said so; no compound surname: no such line.
+        name.minute = "";
+        name.given = "丽";
+        pane.showSubject(NameSubject{name, NameFacts{}});
+        QVERIFY(find<QPlainTextEdit>(pane, "详情节气八字")->toPlainText().contains(QStringLiteral("按 0 分计算")));
+        QVERIFY(compound->isHidden());
+        QVERIFY(find<QPlainTextEdit>(pane, "详情读音")->toPlainText().contains(QStringLiteral("读音提示：无")));
+
+        // Without the knowledge file the pane has no knowledge tab, and the shortlist hides its filters.
+        QTemporaryDir bare;
+        const QString bareDatabase = bare.filePath(QStringLiteral("hun.mdb"));
+        QVERIFY(QFile::copy(database, bareDatabase));
+        AppContext bareContext(bareDatabase.toStdString());
+        NameDetailsPane plain(bareContext, favourites, nullptr);
+        QCOMPARE(find<QTabWidget>(plain, "详情页")->count(), 2);
+        QVERIFY(plain.findChild<QPlainTextEdit*>(QStringLiteral("详情读音")) == nullptr);
+    }
+
+    void withoutTheKnowledgeFileItsFiltersAreHidden() {
+        FinishedRun run;
+        QVERIFY(withShortlist(*run.window, [](ShortlistDialog& dialog) {
+            for (const char* name : {"无读音提示框", "有诗句框", "常用字框"}) {
+                QVERIFY2(find<QCheckBox>(dialog, name)->isHidden(), name);
+            }
+            // The series' chart (2011-01-01 1:10) has a solar-term chart: its filter is there.
+            QVERIFY(!find<QCheckBox>(dialog, "补节气喜用框")->isHidden());
+            const int all = dialog.model().rowCount();
+            find<QCheckBox>(dialog, "补节气喜用框")->setChecked(true);
+            QVERIFY(dialog.model().rowCount() < all);
         }));
     }
 
