@@ -20,6 +20,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QThread>
@@ -29,6 +30,7 @@
 #include <functional>
 #include <iostream>
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -175,6 +177,14 @@ int main(int argc, char** argv) {
     pictureDialogOf("名单按钮", QStringLiteral("/shortlist.png"), [](QDialog* dialog) {
         dialog->findChild<QTableView*>(QStringLiteral("名单表格"))->selectRow(2);
     });
+    // The same name's 节气八字 and its character knowledge.
+    for (const auto& [tab, file] : {std::pair{1, QStringLiteral("/shortlist-knowledge.png")},
+                                    std::pair{2, QStringLiteral("/shortlist-solar-terms.png")}}) {
+        pictureDialogOf("名单按钮", file, [tab](QDialog* dialog) {
+            dialog->findChild<QTableView*>(QStringLiteral("名单表格"))->selectRow(2);
+            dialog->findChild<QTabWidget*>(QStringLiteral("详情页"))->setCurrentIndex(tab);
+        });
+    }
     pictureExtras(window, output);
     window.shutdown();
     return 0;
