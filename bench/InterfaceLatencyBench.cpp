@@ -104,8 +104,8 @@ void reportDelays(benchmark::State& state, std::vector<double>& delaysMs) {
     state.counters["max_ms"] = delaysMs.empty() ? 0.0 : delaysMs.back();
     // The firings of an idle loop are many and short, so the percentiles above lean towards them; the waits of a
     // frame or more tell how often a click would be felt.
-    state.counters["waits_over_16ms"] = static_cast<double>(
-        std::count_if(delaysMs.begin(), delaysMs.end(), [](double ms) { return ms > 16.0; }));
+    state.counters["waits_over_16ms"] =
+        static_cast<double>(std::count_if(delaysMs.begin(), delaysMs.end(), [](double ms) { return ms > 16.0; }));
 }
 
 void BM_InterfaceWhileListing(benchmark::State& state) {
@@ -159,7 +159,6 @@ void BM_InterfaceWhileListing(benchmark::State& state) {
     state.counters["MB_per_million_rows"] = megabytesPerMillionRows;
 }
 BENCHMARK(BM_InterfaceWhileListing)->Arg(4000)->Iterations(1)->Unit(benchmark::kMillisecond);
-
 
 /// The shortlist window open while a run streams into it, for `range(0)` milliseconds from the press of 分析 (the
 /// window is opened right after it); range(1): 0 the shipped hun.mdb, 1 the every-draw-listed test database.

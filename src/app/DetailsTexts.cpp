@@ -34,9 +34,9 @@ QString levelText(std::string_view level) {
 /// The Chinese caption of a key of the solar-term chart's lines; empty for a key shown as it is.
 QString solarTermCaption(std::string_view key) {
     static const std::pair<std::string_view, const char*> captions[] = {
-        {"pillars", "四柱"},         {"birth", "出生时刻"},   {"season", "月令"},        {"day-master", "日主"},
-        {"support", "生扶"},         {"restraint", "克泄耗"}, {"strength", "身强身弱"},  {"useful", "用神"},
-        {"favourable", "喜神"},      {"unfavourable", "忌神"}, {"method", "取用神之法"},
+        {"pillars", "四柱"},    {"birth", "出生时刻"},    {"season", "月令"},       {"day-master", "日主"},
+        {"support", "生扶"},    {"restraint", "克泄耗"},  {"strength", "身强身弱"}, {"useful", "用神"},
+        {"favourable", "喜神"}, {"unfavourable", "忌神"}, {"method", "取用神之法"},
     };
     for (const auto& [k, caption] : captions) {
         if (k == key) {
@@ -111,7 +111,8 @@ QString solarTermText(const SeriesSolarTermChart& chart) {
 }
 
 QString compoundSurnameText(const FiveGrids& grids, int score) {
-    return QStringLiteral("复姓算法（本程序另算，两字姓的笔画都计入）：天格 %1  人格 %2  地格 %3  外格 %4  总格 %5，分数 %6")
+    return QStringLiteral(
+               "复姓算法（本程序另算，两字姓的笔画都计入）：天格 %1  人格 %2  地格 %3  外格 %4  总格 %5，分数 %6")
         .arg(grids.heaven)
         .arg(grids.person)
         .arg(grids.earth)

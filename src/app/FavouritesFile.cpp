@@ -25,9 +25,12 @@ struct ChartField {
     std::string BirthChart::*field;
 };
 constexpr ChartField kChartFields[] = {
-    {"lunarDate", &BirthChart::lunarDate},     {"zodiacAnimal", &BirthChart::zodiacAnimal},
-    {"fourPillars", &BirthChart::fourPillars}, {"eightCharacters", &BirthChart::eightCharacters},
-    {"elements", &BirthChart::elements},       {"nayin", &BirthChart::nayin},
+    {"lunarDate", &BirthChart::lunarDate},
+    {"zodiacAnimal", &BirthChart::zodiacAnimal},
+    {"fourPillars", &BirthChart::fourPillars},
+    {"eightCharacters", &BirthChart::eightCharacters},
+    {"elements", &BirthChart::elements},
+    {"nayin", &BirthChart::nayin},
     {"favourableElement", &BirthChart::favourableElement},
 };
 
@@ -110,8 +113,8 @@ std::optional<Favourite> fromObject(const QJsonValue& value) {
 
 /// favourites.json -> favourites.json.damaged-20240501-093000 (with -2, -3 ... if that is taken).
 QString setAside(const QString& path) {
-    const QString base = path + QStringLiteral(".damaged-") +
-                         QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    const QString base =
+        path + QStringLiteral(".damaged-") + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
     QString target = base;
     for (int n = 2; QFileInfo::exists(target); ++n) {
         target = base + QLatin1Char('-') + QString::number(n);
@@ -157,12 +160,11 @@ FavouritesFile::Loaded FavouritesFile::load() const {
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
     const QJsonObject root = document.object();
-    const bool ours = error.error == QJsonParseError::NoError && document.isObject() &&
-                      root.value(QStringLiteral("format")).toString() == QLatin1String(kFormat) &&
-                      root.value(QStringLiteral("version")).isDouble() &&
-                      root.value(QStringLiteral("version")).toInt() >= 1 &&
-                      root.value(QStringLiteral("version")).toInt() <= kVersion &&
-                      root.value(QStringLiteral("favourites")).isArray();
+    const bool ours =
+        error.error == QJsonParseError::NoError && document.isObject() &&
+        root.value(QStringLiteral("format")).toString() == QLatin1String(kFormat) &&
+        root.value(QStringLiteral("version")).isDouble() && root.value(QStringLiteral("version")).toInt() >= 1 &&
+        root.value(QStringLiteral("version")).toInt() <= kVersion && root.value(QStringLiteral("favourites")).isArray();
     bool complete = ours;
     if (ours) {
         for (const QJsonValue& value : root.value(QStringLiteral("favourites")).toArray()) {

@@ -16,7 +16,8 @@ void FavouritesStore::saveAfterChange() {
     if (m_file.save(m_list)) {
         m_saveError.clear();
     } else {
-        m_saveError = QStringLiteral("收藏未能保存（") + m_file.errorString() + QStringLiteral("），原来的收藏文件保持不变。");
+        m_saveError =
+            QStringLiteral("收藏未能保存（") + m_file.errorString() + QStringLiteral("），原来的收藏文件保持不变。");
         emit saveFailed(m_saveError);
     }
     emit changed();

@@ -9,8 +9,8 @@
 #include "app/ReferenceTablesDialog.h"
 #include "app/ReportDialog.h"
 #include "app/ResultGridModel.h"
-#include "app/ShortlistDialog.h"
 #include "app/RunPhaseCaptions.h"
+#include "app/ShortlistDialog.h"
 #include "app/TextConversion.h"
 #include "app/WindowBackground.h"
 #include "app/YearWarningBridge.h"
@@ -51,8 +51,7 @@ MainWindow::MainWindow(const std::filesystem::path& databaseFile, QWidget* paren
     grid->setAlternatingRowColors(true);
 
     m_context = std::make_unique<AppContext>(databaseFile);
-    m_favourites =
-        new FavouritesStore(favouritesFile.isEmpty() ? FavouritesFile::defaultPath() : favouritesFile, this);
+    m_favourites = new FavouritesStore(favouritesFile.isEmpty() ? FavouritesFile::defaultPath() : favouritesFile, this);
     m_gridModel = new ResultGridModel(m_context->results(), this);
     grid->setModel(m_gridModel);
     grid->horizontalHeader()->setMinimumSectionSize(kLeadingColumnWidth);
@@ -226,8 +225,8 @@ std::unique_ptr<QMenu> MainWindow::gridMenu(int row) {
 }
 
 void MainWindow::addFavouriteOfRow(std::size_t storeRow) {
-    Favourite favourite = favouriteOfRow(m_context->results(), storeRow, m_context->seriesChart().current(),
-                                         m_context->seriesMinuteText);
+    Favourite favourite =
+        favouriteOfRow(m_context->results(), storeRow, m_context->seriesChart().current(), m_context->seriesMinuteText);
     favourite.added = toUtf8(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")));
     if (m_favourites->add(std::move(favourite)) && !m_favourites->saveError().isEmpty()) {
         QMessageBox::warning(this, QStringLiteral("收藏"), m_favourites->saveError());

@@ -6,8 +6,8 @@
 #include "app/FavouritesStore.h"
 #include "app/ReportBox.h"
 #include "app/TextConversion.h"
-#include "reports/ExplanationBuilder.h"
 #include "knowledge/NameDescription.h"
+#include "reports/ExplanationBuilder.h"
 #include "reports/ReportComposer.h"
 
 #include <QComboBox>
@@ -116,9 +116,8 @@ void NameDetailsPane::showSubject(const std::optional<NameSubject>& subject) {
     if (m_knowledge != nullptr) {
         m_knowledge->setPlainText(knowledgeText(describeName(m_context.knowledge(), name.familyText, name.given)));
     }
-    m_solarTerms->setPlainText(name.birth.year.empty()
-                                   ? QStringLiteral("这个名字没有记下出生时刻，算不出节气八字。")
-                                   : solarTermText(seriesSolarTermChart(name.birth, name.minute)));
+    m_solarTerms->setPlainText(name.birth.year.empty() ? QStringLiteral("这个名字没有记下出生时刻，算不出节气八字。")
+                                                       : solarTermText(seriesSolarTermChart(name.birth, name.minute)));
     const bool compound = subject->facts && subject->facts->compoundGrids && subject->facts->compoundScore;
     if (compound) {
         m_compound->setText(compoundSurnameText(*subject->facts->compoundGrids, *subject->facts->compoundScore));

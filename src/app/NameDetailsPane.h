@@ -5,8 +5,8 @@
 // Tabs: 评测报告, the composer's report of the name with the chart of its series (or, for a favourite, the chart it was
 // starred with); 读音与字形, the character knowledge of the name (pinyin, sound warnings, traditional forms, strokes
 // with their working, elements with their reasons, common levels, verses), only where characters.db is at hand;
-// 节气八字, the solar-term chart of the name's birth moment with its working. Above the tabs, for a family text that is a
-// compound surname, its grids and score by the compound-surname rule, labelled as this program's own.
+// 节气八字, the solar-term chart of the name's birth moment with its working. Above the tabs, for a family text that is
+// a compound surname, its grids and score by the compound-surname rule, labelled as this program's own.
 
 #include "naming/ShortlistFacts.h"
 #include "reports/Favourite.h"

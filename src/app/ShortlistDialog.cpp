@@ -80,7 +80,8 @@ ShortlistSources ShortlistDialog::sourcesOf(AppContext& context) {
         return std::pair{*first, *second};
     };
     if (chart && chart->series == context.results().series()) {
-        // The minute box plays no part in the described chart; the solar-term chart reads it (see SeriesSolarTermChart).
+        // The minute box plays no part in the described chart; the solar-term chart reads it (see
+        // SeriesSolarTermChart).
         const SeriesSolarTermChart solar = seriesSolarTermChart(chart->moment, context.seriesMinuteText);
         if (solar.chart) {
             sources.solarTermFavourable = solar.chart->strength.favourableElements();
@@ -357,9 +358,9 @@ void ShortlistDialog::currentNameChanged() {
         return;
     }
     const std::uint32_t firstRow = m_model->firstRowAt(current.row());
-    NameSubject subject{favouriteOfRow(m_context.results(), firstRow, m_context.seriesChart().current(),
-                                       m_context.seriesMinuteText),
-                        m_model->shortlist().factsAt(static_cast<std::size_t>(current.row()))};
+    NameSubject subject{
+        favouriteOfRow(m_context.results(), firstRow, m_context.seriesChart().current(), m_context.seriesMinuteText),
+        m_model->shortlist().factsAt(static_cast<std::size_t>(current.row()))};
     if (m_details->subject() && m_details->subject()->name.cells == subject.name.cells &&
         m_details->subject()->name.familyText == subject.name.familyText) {
         return; // the same name, moved by names that came: nothing to redo
@@ -396,9 +397,9 @@ void ShortlistDialog::openReport() {
 
 void ShortlistDialog::updateStatus() {
     const Shortlist& shortlist = m_model->shortlist();
-    QString text = QStringLiteral("本轮列出 %1 行，不重复的名字 %2 个，显示 %3 个")
-                       .arg(thousands(shortlist.takenRows()), thousands(shortlist.distinctCount()),
-                            thousands(shortlist.size()));
+    QString text =
+        QStringLiteral("本轮列出 %1 行，不重复的名字 %2 个，显示 %3 个")
+            .arg(thousands(shortlist.takenRows()), thousands(shortlist.distinctCount()), thousands(shortlist.size()));
     if (m_context.runController().isGenerating() || !shortlist.caughtUp()) {
         text += QStringLiteral("（运算中，名单随时更新）");
     }

@@ -33,9 +33,9 @@ SeriesSolarTermChart seriesSolarTermChart(const BirthMomentTexts& moment, std::s
     const std::optional<int> minute = minuteOf(minuteText);
     out.minuteFromBox = minute.has_value();
     out.minute = minute.value_or(0);
-    const BeijingTime birth{GregorianDate{wholeNumberOrZero(moment.year), wholeNumberOrZero(moment.month),
-                                          wholeNumberOrZero(moment.day)},
-                            wholeNumberOrZero(moment.hour), out.minute};
+    const BeijingTime birth{
+        GregorianDate{wholeNumberOrZero(moment.year), wholeNumberOrZero(moment.month), wholeNumberOrZero(moment.day)},
+        wholeNumberOrZero(moment.hour), out.minute};
     out.chart = solarTermChartOf(birth);
     return out;
 }

@@ -24,9 +24,8 @@ Favourite favouriteOfRow(const ResultStore& store, std::size_t index, const std:
 }
 
 const Favourite* FavouriteList::find(std::string_view familyText, std::string_view given) const {
-    const auto found = std::find_if(m_favourites.begin(), m_favourites.end(), [&](const Favourite& f) {
-        return f.familyText == familyText && f.given == given;
-    });
+    const auto found = std::find_if(m_favourites.begin(), m_favourites.end(),
+                                    [&](const Favourite& f) { return f.familyText == familyText && f.given == given; });
     return found == m_favourites.end() ? nullptr : &*found;
 }
 
@@ -44,9 +43,8 @@ bool FavouriteList::add(Favourite favourite) {
 }
 
 bool FavouriteList::remove(std::string_view familyText, std::string_view given) {
-    return std::erase_if(m_favourites, [&](const Favourite& f) {
-               return f.familyText == familyText && f.given == given;
-           }) > 0;
+    return std::erase_if(m_favourites,
+                         [&](const Favourite& f) { return f.familyText == familyText && f.given == given; }) > 0;
 }
 
 bool FavouriteList::setStars(std::string_view familyText, std::string_view given, int stars) {

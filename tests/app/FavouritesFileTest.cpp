@@ -1,8 +1,8 @@
 // The favourites file and store: kept across restarts, set aside when damaged, written atomically, a failed write
 // reported with the old file kept; the favourites table, the compare window and the exports.
 
-#include "app/CompareDialog.h"
 #include "app/FavouritesFile.h"
+#include "app/CompareDialog.h"
 #include "app/FavouritesModel.h"
 #include "app/FavouritesPrinter.h"
 #include "app/FavouritesStore.h"
@@ -152,7 +152,7 @@ private slots:
             QCOMPARE(aside.size(), 1);
             QVERIFY(aside[0].startsWith(QStringLiteral("favourites.json.damaged-")));
             QCOMPARE(readAll(folder.filePath(aside[0])), bytes); // set aside untouched
-            QVERIFY(store.add(named("李", "栋")));                 // and the list works on
+            QVERIFY(store.add(named("李", "栋")));               // and the list works on
             QCOMPARE(FavouritesStore(path).list().size(), std::size_t{1});
         }
     }
@@ -193,8 +193,8 @@ private slots:
         QVERIFY(!store.saveError().isEmpty());
         QCOMPARE(readAll(path), before);
         QCOMPARE(othersIn(folder.path(), QStringLiteral("favourites.json")), QStringList());
-        QCOMPARE(store.list().size(), std::size_t{2}); // kept for this session
-        QVERIFY(store.setNote("李", "栋", "磁盘有空了"));   // the next change writes everything
+        QCOMPARE(store.list().size(), std::size_t{2});    // kept for this session
+        QVERIFY(store.setNote("李", "栋", "磁盘有空了")); // the next change writes everything
         QVERIFY(store.saveError().isEmpty());
         QCOMPARE(FavouritesStore(path).list().size(), std::size_t{2});
     }

@@ -9,8 +9,8 @@
 #include "app/ResultGridModel.h"
 #include "app/ShortlistDialog.h"
 #include "app/ShortlistModel.h"
-#include "chart/SolarTermChart.h"
 #include "app/TextConversion.h"
+#include "chart/SolarTermChart.h"
 
 #include "AppTestSupport.h"
 #include "support/SmallKnowledgeFile.h"
@@ -325,7 +325,7 @@ private slots:
         for (int first = 30; first < 300; ++first) {
             synthetic.add(li, first, first + 400);
         }
-        synthetic.add(li, 3, 43); // drawn again
+        synthetic.add(li, 3, 43);            // drawn again
         QTRY_COMPARE(model.rowCount(), 300); // the model's own timer takes them
         QVERIFY(view.currentIndex().isValid());
         QCOMPARE(model.firstRowAt(view.currentIndex().row()), chosen);
@@ -409,9 +409,9 @@ private slots:
         QCOMPARE(family + given, name);
 
         // 在名单中查看: the shortlist opens with that name chosen.
-        const bool shown = withModalDialog(
-            [&] { menu->findChild<QAction*>(QStringLiteral("在名单中查看动作"))->trigger(); },
-            [&](QDialog* dialog) { QCOMPARE(find<QLabel>(*dialog, "详情标题")->text(), name); });
+        const bool shown =
+            withModalDialog([&] { menu->findChild<QAction*>(QStringLiteral("在名单中查看动作"))->trigger(); },
+                            [&](QDialog* dialog) { QCOMPARE(find<QLabel>(*dialog, "详情标题")->text(), name); });
         QVERIFY(shown);
     }
 
@@ -426,13 +426,13 @@ private slots:
         window.context().runController().waitUntilIdle();
         window.gridModel().takeNewRows();
         QString warning;
-        const bool warned = withModalDialog(
-            [&] { window.gridMenu(1)->findChild<QAction*>(QStringLiteral("加入收藏动作"))->trigger(); },
-            [&](QDialog* dialog) {
-                auto* box = qobject_cast<QMessageBox*>(dialog);
-                QVERIFY(box != nullptr);
-                warning = box->text();
-            });
+        const bool warned =
+            withModalDialog([&] { window.gridMenu(1)->findChild<QAction*>(QStringLiteral("加入收藏动作"))->trigger(); },
+                            [&](QDialog* dialog) {
+                                auto* box = qobject_cast<QMessageBox*>(dialog);
+                                QVERIFY(box != nullptr);
+                                warning = box->text();
+                            });
         QVERIFY(warned);
         QVERIFY2(warning.contains(QStringLiteral("未能保存")), qPrintable(warning));
         QCOMPARE(window.favourites().list().size(), std::size_t{1}); // kept for the session

@@ -24,8 +24,8 @@ enum class ToolIcon {
 };
 
 inline constexpr std::array<ToolIcon, 9> kToolIcons{
-    ToolIcon::BabyNaming,    ToolIcon::NameEvaluation, ToolIcon::BirthChart, ToolIcon::NumerologyTable,
-    ToolIcon::ThreeTalentsTable, ToolIcon::LunarCalendar, ToolIcon::Help,   ToolIcon::Quit,
+    ToolIcon::BabyNaming,        ToolIcon::NameEvaluation, ToolIcon::BirthChart, ToolIcon::NumerologyTable,
+    ToolIcon::ThreeTalentsTable, ToolIcon::LunarCalendar,  ToolIcon::Help,       ToolIcon::Quit,
     ToolIcon::Shortlist};
 
 /// The icon's file name without extension, e.g. "tool-help"; the 36 px picture adds "@2x".

@@ -174,9 +174,8 @@ int main(int argc, char** argv) {
             menu->findChild<QAction*>(QStringLiteral("加入收藏动作"))->trigger();
         }
     }
-    pictureDialogOf("名单按钮", QStringLiteral("/shortlist.png"), [](QDialog* dialog) {
-        dialog->findChild<QTableView*>(QStringLiteral("名单表格"))->selectRow(2);
-    });
+    pictureDialogOf("名单按钮", QStringLiteral("/shortlist.png"),
+                    [](QDialog* dialog) { dialog->findChild<QTableView*>(QStringLiteral("名单表格"))->selectRow(2); });
     // The same name's 节气八字 and its character knowledge.
     for (const auto& [tab, file] : {std::pair{1, QStringLiteral("/shortlist-knowledge.png")},
                                     std::pair{2, QStringLiteral("/shortlist-solar-terms.png")}}) {
