@@ -27,7 +27,7 @@ constexpr bool isRealBeijingTime(const BeijingTime& time) {
 
 constexpr long long minuteCountOf(const BeijingTime& time) {
     const long long unixDay = dayCountOf(time.date) + kDayCountOrigin.time_since_epoch().count();
-    return unixDay * 1440 + time.hour * 60 + time.minute;
+    return unixDay * 1440 + static_cast<long long>(time.hour) * 60 + time.minute;
 }
 
 /// The moment of a minute count (inverse of minuteCountOf), for counts within 500 years of 1881.

@@ -153,12 +153,12 @@ std::uint8_t ShortlistFacts::elementBits(std::uint32_t familyId, std::uint32_t e
         const std::string_view given =
             std::string_view(text).starts_with(prefix) ? std::string_view(text).substr(prefix.size()) : text;
         const ElementSet elements = ElementSet::occurringIn(given);
-        bits = kKnown;
+        bits = KnownBit;
         if (elements.intersects(m_sources.missingElements)) {
-            bits |= kSuppliesMissing;
+            bits |= SuppliesMissingBit;
         }
         if (m_sources.solarTermFavourable && elements.intersects(*m_sources.solarTermFavourable)) {
-            bits |= kSuppliesFavourable;
+            bits |= SuppliesFavourableBit;
         }
     }
     return bits;
@@ -304,11 +304,11 @@ bool ShortlistFacts::passes(NameRef ref, const StoredName& row) const {
         (!row.isOneCharacter() && m_characters[row.secondCharacter].excluded)) {
         return false;
     }
-    if (f.suppliesMissingElement && (elementBits(row.family, row.elementText) & kSuppliesMissing) == 0) {
+    if (f.suppliesMissingElement && (elementBits(row.family, row.elementText) & SuppliesMissingBit) == 0) {
         return false;
     }
     if (f.suppliesFavourableElement && solarTermChartAvailable() &&
-        (elementBits(row.family, row.elementText) & kSuppliesFavourable) == 0) {
+        (elementBits(row.family, row.elementText) & SuppliesFavourableBit) == 0) {
         return false;
     }
     if (f.favouritesOnly && !bit(m_favourite, ref)) {
@@ -354,8 +354,8 @@ NameFacts ShortlistFacts::facts(NameRef ref, const StoredName& row, std::uint32_
     out.firstRow = firstRow;
     out.draws = draws;
     const std::uint8_t elements = elementBits(row.family, row.elementText);
-    out.suppliesMissingElement = (elements & kSuppliesMissing) != 0;
-    out.suppliesFavourableElement = (elements & kSuppliesFavourable) != 0;
+    out.suppliesMissingElement = (elements & SuppliesMissingBit) != 0;
+    out.suppliesFavourableElement = (elements & SuppliesFavourableBit) != 0;
     if (const auto found = m_stars.find({ref.group, ref.second}); found != m_stars.end()) {
         out.favouriteStars = found->second;
     }
@@ -380,7 +380,7 @@ std::string ShortlistFacts::pinyin(NameRef ref) const {
 
 std::size_t ShortlistFacts::memoryBytes() const {
     const auto bitmaps = [](const std::vector<std::vector<std::uint64_t>>& bits) {
-        std::size_t bytes = bits.capacity() * sizeof(bits[0]);
+        std::size_t bytes = bits.capacity() * sizeof(std::vector<std::uint64_t>);
         for (const auto& words : bits) {
             bytes += words.capacity() * sizeof(std::uint64_t);
         }
@@ -579,7 +579,7 @@ std::uint32_t ShortlistFacts::key(ShortlistColumn column, NameRef ref, const Sto
     case ShortlistColumn::Draws:
         return draws;
     case ShortlistColumn::SuppliesMissingElement:
-        return (elementBits(row.family, row.elementText) & kSuppliesMissing) != 0 ? 1 : 0;
+        return (elementBits(row.family, row.elementText) & SuppliesMissingBit) != 0 ? 1 : 0;
     case ShortlistColumn::Favourite: {
         const auto found = m_stars.find({ref.group, ref.second});
         return found == m_stars.end() ? 0U : static_cast<std::uint32_t>(found->second);

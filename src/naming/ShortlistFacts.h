@@ -117,7 +117,7 @@ private:
         std::uint32_t pinyinRank = 0;
         bool excluded = false;
     };
-    enum ElementBits : std::uint8_t { kKnown = 1, kSuppliesMissing = 2, kSuppliesFavourable = 4 };
+    enum ElementBits : std::uint8_t { KnownBit = 1, SuppliesMissingBit = 2, SuppliesFavourableBit = 4 };
 
     const Family& family(std::uint32_t id) const { return *m_families[id]; }
     std::uint8_t elementBits(std::uint32_t familyId, std::uint32_t elementText) const;
