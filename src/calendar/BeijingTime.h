@@ -16,7 +16,8 @@ struct BeijingTime {
     int hour = 0;   ///< 0..23
     int minute = 0; ///< 0..59
     constexpr bool operator==(const BeijingTime&) const = default;
-    constexpr auto operator<=>(const BeijingTime&) const = default;
+    // clang-tidy 14 mistakes the defaulted comparison's 0 for a null pointer.
+    constexpr auto operator<=>(const BeijingTime&) const = default; // NOLINT(modernize-use-nullptr)
 };
 
 /// True for a real date, an hour 0..23 and a minute 0..59.
@@ -27,7 +28,7 @@ constexpr bool isRealBeijingTime(const BeijingTime& time) {
 
 constexpr long long minuteCountOf(const BeijingTime& time) {
     const long long unixDay = dayCountOf(time.date) + kDayCountOrigin.time_since_epoch().count();
-    return unixDay * 1440 + time.hour * 60 + time.minute;
+    return unixDay * 1440 + static_cast<long long>(time.hour) * 60 + time.minute;
 }
 
 /// The moment of a minute count (inverse of minuteCountOf), for counts within 500 years of 1881.
