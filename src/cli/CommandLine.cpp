@@ -1,6 +1,7 @@
 #include "cli/CommandLine.h"
 
 #include "cli/CommandList.h"
+#include "cli/Version.h"
 #include "text/GbkText.h"
 
 #include <algorithm>
@@ -17,7 +18,9 @@ const Option kHelpOption{"--help", "", "print this help and exit"};
 
 std::vector<Option> optionsOf(const Command& command) {
     std::vector<Option> options = command.options;
-    options.push_back(kDatabaseOption);
+    if (command.readsNamingDatabase) {
+        options.push_back(kDatabaseOption);
+    }
     options.push_back(kHelpOption);
     return options;
 }
@@ -71,8 +74,8 @@ std::string overviewText() {
         text << "  " << name << "  " << command.summary << '\n';
     }
     text << "\n"
-         << kProgram << " COMMAND --help describes a command. Exit status: 0 done, 1 the naming database "
-         << "cannot be opened, 2 bad arguments.\n";
+         << kProgram << " COMMAND --help describes a command; " << kProgram << " --version prints the version.\n"
+         << "Exit status: 0 done, 1 the naming database or the knowledge file cannot be opened, 2 bad arguments.\n";
     return text.str();
 }
 
@@ -84,6 +87,10 @@ int runCommandLine(std::span<const std::string> words, const std::filesystem::pa
     }
     if (words.front() == "--help") {
         out << overviewText();
+        return exitCode(ExitStatus::Success);
+    }
+    if (words.front() == "--version" && words.size() == 1) {
+        out << kProgram << ' ' << programVersion() << '\n';
         return exitCode(ExitStatus::Success);
     }
     const auto& commands = allCommands();
