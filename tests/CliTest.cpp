@@ -208,6 +208,19 @@ TEST(CliDatabase, AFileThatCannotBeOpenedGivesStatus1ForEveryCommand) {
     }
 }
 
+TEST(CliDatabase, TheDatabaseOptionMayComeBeforeTheCommand) {
+    for (const std::vector<std::string>& words :
+         {std::vector<std::string>{"--db", "/nonexistent/other.mdb", "table", "sl"},
+          std::vector<std::string>{"--db=/nonexistent/other.mdb", "table", "sl"}}) {
+        const Outcome outcome = run(words, "/nonexistent/hun.mdb");
+        EXPECT_EQ(outcome.status, 1);
+        EXPECT_EQ(outcome.err, "namewright-cli table: cannot open the naming database /nonexistent/other.mdb\n");
+    }
+    // A command without the option refuses it wherever it stands; a lone option is no command.
+    EXPECT_EQ(run({"--db", "x.mdb", "solar-terms", "--year", "2024"}, "/nonexistent/hun.mdb").status, 2);
+    EXPECT_EQ(run({"--db", "x.mdb"}, "/nonexistent/hun.mdb").status, 2);
+}
+
 TEST(CliDatabase, BadArgumentsAreRefusedBeforeTheDatabaseIsOpened) {
     EXPECT_EQ(run({"chart", "--date", "2011-02-30", "--hour", "1"}, "/nonexistent/hun.mdb").status, 2);
 }

@@ -57,6 +57,35 @@ bool wantsHelp(std::span<const std::string> words) {
     return std::any_of(words.begin(), words.end(), [](const std::string& word) { return word == "--help"; });
 }
 
+// The file options may also come before the command ("namewright-cli --db my.mdb chart ..."), as scripts write
+// them: they move behind the command word, where its parser takes them (or refuses them, for a command without them).
+std::vector<std::string> commandFirst(std::span<const std::string> words) {
+    const auto isFileOption = [](std::string_view word) { return word == "--db" || word == "--knowledge"; };
+    const auto isFileOptionWithValue = [](std::string_view word) {
+        return word.starts_with("--db=") || word.starts_with("--knowledge=");
+    };
+    std::vector<std::string> leading;
+    std::size_t at = 0;
+    while (at < words.size()) {
+        if (isFileOptionWithValue(words[at])) {
+            leading.push_back(words[at]);
+            at += 1;
+        } else if (isFileOption(words[at]) && at + 1 < words.size()) {
+            leading.insert(leading.end(), {words[at], words[at + 1]});
+            at += 2;
+        } else {
+            break;
+        }
+    }
+    if (leading.empty() || at == words.size()) {
+        return {words.begin(), words.end()};
+    }
+    std::vector<std::string> reordered{words[at]};
+    reordered.insert(reordered.end(), leading.begin(), leading.end());
+    reordered.insert(reordered.end(), words.begin() + static_cast<std::ptrdiff_t>(at) + 1, words.end());
+    return reordered;
+}
+
 } // namespace
 
 std::string overviewText() {
@@ -79,8 +108,10 @@ std::string overviewText() {
     return text.str();
 }
 
-int runCommandLine(std::span<const std::string> words, const std::filesystem::path& defaultDatabase, std::ostream& out,
+int runCommandLine(std::span<const std::string> given, const std::filesystem::path& defaultDatabase, std::ostream& out,
                    std::ostream& err) {
+    const std::vector<std::string> ordered = commandFirst(given);
+    const std::span<const std::string> words(ordered);
     if (words.empty()) {
         err << kProgram << ": no command given (" << kProgram << " --help lists them)\n";
         return exitCode(ExitStatus::BadInput);

@@ -6,6 +6,7 @@
 //   namewright-cli --version               "namewright-cli 3.0" (the project's version), status 0
 //   namewright-cli COMMAND --help          the command's help, status 0 (whatever else is given)
 //   namewright-cli COMMAND [OPTIONS...]    the command's result; a refusal is one line on standard error
+//   namewright-cli --db PATH COMMAND ...   the same: --db and --knowledge may also stand before the command
 //
 // No command, an unknown one, or arguments the command refuses give status 2; a naming database that cannot be
 // opened gives status 1, and so does a knowledge file that cannot be opened.
