@@ -6,6 +6,7 @@
 #include "support/BaziFixture.h"
 #include "support/GenerationFixture.h"
 #include "support/ReportTestData.h"
+#include "support/SmallKnowledgeFile.h"
 
 #include <gtest/gtest.h>
 
@@ -135,6 +136,36 @@ TEST(CliProgram, BadInputAndAMissingDatabaseGiveTheirStatusAndOneLine) {
     const ProcessResult none = runCli({});
     EXPECT_EQ(none.status, 2);
     EXPECT_EQ(std::count(none.err.begin(), none.err.end(), '\n'), 1);
+}
+
+TEST(CliProgram, StartedThroughASymbolicLinkItReadsTheFilesBesideTheRealProgram) {
+    // As the package installs it: bin/namewright-cli is a relative link to lib/namewright/namewright-cli.
+    const TempPath root("-root");
+    struct RemoveRoot {
+        const std::filesystem::path& path;
+        ~RemoveRoot() {
+            std::error_code ignored;
+            std::filesystem::remove_all(path, ignored);
+        }
+    } removeRoot{root.path()};
+    const std::filesystem::path programDir = root.path() / "lib" / "namewright";
+    std::filesystem::create_directories(programDir);
+    std::filesystem::create_directories(root.path() / "bin");
+    std::filesystem::copy_file(kCli, programDir / "namewright-cli");
+    std::filesystem::create_symlink("../lib/namewright/namewright-cli", root.path() / "bin" / "namewright-cli");
+    TempDatabase file;
+    testing::fillBazi(file);
+    std::filesystem::copy_file(file.path(), programDir / "hun.mdb");
+    const testing::SmallKnowledgeFile knowledge;
+    std::filesystem::copy_file(knowledge.path(), programDir / "characters.db");
+
+    const std::filesystem::path link = root.path() / "bin" / "namewright-cli";
+    const ProcessResult chart = runProgram(link, {"chart", "--date", "2010-02-14", "--hour", "8"});
+    EXPECT_EQ(chart.status, 0) << chart.err;
+    EXPECT_NE(chart.out.find("五行\t金木 土木 木土 金土 \n"), std::string::npos) << chart.out;
+    const ProcessResult describe = runProgram(link, {"describe", "--family", "范", "--given", "统"});
+    EXPECT_EQ(describe.status, 0) << describe.err;
+    EXPECT_TRUE(describe.out.starts_with("pinyin\tfàn tǒng\n")) << describe.out;
 }
 
 TEST(CliProgram, WithoutDbItReadsHunMdbBesideTheProgram) {

@@ -11,6 +11,7 @@ packages=(
     clang libclang-rt-14-dev clang-tidy clang-format
     fonts-noto-cjk
     python3 unicode-data opencc
+    dpkg-dev file lintian desktop-file-utils appstream
 )
 
 missing=()

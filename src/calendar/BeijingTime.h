@@ -16,7 +16,8 @@ struct BeijingTime {
     int hour = 0;   ///< 0..23
     int minute = 0; ///< 0..59
     constexpr bool operator==(const BeijingTime&) const = default;
-    constexpr auto operator<=>(const BeijingTime&) const = default;
+    // clang-tidy 14 mistakes the defaulted comparison's 0 for a null pointer.
+    constexpr auto operator<=>(const BeijingTime&) const = default; // NOLINT(modernize-use-nullptr)
 };
 
 /// True for a real date, an hour 0..23 and a minute 0..59.

@@ -17,7 +17,8 @@ struct GregorianDate {
     int month = 0; ///< 1..12
     int day = 0;   ///< 1..31
     constexpr bool operator==(const GregorianDate&) const = default;
-    constexpr auto operator<=>(const GregorianDate&) const = default;
+    // clang-tidy 14 mistakes the defaulted comparison's 0 for a null pointer.
+    constexpr auto operator<=>(const GregorianDate&) const = default; // NOLINT(modernize-use-nullptr)
 };
 
 /// The civil date of year-month-day, or nothing when it does not exist (month 13, 30 February, 31 April) or the

@@ -1,7 +1,7 @@
 #pragma once
 // One subcommand of namewright-cli: its name, its help and options, and what it does. Each command lives in a file
-// of its own and is listed once in CommandList.cpp; the dispatcher (CommandLine.h) adds the options every command
-// has, --db and --help.
+// of its own and is listed once in CommandList.cpp; the dispatcher (CommandLine.h) adds --help to every command and
+// --db to every command that reads the naming database.
 
 #include "cli/Arguments.h"
 #include "cli/ExitStatus.h"
@@ -14,8 +14,9 @@
 
 namespace namewright::cli {
 
-/// What a command runs with: its parsed arguments, the naming database file and the two output streams. A command
-/// writes its result to `out`; a refusal is one line on `err` (without the program name, which the dispatcher adds).
+/// What a command runs with: its parsed arguments, the naming database file (--db, else hun.mdb beside the program;
+/// the latter for a command without --db) and the two output streams. A command writes its result to `out`; a
+/// refusal is one line on `err` (without the program name, which the dispatcher adds).
 struct CommandInput {
     const ParsedArguments& arguments;
     const std::filesystem::path& databaseFile;
@@ -31,6 +32,7 @@ struct Command {
     std::vector<Option> options;
     std::size_t positionalCount = 0;
     std::function<ExitStatus(const CommandInput&)> run;
+    bool readsNamingDatabase = true; ///< false: the command has no --db option
 };
 
 } // namespace namewright::cli

@@ -1,6 +1,7 @@
 #include "cli/CommandLine.h"
 
 #include "cli/CommandList.h"
+#include "cli/Version.h"
 #include "text/GbkText.h"
 
 #include <algorithm>
@@ -17,7 +18,9 @@ const Option kHelpOption{"--help", "", "print this help and exit"};
 
 std::vector<Option> optionsOf(const Command& command) {
     std::vector<Option> options = command.options;
-    options.push_back(kDatabaseOption);
+    if (command.readsNamingDatabase) {
+        options.push_back(kDatabaseOption);
+    }
     options.push_back(kHelpOption);
     return options;
 }
@@ -54,6 +57,35 @@ bool wantsHelp(std::span<const std::string> words) {
     return std::any_of(words.begin(), words.end(), [](const std::string& word) { return word == "--help"; });
 }
 
+// The file options may also come before the command ("namewright-cli --db my.mdb chart ..."), as scripts write
+// them: they move behind the command word, where its parser takes them (or refuses them, for a command without them).
+std::vector<std::string> commandFirst(std::span<const std::string> words) {
+    const auto isFileOption = [](std::string_view word) { return word == "--db" || word == "--knowledge"; };
+    const auto isFileOptionWithValue = [](std::string_view word) {
+        return word.starts_with("--db=") || word.starts_with("--knowledge=");
+    };
+    std::vector<std::string> leading;
+    std::size_t at = 0;
+    while (at < words.size()) {
+        if (isFileOptionWithValue(words[at])) {
+            leading.push_back(words[at]);
+            at += 1;
+        } else if (isFileOption(words[at]) && at + 1 < words.size()) {
+            leading.insert(leading.end(), {words[at], words[at + 1]});
+            at += 2;
+        } else {
+            break;
+        }
+    }
+    if (leading.empty() || at == words.size()) {
+        return {words.begin(), words.end()};
+    }
+    std::vector<std::string> reordered{words[at]};
+    reordered.insert(reordered.end(), leading.begin(), leading.end());
+    reordered.insert(reordered.end(), words.begin() + static_cast<std::ptrdiff_t>(at) + 1, words.end());
+    return reordered;
+}
+
 } // namespace
 
 std::string overviewText() {
@@ -71,19 +103,25 @@ std::string overviewText() {
         text << "  " << name << "  " << command.summary << '\n';
     }
     text << "\n"
-         << kProgram << " COMMAND --help describes a command. Exit status: 0 done, 1 the naming database "
-         << "cannot be opened, 2 bad arguments.\n";
+         << kProgram << " COMMAND --help describes a command; " << kProgram << " --version prints the version.\n"
+         << "Exit status: 0 done, 1 the naming database or the knowledge file cannot be opened, 2 bad arguments.\n";
     return text.str();
 }
 
-int runCommandLine(std::span<const std::string> words, const std::filesystem::path& defaultDatabase, std::ostream& out,
+int runCommandLine(std::span<const std::string> given, const std::filesystem::path& defaultDatabase, std::ostream& out,
                    std::ostream& err) {
+    const std::vector<std::string> ordered = commandFirst(given);
+    const std::span<const std::string> words(ordered);
     if (words.empty()) {
         err << kProgram << ": no command given (" << kProgram << " --help lists them)\n";
         return exitCode(ExitStatus::BadInput);
     }
     if (words.front() == "--help") {
         out << overviewText();
+        return exitCode(ExitStatus::Success);
+    }
+    if (words.front() == "--version" && words.size() == 1) {
+        out << kProgram << ' ' << programVersion() << '\n';
         return exitCode(ExitStatus::Success);
     }
     const auto& commands = allCommands();

@@ -1,13 +1,15 @@
 #pragma once
-// The dispatcher of namewright-cli: finds the command named by the first word, parses its options (with --db and
-// --help, which every command has), and runs it.
+// The dispatcher of namewright-cli: finds the command named by the first word, parses its options (with --help,
+// which every command has, and --db, which every command has that reads the naming database), and runs it.
 //
 //   namewright-cli --help                  the overview, on standard output, status 0
+//   namewright-cli --version               "namewright-cli 3.0" (the project's version), status 0
 //   namewright-cli COMMAND --help          the command's help, status 0 (whatever else is given)
 //   namewright-cli COMMAND [OPTIONS...]    the command's result; a refusal is one line on standard error
+//   namewright-cli --db PATH COMMAND ...   the same: --db and --knowledge may also stand before the command
 //
 // No command, an unknown one, or arguments the command refuses give status 2; a naming database that cannot be
-// opened gives status 1.
+// opened gives status 1, and so does a knowledge file that cannot be opened.
 
 #include <filesystem>
 #include <ostream>

@@ -3,8 +3,8 @@
 namespace namewright::cli {
 
 const std::vector<Command>& allCommands() {
-    static const std::vector<Command> commands{makeEvaluateCommand(), makeChartCommand(), makeGenerateCommand(),
-                                               makeTableCommand()};
+    static const std::vector<Command> commands{makeEvaluateCommand(), makeChartCommand(),    makeGenerateCommand(),
+                                               makeTableCommand(),    makeDescribeCommand(), makeSolarTermsCommand()};
     return commands;
 }
 

@@ -12,6 +12,8 @@ Command makeEvaluateCommand();
 Command makeChartCommand();
 Command makeGenerateCommand();
 Command makeTableCommand();
+Command makeDescribeCommand();
+Command makeSolarTermsCommand();
 
 /// The commands, each made once.
 const std::vector<Command>& allCommands();

@@ -5,8 +5,8 @@ namespace namewright::cli {
 
 enum class ExitStatus : int {
     Success = 0,
-    DatabaseUnavailable = 1, ///< the naming database cannot be opened (or lacks the table asked for)
-    BadInput = 2,            ///< bad arguments, an impossible date or a year outside 1881..2060
+    DatabaseUnavailable = 1, ///< the naming database (or its table asked for) or the knowledge file cannot be read
+    BadInput = 2,            ///< bad arguments, an impossible date or a year outside the command's range
 };
 
 constexpr int exitCode(ExitStatus status) {

@@ -3,6 +3,8 @@
 #include "calendar/LunarYearTable.h"
 #include "text/GbkText.h"
 
+#include <algorithm>
+#include <cctype>
 #include <charconv>
 
 namespace namewright::cli {
@@ -24,7 +26,7 @@ std::optional<int> digits(std::string_view text, std::size_t maxDigits) {
 
 } // namespace
 
-Checked<GregorianDate> birthDate(std::string_view text) {
+Checked<GregorianDate> calendarDate(std::string_view text, int firstYear, int lastYear) {
     const std::size_t first = text.find('-');
     const std::size_t second = first == std::string_view::npos ? first : text.find('-', first + 1);
     if (second == std::string_view::npos) {
@@ -39,10 +41,15 @@ Checked<GregorianDate> birthDate(std::string_view text) {
     if (!isRealGregorianDate(*year, *month, *day)) {
         return {std::nullopt, std::string(text) + " is no date of the calendar"};
     }
-    if (*year < kFirstLunarYear || *year > kLastLunarYear) {
-        return {std::nullopt, "the year must lie from 1881 to 2060"};
+    if (*year < firstYear || *year > lastYear) {
+        return {std::nullopt,
+                "the year must lie from " + std::to_string(firstYear) + " to " + std::to_string(lastYear)};
     }
     return {GregorianDate{*year, *month, *day}, {}};
+}
+
+Checked<GregorianDate> birthDate(std::string_view text) {
+    return calendarDate(text, kFirstLunarYear, kLastLunarYear);
 }
 
 Checked<int> birthHour(std::string_view text) {
@@ -51,6 +58,40 @@ Checked<int> birthHour(std::string_view text) {
         return {std::nullopt, "the hour must be a whole number from 0 to 23"};
     }
     return {*hour, {}};
+}
+
+Checked<int> birthMinute(std::string_view text) {
+    const auto minute = digits(text, 2);
+    if (!minute || *minute > 59) {
+        return {std::nullopt, "the minute must be a whole number from 0 to 59"};
+    }
+    return {*minute, {}};
+}
+
+Checked<int> yearNumber(std::string_view text, int firstYear, int lastYear) {
+    const auto year = digits(text, 4);
+    if (!year || *year < firstYear || *year > lastYear) {
+        return {std::nullopt, "the year must be a whole number from " + std::to_string(firstYear) + " to " +
+                                  std::to_string(lastYear)};
+    }
+    return {*year, {}};
+}
+
+Checked<double> longitudeDegrees(std::string_view text) {
+    const std::string_view unsignedPart = text.starts_with('-') || text.starts_with('+') ? text.substr(1) : text;
+    // Only plain decimals: from_chars alone would also take "inf", "nan" and, for '+', nothing at all.
+    const bool plain = !unsignedPart.empty() && std::isdigit(static_cast<unsigned char>(unsignedPart.front())) &&
+                       unsignedPart.find_first_not_of("0123456789.") == std::string_view::npos &&
+                       std::count(unsignedPart.begin(), unsignedPart.end(), '.') <= 1 && !unsignedPart.ends_with('.');
+    double value = 0.0;
+    if (plain) {
+        const auto [end, error] = std::from_chars(unsignedPart.data(), unsignedPart.data() + unsignedPart.size(), value,
+                                                  std::chars_format::fixed);
+        if (error == std::errc{} && end == unsignedPart.data() + unsignedPart.size() && value <= 180.0) {
+            return {text.starts_with('-') ? -value : value, {}};
+        }
+    }
+    return {std::nullopt, "the longitude must be a number of degrees east from -180 to 180 (116.4, -73.5)"};
 }
 
 BirthMomentTexts momentTexts(const GregorianDate& date, int hour) {

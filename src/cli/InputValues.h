@@ -16,12 +16,24 @@ template <typename Value> struct Checked {
     std::string error; ///< set when value is empty
 };
 
-/// A birth date "YYYY-MM-DD" (month and day may have one digit) that exists and lies in a year 1881..2060. A date
-/// from 1881-01-01 to 1881-01-29 is accepted: the calendar answers it with its out-of-range texts.
+/// A date "YYYY-MM-DD" (month and day may have one digit) that exists and lies in a year firstYear..lastYear.
+Checked<GregorianDate> calendarDate(std::string_view text, int firstYear, int lastYear);
+
+/// A birth date as calendarDate() reads it, in a year 1881..2060. A date from 1881-01-01 to 1881-01-29 is accepted:
+/// the calendar answers it with its out-of-range texts.
 Checked<GregorianDate> birthDate(std::string_view text);
 
 /// A birth hour 0..23.
 Checked<int> birthHour(std::string_view text);
+
+/// A birth minute 0..59.
+Checked<int> birthMinute(std::string_view text);
+
+/// A year of one to four digits within firstYear..lastYear.
+Checked<int> yearNumber(std::string_view text, int firstYear, int lastYear);
+
+/// A longitude in degrees east, -180..180: an optional sign, digits and an optional fraction ("116.4", "-73.5").
+Checked<double> longitudeDegrees(std::string_view text);
 
 /// The date and hour as the four texts the chart analysis reads.
 BirthMomentTexts momentTexts(const GregorianDate& date, int hour);

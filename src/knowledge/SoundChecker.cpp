@@ -106,7 +106,7 @@ void SoundChecker::index(int word) {
         }
         std::size_t rest = combination;
         for (const auto i : neutral) {
-            codes[i] = static_cast<std::uint16_t>(numbers[i] * 8 + rest % 5 + 1);
+            codes[i] = static_cast<std::uint16_t>(static_cast<std::size_t>(numbers[i]) * 8 + rest % 5 + 1);
             rest /= 5;
         }
         m_exact[length].insert(keyOf(codes), word);

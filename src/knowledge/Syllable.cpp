@@ -85,7 +85,7 @@ std::string finalOf(std::string_view letters) {
 }
 
 std::string rhymeOf(std::string_view letters) {
-    const auto final = finalOf(letters);
+    auto final = finalOf(letters);
     if (final == "ui") {
         return "ei";
     }

@@ -12,15 +12,11 @@
 #include <SQLiteCpp/SQLiteCpp.h>
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
 namespace namewright {
 namespace {
 
-using testing::TempPath;
-
 using testing::SmallKnowledgeFile;
+using testing::TempPath;
 
 class KnowledgeFile : public ::testing::Test {
 protected:

@@ -2,6 +2,7 @@
 
 #include <SQLiteCpp/SQLiteCpp.h>
 
+#include <cstdint>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -11,7 +12,7 @@ namespace namewright::testing {
 namespace {
 
 std::string schemaText() {
-    std::ifstream in(NAMEWRIGHT_SOURCE_DIR "/data/knowledge_schema.sql");
+    std::ifstream in(NAMEWRIGHT_KNOWLEDGE_SCHEMA_FILE);
     std::stringstream text;
     text << in.rdbuf();
     return text.str();

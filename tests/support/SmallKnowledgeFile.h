@@ -1,6 +1,8 @@
 #pragma once
-// A small character knowledge file (characters.db) built in a temporary file, for tests of the knowledge reader and of
-// what the shortlist shows of it.
+// A small character knowledge file for tests: the knowledge schema of data/knowledge_schema.sql with a few
+// characters (范 统 李 丽 思 远 曾 单 尉 迟 婧 钰), the family readings 曾 zēng, 单 shàn and 尉迟 yù chí, the
+// unfortunate word 饭桶, and two verses of the pair 思远. Every character has the same stroke working (7, "水 4 + 3, 氵
+// as 水 4") and element reason ("水: radical 氵 (水)"); levels are 1 but 婧 2 and 钰 3.
 
 #include "support/TempDatabase.h"
 
@@ -8,10 +10,9 @@
 
 namespace namewright::testing {
 
-/// A knowledge file of a few characters: 范 统 李 丽 思 远 曾 单 尉 迟 (common level 1), 婧 (level 2) and 钰 (level 3);
-/// 思远 has two verses, and 饭桶 (fàn tǒng) is its one unfortunate word.
 class SmallKnowledgeFile {
 public:
+    /// Writes the file; it is removed when the object dies.
     SmallKnowledgeFile();
     const std::filesystem::path& path() const { return m_path.path(); }
 

@@ -2,7 +2,8 @@
 //
 //   make_artwork <output directory>
 //
-// Writes banner.png, panel.png, background.png, icon.png (256 px), icon-16/32/48/64.png and the tool-button icons
+// Writes banner.png, panel.png, background.png, icon.png (256 px), icon-16/32/48/64/96/128.png (the smaller window
+// icons and, from 48 up, the hicolor sizes the package installs beside the 256 px icon) and the tool-button icons
 // tool-*.png (18 px) with their tool-*@2x.png (36 px, picked by Qt at 200 % scale). Every picture is drawn
 // from a fixed seed, so a rerun with the same Qt version writes identical files. Opaque pictures are stored without
 // an alpha channel and all files at the strongest PNG compression.
@@ -49,7 +50,7 @@ int main(int argc, char** argv) {
     written = save(drawPanel(), directory, QStringLiteral("panel.png")) && written;
     written = save(drawBackground(), directory, QStringLiteral("background.png")) && written;
     written = save(drawIcon(256), directory, QStringLiteral("icon.png")) && written;
-    for (const int size : {16, 32, 48, 64}) {
+    for (const int size : {16, 32, 48, 64, 96, 128}) {
         written = save(drawIcon(size), directory, QStringLiteral("icon-%1.png").arg(size)) && written;
     }
     for (const ToolIcon icon : kToolIcons) {
