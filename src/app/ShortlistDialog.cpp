@@ -300,6 +300,9 @@ QWidget* ShortlistDialog::buildFavouritesPage() {
     }
     buttons->addStretch(1);
     layout->addLayout(buttons);
+    // Until favourites are chosen there is nothing to compare or remove.
+    m_compare->setEnabled(false);
+    m_remove->setEnabled(false);
     connect(m_compare, &QPushButton::clicked, this, &ShortlistDialog::compareFavourites);
     connect(csv, &QPushButton::clicked, this, &ShortlistDialog::chooseAndExportCsv);
     connect(pdf, &QPushButton::clicked, this, &ShortlistDialog::chooseAndExportPdf);

@@ -31,6 +31,7 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -453,6 +454,21 @@ private slots:
         QCOMPARE(run.window->favourites().list().size(), std::size_t{2});
         const QString path = run.folder.filePath(QStringLiteral("收藏.csv"));
         QVERIFY(withShortlist(*run.window, [&](ShortlistDialog& dialog) {
+            // Compare wants two to four chosen favourites.
+            find<QTabWidget>(dialog, "名单页")->setCurrentIndex(1);
+            auto* compare = find<QPushButton>(dialog, "比较按钮");
+            QVERIFY(!compare->isEnabled());
+            auto* favouritesTable = find<QTableView>(dialog, "收藏表格");
+            favouritesTable->selectRow(0);
+            QVERIFY(!compare->isEnabled());
+            favouritesTable->selectionModel()->select(favouritesTable->model()->index(1, 0),
+                                                      QItemSelectionModel::Select | QItemSelectionModel::Rows);
+            QVERIFY(compare->isEnabled());
+            int columns = 0;
+            QVERIFY(withModalDialog(
+                [&] { compare->click(); },
+                [&](QDialog* shown) { columns = find<QTableWidget>(*shown, "比较表格")->columnCount(); }));
+            QCOMPARE(columns, 2);
             QVERIFY(dialog.exportCsv(path));
             QVERIFY(!dialog.exportCsv(run.folder.filePath(QStringLiteral("no/such/folder/x.csv"))));
             QVERIFY(find<QLabel>(dialog, "收藏提示")->text().contains(QStringLiteral("未能写出")));
