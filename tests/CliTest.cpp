@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include <sstream>
 #include <string>
 #include <vector>
@@ -337,13 +339,55 @@ TEST_F(CliGenerationTest, TheRandomModeIsReproducibleWithASeedAndStopsAtTheLimit
     EXPECT_EQ(linesOf(generate({"--gender", "男", "--limit", "0"}).out).size(), 1U);
 }
 
+TEST_F(CliGenerationTest, DistinctPrintsEachNameOnceWithItsDrawsRankedByScore) {
+    const Outcome rows = generate({"--gender", "男", "--seed", "5", "--threshold", "76"});
+    const Outcome distinct = generate({"--gender", "男", "--seed", "5", "--threshold", "76", "--distinct"});
+    ASSERT_EQ(distinct.status, 0) << distinct.err;
+    const std::vector<std::string> listed = linesOf(rows.out);
+    const std::vector<std::string> names = linesOf(distinct.out);
+    ASSERT_GT(names.size(), 10U);
+    EXPECT_EQ(names[0], listed[0] + "\t次数");
+
+    // A plain count over the listed rows: each name's draws, its first row and that row's place.
+    std::map<std::string, std::pair<std::size_t, std::size_t>> counted; // line -> (draws, first place)
+    std::map<std::string, std::string> firstLineOfName;
+    for (std::size_t i = 1; i < listed.size(); ++i) {
+        const std::string name = listed[i].substr(0, listed[i].find('\t'));
+        firstLineOfName.try_emplace(name, listed[i]);
+        auto [it, fresh] = counted.try_emplace(firstLineOfName[name], 0, i);
+        ++it->second.first;
+    }
+    ASSERT_EQ(names.size() - 1, counted.size());
+    int previousScore = 101;
+    std::size_t previousPlace = 0;
+    for (std::size_t i = 1; i < names.size(); ++i) {
+        const std::size_t tab = names[i].rfind('\t');
+        const std::string cells = names[i].substr(0, tab);
+        ASSERT_TRUE(counted.contains(cells)) << names[i];
+        EXPECT_EQ(std::stoul(names[i].substr(tab + 1)), counted[cells].first) << names[i];
+        const std::size_t scoreStart = cells.find('\t') + 1;
+        const int score = std::stoi(cells.substr(scoreStart, cells.find('\t', scoreStart) - scoreStart));
+        EXPECT_LE(score, previousScore);
+        if (score == previousScore) {
+            EXPECT_GT(counted[cells].second, previousPlace) << "equal scores in the order first listed";
+        }
+        previousScore = score;
+        previousPlace = counted[cells].second;
+    }
+    EXPECT_EQ(
+        linesOf(generate({"--gender", "男", "--seed", "5", "--threshold", "76", "--distinct", "--limit", "3"}).out),
+        std::vector<std::string>(names.begin(), names.begin() + 4));
+}
+
 TEST_F(CliGenerationTest, TheRandomModeMakesOneSeriesOfNTimesNDraws) {
-    // Threshold 76 with the fixture's lucks: a share of the 100 x 100 draws of 男 rows is listed, then the run ends.
+    // Threshold 76 with the fixture's lucks: a share of the 200 x 200 draws of 男 and neutral (中) rows is listed, then
+    // the run ends.
     const Outcome outcome = generate({"--gender", "男", "--seed", "1", "--threshold", "76"});
     ASSERT_EQ(outcome.status, 0) << outcome.err;
     const std::size_t listed = linesOf(outcome.out).size() - 1;
     EXPECT_GT(listed, 0U);
-    EXPECT_LE(listed, 100U * 100U);
+    EXPECT_LE(listed, 200U * 200U);
+    EXPECT_GT(listed, 100U * 100U) << "more than the draws of the 男 rows alone could list";
 }
 
 } // namespace

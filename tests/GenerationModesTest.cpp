@@ -20,6 +20,13 @@ using testing::fillGenerationTables;
 using testing::referenceScore;
 using testing::TempDatabase;
 
+/// The rows of two gender marks together, in ascending `ID`.
+std::vector<CandidateRow> rowsOfGenders(std::vector<CandidateRow> rows, const std::vector<CandidateRow>& more) {
+    rows.insert(rows.end(), more.begin(), more.end());
+    std::sort(rows.begin(), rows.end(), [](const auto& a, const auto& b) { return a.id < b.id; });
+    return rows;
+}
+
 ResultRowCells cellsOf(const testing::ReferenceName& name, int score) {
     return ResultRowCells{name.name,
                           std::to_string(score),
@@ -317,13 +324,13 @@ TEST(RandomMode, DrawsNTimesNPairsOfTheChosenGender) {
         in.thresholdText = "76";
     });
     auto context = h.context();
-    runRandomMode(context, "李", genderOfText("")); // a gender text other than 男 draws 女 rows
+    runRandomMode(context, "李", genderOfText("")); // a gender text other than 男 draws 女 rows (and neutral ones)
 
-    // Replaying the same draws with per-candidate queries gives the same rows.
+    // Replaying the same draws with per-candidate queries gives the same rows. The fixture marks every third row 中.
     RandomSource replay{20261208};
-    const auto firsts = h.db.word1OfGender("女");
-    const auto seconds = h.db.word2OfGender("女");
-    ASSERT_EQ(firsts.size(), 10U);
+    const auto firsts = rowsOfGenders(h.db.word1OfGender("女"), h.db.word1OfGender("中"));
+    const auto seconds = rowsOfGenders(h.db.word2OfGender("女"), h.db.word2OfGender("中"));
+    ASSERT_EQ(firsts.size(), 20U);
     std::vector<ResultRowCells> expected;
     for (std::size_t draw = 0; draw < firsts.size() * firsts.size(); ++draw) {
         const auto& first = firsts[replay.uniformIndex(firsts.size())];
@@ -334,6 +341,104 @@ TEST(RandomMode, DrawsNTimesNPairsOfTheChosenGender) {
         }
     }
     EXPECT_EQ(h.listed(), expected);
+}
+
+/// A database whose every pair scores 100 (every luck word 吉), so that every draw is listed, with the given `word1`
+/// and `word2` rows ("(ID, 'zi', bh, 'yongtu', xb), ...").
+void fillEveryDrawListed(TempDatabase& file, const std::string& word1Rows, const std::string& word2Rows) {
+    std::string sql = "INSERT INTO word VALUES ('李', 7, '火');";
+    for (int n = 1; n <= 81; ++n) {
+        sql += "INSERT INTO sl VALUES ('" + std::to_string(n) + "', '吉', '', '', '', '', '');";
+    }
+    for (int index = 0; index < 125; ++index) {
+        sql += "INSERT INTO \"3cai\" VALUES (" + std::to_string(index + 1) + ", '" + threeTalentsKey(index) +
+               "', '', '吉');";
+    }
+    file.exec(sql + "INSERT INTO word1 VALUES " + word1Rows + "; INSERT INTO word2 VALUES " + word2Rows + ";");
+}
+
+struct RandomRun {
+    std::vector<ResultRowCells> rows;
+    std::size_t draws = 0;
+};
+
+RandomRun runRandomOnce(TempDatabase& file, Gender gender, std::uint64_t seed) {
+    NamingDatabase db = file.open();
+    const LuckTables luck = LuckTables::load(db);
+    InputsChannel inputs;
+    RunState state;
+    ResultStore store;
+    RandomSource random{seed};
+    const auto series = state.beginSeries();
+    store.clear(series);
+    GenerationContext context{db, luck, inputs, state, store, random, {}, series};
+    runRandomMode(context, "李", gender);
+    RandomRun run;
+    for (std::size_t i = 0; i < store.rowCount(); ++i) {
+        run.rows.push_back(store.rowCells(i));
+    }
+    run.draws = store.rowCount();
+    return run;
+}
+
+TEST(RandomModeNeutralRows, EveryDrawnRowIsOfTheChosenGenderOrOfNeither) {
+    TempDatabase file;
+    // 中 is the shipped neutral mark; any text other than 男 and 女 (the empty one too) counts as neither. NULL rows
+    // are no candidates, as in the sequential modes.
+    fillEveryDrawListed(file,
+                        "(1,'男',1,'木','男'), (2,'女',2,'木','女'), (3,'中',3,'木','中'), (4,'空',4,'木',''),"
+                        "(5,'无',5,'木',NULL), (6,'他',6,'木','other')",
+                        "(1,'甲',1,'水','女'), (2,'乙',2,'水','男'), (3,'丙',3,'水','中'), (4,'丁',4,'水',NULL)");
+    const RandomRun boys = runRandomOnce(file, Gender::Male, 5);
+    ASSERT_EQ(boys.draws, 16U) << "N = 4: the 男 row and three neutral ones, N x N draws, every one listed";
+    std::set<std::string> firsts;
+    std::set<std::string> seconds;
+    for (const auto& row : boys.rows) {
+        const std::string& name = row[ResultColumn::Name];
+        firsts.insert(name.substr(3, 3));
+        seconds.insert(name.substr(6));
+    }
+    for (const auto& first : firsts) {
+        EXPECT_TRUE(first == "男" || first == "中" || first == "空" || first == "他") << first;
+    }
+    for (const auto& second : seconds) {
+        EXPECT_TRUE(second == "乙" || second == "丙") << second;
+    }
+    EXPECT_TRUE(firsts.size() > 1 && seconds.count("丙") == 1) << "neutral rows are drawn";
+
+    const RandomRun girls = runRandomOnce(file, Gender::Female, 5);
+    ASSERT_EQ(girls.draws, 16U);
+    for (const auto& row : girls.rows) {
+        const std::string& name = row[ResultColumn::Name];
+        EXPECT_NE(name.substr(3, 3), "男");
+        EXPECT_NE(name.substr(3, 3), "无");
+        EXPECT_NE(name.substr(6), "乙");
+        EXPECT_NE(name.substr(6), "丁");
+    }
+}
+
+TEST(RandomModeNeutralRows, WithOnlyMaleAndFemaleMarksTheDrawsAreThoseOfTheGenderAlone) {
+    TempDatabase file;
+    fillEveryDrawListed(file, "(1,'一',1,'土','男'), (2,'二',2,'土','女'), (3,'三',3,'土','男'), (4,'四',4,'土','男')",
+                        "(1,'甲',1,'木','男'), (2,'乙',2,'木','女'), (3,'丙',3,'木','男')");
+    const RandomRun run = runRandomOnce(file, Gender::Male, 42);
+
+    // The draws of the same seed from the gender's rows alone, as the random mode drew before neutral rows took part.
+    NamingDatabase db = file.open();
+    const auto firsts = db.word1OfGender("男");
+    const auto seconds = db.word2OfGender("男");
+    RandomSource replay{42};
+    std::vector<std::string> expected;
+    for (std::size_t draw = 0; draw < firsts.size() * firsts.size(); ++draw) {
+        const auto& first = firsts[replay.uniformIndex(firsts.size())];
+        const auto& second = seconds[replay.uniformIndex(seconds.size())];
+        expected.push_back("李" + first.character + second.character);
+    }
+    std::vector<std::string> names;
+    for (const auto& row : run.rows) {
+        names.push_back(row[ResultColumn::Name]);
+    }
+    EXPECT_EQ(names, expected);
 }
 
 TEST(RandomMode, AnEmptySecondTableGivesNamesWithoutASecondCharacter) {

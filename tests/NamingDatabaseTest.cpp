@@ -94,6 +94,20 @@ TEST_F(NamingDatabaseTest, ListsTheRowsOfAGenderInAscendingIdOrder) {
     EXPECT_EQ(boys[1].character, "浩");
 }
 
+TEST_F(NamingDatabaseTest, ListsTheRowsOfAGenderWithTheNeutralOnesForTheRandomDraws) {
+    const auto ids = [](const std::vector<CandidateRow>& rows) {
+        std::vector<int> result;
+        for (const CandidateRow& row : rows) {
+            result.push_back(row.id);
+        }
+        return result;
+    };
+    EXPECT_EQ(ids(m_db.word1ForDraws("男")), (std::vector<int>{1, 3, 4, 5})) << "中 rows beside 男, not 女 or NULL";
+    EXPECT_EQ(ids(m_db.word1ForDraws("女")), (std::vector<int>{1, 2, 5}));
+    EXPECT_EQ(ids(m_db.word2ForDraws("女")), (std::vector<int>{2}));
+    EXPECT_TRUE(m_db.word1ForDraws("男' OR 'a'='a").size() == 2U) << "a quote is a mark like any other: neutral only";
+}
+
 TEST_F(NamingDatabaseTest, ListsAWholeTableWithItsColumnKinds) {
     const TableListing listing = m_db.listTable("3cai");
     ASSERT_EQ(listing.columns.size(), 4U);

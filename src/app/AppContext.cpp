@@ -9,7 +9,8 @@ AppContext::AppContext(std::filesystem::path databaseFile)
         m_workerConnection, m_inputs, m_runState, m_results,
         [this](NamingDatabase& connection, const GenerationInputs& inputs) {
             const BirthMomentTexts moment{inputs.year, inputs.month, inputs.day, inputs.hour};
-            AnalyseBirthChart(moment, connection, m_birthChart, m_yearWarning, m_labels);
+            BirthChart chart = AnalyseBirthChart(moment, connection, m_birthChart, m_yearWarning, m_labels);
+            m_seriesChart.replace(SeriesChart{m_runState.currentSeries(), std::move(chart), moment});
         });
 }
 
@@ -20,6 +21,20 @@ AppContext::~AppContext() {
 void AppContext::setWorkerCallbacks(ChartLabelSink labels, YearWarningHandler yearWarning) {
     m_labels = std::move(labels);
     m_yearWarning = std::move(yearWarning);
+}
+
+const KnowledgeBase& AppContext::knowledge() {
+    if (!m_knowledge) {
+        m_knowledge = KnowledgeBase::open(KnowledgeBase::besideNamingDatabase(m_databaseFile));
+    }
+    return *m_knowledge;
+}
+
+std::shared_ptr<const LuckTables> AppContext::interfaceLuck() {
+    if (!m_interfaceLuck) {
+        m_interfaceLuck = std::make_shared<const LuckTables>(LuckTables::load(m_interfaceConnection));
+    }
+    return m_interfaceLuck;
 }
 
 void AppContext::shutdown() {

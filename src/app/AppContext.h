@@ -4,9 +4,12 @@
 
 #include "calendar/YearWarning.h"
 #include "chart/ChartAnalysis.h"
+#include "chart/SeriesChart.h"
 #include "chart/SharedBirthChart.h"
 #include "db/NamingDatabase.h"
+#include "knowledge/KnowledgeBase.h"
 #include "naming/GenerationInputs.h"
+#include "naming/LuckTables.h"
 #include "naming/ResultStore.h"
 #include "naming/RunController.h"
 #include "naming/RunState.h"
@@ -14,6 +17,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace namewright {
@@ -35,6 +39,8 @@ public:
     NamingDatabase& interfaceConnection() { return m_interfaceConnection; }
 
     SharedBirthChart& birthChart() { return m_birthChart; }
+    /// The chart of the current series' latest worker (the shortlist reads it; an evaluation does not replace it).
+    SharedSeriesChart& seriesChart() { return m_seriesChart; }
     SharedReportData& reportData() { return m_reportData; }
     RunState& runState() { return m_runState; }
     InputsChannel& inputs() { return m_inputs; }
@@ -43,6 +49,15 @@ public:
 
     /// Where a worker's chart analysis hands its labels and its year warning. Set once, before the first run.
     void setWorkerCallbacks(ChartLabelSink labels, YearWarningHandler yearWarning);
+
+    /// The character knowledge file beside the naming database, opened on first use (interface thread only).
+    const KnowledgeBase& knowledge();
+    /// The luck tables read on the interface connection, on first use (interface thread only).
+    std::shared_ptr<const LuckTables> interfaceLuck();
+
+    /// The text of the minute box 分组合框 when the current series' latest run was started. The described runs read
+    /// nothing of it; only the shortlist's 节气八字 does. Interface thread only.
+    std::string seriesMinuteText;
 
     /// The reference-table selector: "" for the numerology table, "三才" for the three-talents table. Interface
     /// thread only.
@@ -56,6 +71,9 @@ private:
     NamingDatabase m_workerConnection;
     NamingDatabase m_interfaceConnection;
     SharedBirthChart m_birthChart;
+    SharedSeriesChart m_seriesChart;
+    std::optional<KnowledgeBase> m_knowledge;
+    std::shared_ptr<const LuckTables> m_interfaceLuck;
     SharedReportData m_reportData;
     RunState m_runState;
     InputsChannel m_inputs;

@@ -73,3 +73,16 @@ void EvaluationDialog::evaluate() {
 }
 
 } // namespace namewright
+
+namespace namewright {
+
+void EvaluationDialog::fillIn(const QString& family, const QString& given, const QStringList& birth) {
+    m_familyName->setText(family);
+    m_givenName->setText(given);
+    QComboBox* boxes[] = {m_year, m_month, m_day, m_hour};
+    for (qsizetype i = 0; i < birth.size() && i < 4; ++i) {
+        boxes[i]->setEditText(birth[i]);
+    }
+}
+
+} // namespace namewright

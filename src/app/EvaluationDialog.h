@@ -2,6 +2,7 @@
 // The evaluation window: one typed name, its birth chart, score and long report.
 
 #include <QDialog>
+#include <QStringList>
 
 class QComboBox;
 class QLineEdit;
@@ -19,6 +20,10 @@ public:
 
     /// The click of 按钮1: analyse, score and report the typed name.
     void evaluate();
+
+    /// Fills in a name and a birth moment (year, month, day, hour texts), as the result grid's 评测此名 does; the
+    /// user still presses 按钮1.
+    void fillIn(const QString& family, const QString& given, const QStringList& birth);
 
 private:
     AppContext& m_context;

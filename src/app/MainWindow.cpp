@@ -2,6 +2,7 @@
 
 #include "app/ChartLabels.h"
 #include "app/EvaluationDialog.h"
+#include "app/FavouritesStore.h"
 #include "app/HelpDialog.h"
 #include "app/LunarCalendarDialog.h"
 #include "app/MainWindowControls.h"
@@ -9,14 +10,19 @@
 #include "app/ReportDialog.h"
 #include "app/ResultGridModel.h"
 #include "app/RunPhaseCaptions.h"
+#include "app/ShortlistDialog.h"
 #include "app/TextConversion.h"
 #include "app/WindowBackground.h"
 #include "app/YearWarningBridge.h"
 #include "reports/ReferenceTables.h"
 #include "reports/ReportFromRow.h"
 
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QDateTime>
+#include <QGuiApplication>
 #include <QHeaderView>
+#include <QMessageBox>
 
 namespace namewright {
 
@@ -28,7 +34,7 @@ constexpr int kNumberColumnWidth = 43;
 
 } // namespace
 
-MainWindow::MainWindow(const std::filesystem::path& databaseFile, QWidget* parent)
+MainWindow::MainWindow(const std::filesystem::path& databaseFile, QWidget* parent, const QString& favouritesFile)
     : QWidget(parent), m_controls(std::make_unique<MainWindowControls>()) {
     setWindowTitle(QStringLiteral("Namewrightv3.0"));
     setFixedSize(686, 508);
@@ -45,6 +51,7 @@ MainWindow::MainWindow(const std::filesystem::path& databaseFile, QWidget* paren
     grid->setAlternatingRowColors(true);
 
     m_context = std::make_unique<AppContext>(databaseFile);
+    m_favourites = new FavouritesStore(favouritesFile.isEmpty() ? FavouritesFile::defaultPath() : favouritesFile, this);
     m_gridModel = new ResultGridModel(m_context->results(), this);
     grid->setModel(m_gridModel);
     grid->horizontalHeader()->setMinimumSectionSize(kLeadingColumnWidth);
@@ -93,6 +100,14 @@ void MainWindow::wireEvents() {
     connect(c.lunarCalendar, &QToolButton::clicked, this, [this] { LunarCalendarDialog(this).exec(); });
     connect(c.help, &QToolButton::clicked, this, [this] { HelpDialog(this).exec(); });
     connect(c.quit, &QToolButton::clicked, this, &QWidget::close);
+    connect(c.shortlist, &QToolButton::clicked, this, [this] { openShortlist(); });
+    c.grid->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(c.grid, &QTableView::customContextMenuRequested, this, [this](const QPoint& at) {
+        const QModelIndex index = m_controls->grid->indexAt(at);
+        if (std::unique_ptr<QMenu> menu = index.isValid() ? gridMenu(index.row() + 1) : nullptr) {
+            menu->exec(m_controls->grid->viewport()->mapToGlobal(at));
+        }
+    });
 
     connect(c.nameLength, &QComboBox::activated, this, &MainWindow::nameLengthChanged);
     connect(c.compute, &QPushButton::clicked, this, &MainWindow::pressCompute);
@@ -147,6 +162,10 @@ void MainWindow::pressCompute() {
     if (startsSeries) {
         m_gridModel->beginClear();
     }
+    if (*shown != RunPhase::Running) {
+        // The run's minute, for the shortlist's 节气八字 only: nothing the described system does reads this box.
+        m_context->seriesMinuteText = toUtf8(m_controls->minute->currentText());
+    }
     const RunPhase next = m_context->runController().pressCompute(*shown);
     if (startsSeries) {
         m_gridModel->endClear();
@@ -165,6 +184,62 @@ void MainWindow::openReportForRow(int row) {
     if (reportFromResultRow(row, m_context->results(), m_context->interfaceConnection(), m_context->reportData())) {
         ReportDialog(*m_context, this).exec();
     }
+}
+
+void MainWindow::openShortlist(std::optional<std::uint32_t> storeRow) {
+    ShortlistDialog dialog(*m_context, *m_favourites, this);
+    if (storeRow) {
+        dialog.selectName(*storeRow);
+    }
+    dialog.exec();
+}
+
+std::unique_ptr<QMenu> MainWindow::gridMenu(int row) {
+    if (row < 1 || row > m_gridModel->rowCount()) {
+        return nullptr;
+    }
+    const auto storeRow = static_cast<std::size_t>(row - 1);
+    auto menu = std::make_unique<QMenu>(this);
+    menu->setObjectName(QStringLiteral("结果菜单"));
+    const Favourite name = favouriteOfRow(m_context->results(), storeRow, std::nullopt, {});
+    QAction* favourite = menu->addAction(QStringLiteral("加入收藏"));
+    favourite->setObjectName(QStringLiteral("加入收藏动作"));
+    if (m_favourites->list().contains(name.familyText, name.given)) {
+        favourite->setText(QStringLiteral("加入收藏（已收藏）"));
+        favourite->setEnabled(false);
+    }
+    connect(favourite, &QAction::triggered, this, [this, storeRow] { addFavouriteOfRow(storeRow); });
+    QAction* copy = menu->addAction(QStringLiteral("复制名字"));
+    copy->setObjectName(QStringLiteral("复制名字动作"));
+    const QString text = toQString(name.name());
+    connect(copy, &QAction::triggered, this, [text] { QGuiApplication::clipboard()->setText(text); });
+    QAction* evaluate = menu->addAction(QStringLiteral("评测此名"));
+    evaluate->setObjectName(QStringLiteral("评测此名动作"));
+    connect(evaluate, &QAction::triggered, this, [this, storeRow] { evaluateRow(storeRow); });
+    menu->addSeparator();
+    QAction* shortlist = menu->addAction(QStringLiteral("在名单中查看"));
+    shortlist->setObjectName(QStringLiteral("在名单中查看动作"));
+    connect(shortlist, &QAction::triggered, this,
+            [this, storeRow] { openShortlist(static_cast<std::uint32_t>(storeRow)); });
+    return menu;
+}
+
+void MainWindow::addFavouriteOfRow(std::size_t storeRow) {
+    Favourite favourite =
+        favouriteOfRow(m_context->results(), storeRow, m_context->seriesChart().current(), m_context->seriesMinuteText);
+    favourite.added = toUtf8(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")));
+    if (m_favourites->add(std::move(favourite)) && !m_favourites->saveError().isEmpty()) {
+        QMessageBox::warning(this, QStringLiteral("收藏"), m_favourites->saveError());
+    }
+}
+
+void MainWindow::evaluateRow(std::size_t storeRow) {
+    const Favourite name = favouriteOfRow(m_context->results(), storeRow, std::nullopt, {});
+    const MainWindowControls& c = *m_controls;
+    EvaluationDialog dialog(*m_context, this);
+    dialog.fillIn(toQString(name.familyText), toQString(name.given),
+                  {c.year->currentText(), c.month->currentText(), c.day->currentText(), c.hour->currentText()});
+    dialog.exec();
 }
 
 void MainWindow::shutdown() {

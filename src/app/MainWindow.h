@@ -8,18 +8,22 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTableView>
 #include <QToolButton>
 #include <QWidget>
 
+#include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <optional>
 
 namespace namewright {
 
 class ChartLabels;
+class FavouritesStore;
 struct MainWindowControls;
 class ResultGridModel;
 class YearWarningBridge;
@@ -30,7 +34,9 @@ class MainWindow : public QWidget {
 public:
     /// Runs the window's start-up: grid style, opening the database file (quietly, a missing file leaves the grid
     /// without its header row), and the stop flag.
-    explicit MainWindow(const std::filesystem::path& databaseFile, QWidget* parent = nullptr);
+    /// The favourites are read from `favouritesFile` (by default favourites.json in the user's data folder).
+    explicit MainWindow(const std::filesystem::path& databaseFile, QWidget* parent = nullptr,
+                        const QString& favouritesFile = QString());
     ~MainWindow() override;
 
     AppContext& context() { return *m_context; }
@@ -43,6 +49,14 @@ public:
     /// Opens the report window for grid row `row` (1 = first data row) if there is such a row.
     void openReportForRow(int row);
 
+    /// Opens the shortlist window, modal, with the name of store row `storeRow` selected when given.
+    void openShortlist(std::optional<std::uint32_t> storeRow = std::nullopt);
+    /// The result grid's menu for grid row `row` (1 = first data row): 加入收藏, 复制名字, 评测此名, 在名单中查看.
+    /// Nothing for the header row or beyond the rows shown. The caller owns the menu.
+    std::unique_ptr<QMenu> gridMenu(int row);
+
+    FavouritesStore& favourites() { return *m_favourites; }
+
     /// Ends any run and waits for its worker. Called when the window closes; idempotent.
     void shutdown();
 
@@ -54,12 +68,15 @@ private:
     void wireEvents();
     void publishInputs();
     void nameLengthChanged();
+    void addFavouriteOfRow(std::size_t storeRow);
+    void evaluateRow(std::size_t storeRow);
 
     std::unique_ptr<AppContext> m_context;
     std::unique_ptr<MainWindowControls> m_controls;
     ResultGridModel* m_gridModel = nullptr;
     ChartLabels* m_chartLabels = nullptr;
     YearWarningBridge* m_yearWarnings = nullptr;
+    FavouritesStore* m_favourites = nullptr;
 };
 
 } // namespace namewright

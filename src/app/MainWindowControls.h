@@ -36,6 +36,7 @@ struct MainWindowControls {
     QToolButton* lunarCalendar = nullptr;            // 农历按钮
     QToolButton* help = nullptr;                     // 帮助按钮
     QToolButton* quit = nullptr;                     // 退出按钮
+    QToolButton* shortlist = nullptr;                // 名单按钮, the shortlist window (this program's own)
     std::array<ChartResultLabel*, 7> chartResults{}; // 农历标签 .. 喜用神标签, in ChartLabel order
 };
 

@@ -44,6 +44,8 @@ void buildMainWindowControls(QWidget* window, MainWindowControls& c) {
     c.lunarCalendar = toolButton(window, "农历按钮", "农历表", "lunar-calendar", 304);
     c.help = toolButton(window, "帮助按钮", "帮助", "help", 360);
     c.quit = toolButton(window, "退出按钮", "退出", "quit", 472);
+    // The shortlist window is an addition: its button takes the free place between 帮助 and 退出.
+    c.shortlist = toolButton(window, "名单按钮", "名单", "shortlist", 416);
 
     c.banner = new QLabel(window);
     c.banner->setObjectName(QStringLiteral("图片框1"));

@@ -32,6 +32,7 @@ namespace namewright {
 /// The birth date and hour as typed in the four boxes (year, month, day, hour); the minute box plays no part.
 struct BirthMomentTexts {
     std::string year, month, day, hour;
+    bool operator==(const BirthMomentTexts&) const = default;
 };
 
 /// The result labels of the main window, in the order the analysis fills them.

@@ -9,6 +9,7 @@
 #include "db/NamingDatabase.h"
 #include "naming/ResultStore.h"
 #include "naming/RunController.h"
+#include "naming/Shortlist.h"
 #include "text/GbkText.h"
 
 #include <chrono>
@@ -26,7 +27,10 @@ const Option kFixedOption{"--fixed", "CHARACTER", "fix one character of two-char
 const Option kPositionOption{"--position", "二|三", "where --fixed stands in the full name (default 二)"};
 const Option kThresholdOption{"--threshold", "N", "list names scoring N or more; 75 or less means 80 (default 80)"};
 const Option kSeedOption{"--seed", "N", "seed of the random draws, for a reproducible run"};
-const Option kLimitOption{"--limit", "N", "stop after N listed names"};
+const Option kLimitOption{"--limit", "N", "stop after N listed names (with --distinct: print the first N names)"};
+const Option kDistinctOption{"--distinct", "",
+                             "after the run, one line per distinct name with its draw count, ranked as the shortlist "
+                             "window ranks"};
 
 /// The options as the window's inputs of one run; nothing, with the reason written to `err`, when refused.
 std::optional<GenerationInputs> readInputs(const ParsedArguments& arguments, std::ostream& err) {
@@ -115,6 +119,21 @@ void writeRow(std::ostream& out, const ResultStore& store, std::size_t index) {
     writeTsvRow(out, store.rowCells(index).texts);
 }
 
+/// The distinct names of the finished run in the shortlist window's order (score, highest first; names of equal score
+/// by their first listed row), each as the cells of its first listed row and its draw count; at most `limit` lines.
+void writeDistinctNames(std::ostream& out, const ResultStore& store, std::uint64_t limit) {
+    Shortlist shortlist(store, ShortlistSources{});
+    shortlist.refresh();
+    for (std::size_t i = 0; i < shortlist.size() && i < limit; ++i) {
+        const std::uint32_t firstRow = shortlist.firstRowAt(i);
+        const ResultRowCells cells = store.rowCells(firstRow);
+        std::array<std::string, kResultColumnCount + 1> fields;
+        std::copy(cells.texts.begin(), cells.texts.end(), fields.begin());
+        fields.back() = std::to_string(shortlist.factsAt(i).draws);
+        writeTsvRow(out, fields);
+    }
+}
+
 ExitStatus generate(const CommandInput& input) {
     const std::optional<GenerationInputs> inputs = readInputs(input.arguments, input.err);
     if (!inputs) {
@@ -154,10 +173,24 @@ ExitStatus generate(const CommandInput& input) {
     for (const ResultColumn column : kResultColumns) {
         header[columnIndex(column)] = std::string(resultColumnTitle(column));
     }
-    writeTsvRow(input.out, header);
+    if (input.arguments.has(kDistinctOption.name)) {
+        std::array<std::string, kResultColumnCount + 1> withDraws;
+        std::copy(header.begin(), header.end(), withDraws.begin());
+        withDraws.back() = std::string(shortlistColumnTitle(ShortlistColumn::Draws));
+        writeTsvRow(input.out, withDraws);
+    } else {
+        writeTsvRow(input.out, header);
+    }
 
+    const bool distinct = input.arguments.has(kDistinctOption.name);
     // The worker lists into the store while this thread writes out what became visible, as the grid follows it.
     controller.pressCompute(RunPhase::Idle);
+    if (distinct) {
+        controller.waitUntilIdle();
+        controller.shutdown();
+        writeDistinctNames(input.out, store, *limit);
+        return ExitStatus::Success;
+    }
     std::uint64_t written = 0;
     for (;;) {
         // Whether the worker still runs is read before the row count: once it has ended, every row it listed counts.
@@ -184,11 +217,14 @@ Command makeGenerateCommand() {
         "one generation run, its listed names as TSV",
         "Runs one generation mode as the main window's worker does, and prints the names it lists as tab-separated "
         "values under the nine column titles of the result grid. Without --single or --fixed it is the random mode: "
-        "one series of N x N draws of a word1 and a word2 row of the gender, N being the number of word1 rows of "
-        "that gender, reproducible with --seed. --single lists one-character names, --fixed names with that "
-        "character second (--position 二) or third (--position 三).",
+        "one series of N x N draws of a word1 and a word2 row of the gender or neutral (marked neither 男 nor 女), N "
+        "being the number of such word1 rows, reproducible with --seed. --single lists one-character names, --fixed "
+        "names with that "
+        "character second (--position 二) or third (--position 三). --distinct waits for the run to end and prints "
+        "each "
+        "distinct name once, with how often it was listed (次数), ranked by score as the shortlist window ranks.",
         {kFamilyOption, kGenderOption, kSingleOption, kFixedOption, kPositionOption, kThresholdOption, kSeedOption,
-         kLimitOption, kDateOption, kHourOption},
+         kLimitOption, kDistinctOption, kDateOption, kHourOption},
         0,
         generate,
     };

@@ -19,6 +19,8 @@ enum class Query : std::size_t {
     Word1After,
     Word1OfGender,
     Word2OfGender,
+    Word1ForDraws,
+    Word2ForDraws,
     Numerology,
     ThreeTalents,
     AllNumerology,
@@ -32,6 +34,8 @@ constexpr std::array<const char*, static_cast<std::size_t>(Query::Count)> kQuery
     "SELECT * FROM word1 WHERE ID > ? AND xb <> ? ORDER BY ID",
     "SELECT * FROM word1 WHERE xb = ? ORDER BY ID",
     "SELECT * FROM word2 WHERE xb = ? ORDER BY ID",
+    "SELECT * FROM word1 WHERE xb = ? OR (xb <> '男' AND xb <> '女') ORDER BY ID",
+    "SELECT * FROM word2 WHERE xb = ? OR (xb <> '男' AND xb <> '女') ORDER BY ID",
     "SELECT * FROM sl WHERE \"数理序号\" = ?",
     "SELECT * FROM \"3cai\" WHERE \"属性\" = ?",
     "SELECT * FROM sl",
@@ -209,6 +213,20 @@ std::vector<CandidateRow> NamingDatabase::word2OfGender(std::string_view gender)
         return {};
     }
     return m_impl->rows<CandidateRow>(Query::Word2OfGender, candidateOf, std::string(gender));
+}
+
+std::vector<CandidateRow> NamingDatabase::word1ForDraws(std::string_view gender) {
+    if (!m_impl) {
+        return {};
+    }
+    return m_impl->rows<CandidateRow>(Query::Word1ForDraws, candidateOf, std::string(gender));
+}
+
+std::vector<CandidateRow> NamingDatabase::word2ForDraws(std::string_view gender) {
+    if (!m_impl) {
+        return {};
+    }
+    return m_impl->rows<CandidateRow>(Query::Word2ForDraws, candidateOf, std::string(gender));
 }
 
 std::optional<NumerologyRow> NamingDatabase::numerologyRow(std::string_view number) {

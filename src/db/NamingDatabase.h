@@ -46,6 +46,10 @@ public:
     /// from these lists in memory rather than asking the database for every draw.
     std::vector<CandidateRow> word1OfGender(std::string_view gender);
     std::vector<CandidateRow> word2OfGender(std::string_view gender);
+    /// The rows the random mode draws from: those of the gender and the neutral ones, whose `xb` is neither "男" nor
+    /// "女" (中, or any other text), in ascending `ID`. A row whose `xb` is NULL is left out, as by word1After.
+    std::vector<CandidateRow> word1ForDraws(std::string_view gender);
+    std::vector<CandidateRow> word2ForDraws(std::string_view gender);
     /// Q7: the `sl` row whose `数理序号` equals the text (the number written in decimal).
     std::optional<NumerologyRow> numerologyRow(std::string_view number);
     /// Q8: the `3cai` row whose `属性` equals the key.

@@ -147,7 +147,7 @@ private:
     void refreshInputs() {
         m_inputsVersion = m_context.inputs.version();
         const GenerationInputs inputs = m_context.inputs.snapshot();
-        m_family = m_context.store.internFamily(inputs.familyText, m_familyStrokes);
+        m_family = m_context.store.internFamily(inputs.familyText, m_familyStrokes, m_familyElement);
         m_threshold = scoreThreshold(inputs.ownThreshold, inputs.thresholdText);
     }
 
@@ -296,9 +296,11 @@ void runFixedCharacterMode(GenerationContext& context, std::string_view familyCh
 void runRandomMode(GenerationContext& context, std::string_view familyCharacter, Gender gender) {
     const WordRow family = familyRow(context, familyCharacter);
     const std::string_view mark = genderText(gender);
-    const std::vector<CandidateRow> firsts = context.database.word1OfGender(mark);
+    // Neutral rows (中) are drawn with the gender's own: 梓 涵 雨 思 嘉 ... are among the most used name characters,
+    // and N counts them too. A table marked only 男 and 女 gives the same rows, and so the same draws, as before.
+    const std::vector<CandidateRow> firsts = context.database.word1ForDraws(mark);
     const std::uint64_t n = firsts.size();
-    generateRandomNames(context, family, firsts, context.database.word2OfGender(mark), n * n);
+    generateRandomNames(context, family, firsts, context.database.word2ForDraws(mark), n * n);
 }
 
 } // namespace namewright

@@ -4,8 +4,8 @@
 //
 //   single-character mode: every `word1` row after the mode's resume mark whose `xb` is not the excluded gender
 //   fixed-character mode:  the same rows paired with one typed character, in second or third place of the full name
-//   random mode:           N x N independent draws of a `word1` row and a `word2` row of the chosen gender, N being
-//                          the number of `word1` rows of that gender
+//   random mode:           N x N independent draws of a `word1` row and a `word2` row of the chosen gender or neutral
+//                          (a mark neither 男 nor 女), N being the number of `word1` rows of that gender or neutral
 //
 // A mode reads everything it needs from the database before its loop (one query per table) and issues no query in
 // the loop; the results are those of querying per candidate, because the database does not change while open.
@@ -59,7 +59,7 @@ void runSingleCharacterMode(GenerationContext& context, std::string_view familyC
 void runFixedCharacterMode(GenerationContext& context, std::string_view familyCharacter, Gender gender,
                            FixedPosition position, std::string_view fixedCharacter);
 
-/// N x N random pairs of a `word1` and a `word2` row of the gender.
+/// N x N random pairs of a `word1` and a `word2` row each of the gender or neutral (NamingDatabase::word1ForDraws).
 void runRandomMode(GenerationContext& context, std::string_view familyCharacter, Gender gender);
 
 } // namespace namewright

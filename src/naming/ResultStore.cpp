@@ -18,6 +18,7 @@ void ResultStore::clear(std::uint32_t series) {
     const std::lock_guard lock(m_writeMutex);
     m_acceptedSeries = series;
     m_size.store(0, std::memory_order_release);
+    m_series.store(series, std::memory_order_release);
     // Give back all but the first chunk: a long run may have listed millions of rows.
     for (std::size_t i = 1; i < m_allocatedChunks; ++i) {
         delete[] m_chunks[i].exchange(nullptr, std::memory_order_relaxed);
@@ -25,16 +26,27 @@ void ResultStore::clear(std::uint32_t series) {
     m_allocatedChunks = m_allocatedChunks > 0 ? 1 : 0;
 }
 
-std::uint32_t ResultStore::internFamily(std::string_view familyText, int strokes) {
+std::uint32_t ResultStore::internFamily(std::string_view familyText, int strokes, std::string_view element) {
     const std::uint32_t text = m_texts.intern(familyText);
+    const std::uint32_t elementText = m_texts.intern(element);
     const std::lock_guard lock(m_familyMutex);
     for (std::size_t i = m_families.size(); i-- > 0;) {
         if (m_families[i].text == text && m_families[i].strokes == strokes) {
             return static_cast<std::uint32_t>(i);
         }
     }
-    m_families.push_back(Family{text, strokes});
+    m_families.push_back(Family{text, strokes, elementText});
     return static_cast<std::uint32_t>(m_families.size() - 1);
+}
+
+ResultStore::FamilyRecord ResultStore::family(std::uint32_t id) const {
+    const std::lock_guard lock(m_familyMutex);
+    return id < m_families.size() ? m_families[id] : Family{};
+}
+
+std::size_t ResultStore::familyCount() const {
+    const std::lock_guard lock(m_familyMutex);
+    return m_families.size();
 }
 
 ResultStore::Family ResultStore::familyOf(const StoredName& row) const {

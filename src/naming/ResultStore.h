@@ -51,7 +51,23 @@ public:
     const TextPool& texts() const { return m_texts; }
 
     /// The id of a family (the family text as typed and the family character's strokes) for StoredName::family.
-    std::uint32_t internFamily(std::string_view familyText, int strokes);
+    /// `element` is the family character's element text (`yongtu`), the start of every element text of its rows; a
+    /// family already interned keeps the element it was first interned with.
+    std::uint32_t internFamily(std::string_view familyText, int strokes, std::string_view element = {});
+
+    /// A family as interned: text ids of its text and element, and its strokes.
+    struct FamilyRecord {
+        std::uint32_t text = 0;
+        std::int32_t strokes = 0;
+        std::uint32_t element = 0;
+    };
+    /// The family of an id; FamilyRecord{} for an id never returned by internFamily.
+    FamilyRecord family(std::uint32_t id) const;
+    /// Number of families interned so far (ids are 0 .. familyCount() - 1).
+    std::size_t familyCount() const;
+
+    /// The series whose rows the store accepts (the one of the last clear()).
+    std::uint32_t series() const { return m_series.load(std::memory_order_acquire); }
 
     /// Empties the store and accepts rows of `series` only from now on.
     void clear(std::uint32_t series);
@@ -78,10 +94,7 @@ private:
     static constexpr std::size_t kChunkRows = std::size_t{1} << kChunkBits;
     static constexpr std::size_t kMaxChunks = std::size_t{1} << 16;
 
-    struct Family {
-        std::uint32_t text = 0;
-        std::int32_t strokes = 0;
-    };
+    using Family = FamilyRecord;
     Family familyOf(const StoredName& row) const;
 
     TextPool m_texts;
@@ -91,6 +104,7 @@ private:
     std::atomic<std::size_t> m_size{0};
     std::mutex m_writeMutex;
     std::uint32_t m_acceptedSeries = 0;
+    std::atomic<std::uint32_t> m_series{0};
     std::size_t m_allocatedChunks = 0;
 };
 

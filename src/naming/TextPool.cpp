@@ -18,6 +18,14 @@ std::uint32_t TextPool::intern(std::string_view text) {
     return id;
 }
 
+std::optional<std::uint32_t> TextPool::find(std::string_view text) const {
+    const std::lock_guard lock(m_mutex);
+    if (const auto found = m_ids.find(text); found != m_ids.end()) {
+        return found->second;
+    }
+    return std::nullopt;
+}
+
 std::string TextPool::text(std::uint32_t id) const {
     const std::lock_guard lock(m_mutex);
     return id < m_texts.size() ? m_texts[id] : std::string();

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <deque>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -17,6 +18,9 @@ public:
 
     /// The id of a text, adding it when new. Safe from any thread.
     std::uint32_t intern(std::string_view text);
+
+    /// The id of a text already interned; nothing for a text never interned. Safe from any thread.
+    std::optional<std::uint32_t> find(std::string_view text) const;
 
     /// The text of an id returned by intern(). Safe from any thread.
     std::string text(std::uint32_t id) const;

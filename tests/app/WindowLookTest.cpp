@@ -171,7 +171,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         const qreal ratio = window.devicePixelRatio();
         const QList<QToolButton*> buttons = window.findChildren<QToolButton*>();
-        QCOMPARE(buttons.size(), 8);
+        QCOMPARE(buttons.size(), 9); // the eight of the described window and 名单
         for (QToolButton* plain : buttons) {
             auto* button = qobject_cast<ToolButton*>(plain);
             QVERIFY2(button != nullptr, qPrintable(plain->objectName()));

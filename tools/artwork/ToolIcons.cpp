@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <cmath>
+
 namespace namewright::artwork {
 
 namespace {
@@ -149,6 +151,29 @@ void drawDoor(QPainter& p) {
     p.drawPath(head);
 }
 
+void drawNameList(QPainter& p) {
+    // A slip of paper with three name lines; a star in front of the first, the one chosen.
+    p.setPen(squareLine(palette::inkBrown(), 1.0));
+    p.setBrush(palette::sealCream());
+    p.drawRect(QRectF(1.5, 1.5, 15.0, 15.0));
+    p.setPen(squareLine(palette::inkBrown(), 1.4));
+    for (const double y : {5.5, 9.5, 13.5}) {
+        p.drawLine(QPointF(8.0, y), QPointF(14.0, y));
+    }
+    p.setPen(Qt::NoPen);
+    p.setBrush(palette::withAlpha(palette::inkBrown(), 170));
+    p.drawEllipse(QPointF(5.0, 9.5), 0.9, 0.9);
+    p.drawEllipse(QPointF(5.0, 13.5), 0.9, 0.9);
+    QPolygonF star;
+    for (int i = 0; i < 10; ++i) {
+        const double angle = -1.5707963 + i * 0.6283185;
+        const double radius = i % 2 == 0 ? 2.9 : 1.2;
+        star << QPointF(5.0 + radius * std::cos(angle), 5.6 + radius * std::sin(angle));
+    }
+    p.setBrush(palette::sealRed());
+    p.drawPolygon(star);
+}
+
 } // namespace
 
 QString toolIconName(ToolIcon icon) {
@@ -169,6 +194,8 @@ QString toolIconName(ToolIcon icon) {
         return QStringLiteral("tool-help");
     case ToolIcon::Quit:
         return QStringLiteral("tool-quit");
+    case ToolIcon::Shortlist:
+        return QStringLiteral("tool-shortlist");
     }
     return {};
 }
@@ -203,6 +230,9 @@ QImage drawToolIcon(ToolIcon icon, int size) {
         break;
     case ToolIcon::Quit:
         drawDoor(painter);
+        break;
+    case ToolIcon::Shortlist:
+        drawNameList(painter);
         break;
     }
     painter.end();

@@ -1,6 +1,6 @@
 #pragma once
 
-// ToolIcons: the small pictures above the captions of the main window's eight tool buttons, in the program's ink brown,
+// ToolIcons: the small pictures above the captions of the main window's nine tool buttons, in the program's ink brown,
 // seal red and gold. Each is laid out on an 18 x 18 design grid with its straight lines on half units, so that it is
 // crisp at 18 px (100 % scale) and at 36 px (200 %).
 
@@ -20,11 +20,13 @@ enum class ToolIcon {
     LunarCalendar,     // 农历表: a calendar page with a crescent moon
     Help,              // 帮助: a question mark in a circle, drawn with strokes
     Quit,              // 退出: an open door with an arrow leading out
+    Shortlist,         // 名单: a list of three names, the first marked with a red star
 };
 
-inline constexpr std::array<ToolIcon, 8> kToolIcons{
+inline constexpr std::array<ToolIcon, 9> kToolIcons{
     ToolIcon::BabyNaming,        ToolIcon::NameEvaluation, ToolIcon::BirthChart, ToolIcon::NumerologyTable,
-    ToolIcon::ThreeTalentsTable, ToolIcon::LunarCalendar,  ToolIcon::Help,       ToolIcon::Quit};
+    ToolIcon::ThreeTalentsTable, ToolIcon::LunarCalendar,  ToolIcon::Help,       ToolIcon::Quit,
+    ToolIcon::Shortlist};
 
 /// The icon's file name without extension, e.g. "tool-help"; the 36 px picture adds "@2x".
 QString toolIconName(ToolIcon icon);

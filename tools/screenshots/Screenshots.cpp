@@ -20,7 +20,9 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QThread>
 #include <QTimer>
 #include <QToolButton>
@@ -28,6 +30,7 @@
 #include <functional>
 #include <iostream>
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -112,7 +115,9 @@ int main(int argc, char** argv) {
     namewright::installQtTranslations(app);
     const QString output = QString::fromLocal8Bit(argv[2]);
 
-    namewright::MainWindow window(argv[1]);
+    // The favourites of the pictures live in a folder of their own, never in the user's.
+    const QTemporaryDir favouritesFolder;
+    namewright::MainWindow window(argv[1], nullptr, favouritesFolder.filePath(QStringLiteral("favourites.json")));
     window.show();
     processEventsFor(300);
     auto* compute = window.findChild<QPushButton*>(QStringLiteral("运算按钮"));
@@ -163,6 +168,22 @@ int main(int argc, char** argv) {
         dialog->findChild<QCalendarWidget*>(QStringLiteral("农历月历1"))->setCurrentPage(2024, 2);
     });
     pictureDialogOf("帮助按钮", QStringLiteral("/help.png"), [](QDialog*) {});
+    // The shortlist of the run: two names starred from the grid's menu, the third best name chosen.
+    for (const int row : {1, 4}) {
+        if (auto menu = window.gridMenu(row)) {
+            menu->findChild<QAction*>(QStringLiteral("加入收藏动作"))->trigger();
+        }
+    }
+    pictureDialogOf("名单按钮", QStringLiteral("/shortlist.png"),
+                    [](QDialog* dialog) { dialog->findChild<QTableView*>(QStringLiteral("名单表格"))->selectRow(2); });
+    // The same name's 节气八字 and its character knowledge.
+    for (const auto& [tab, file] : {std::pair{1, QStringLiteral("/shortlist-knowledge.png")},
+                                    std::pair{2, QStringLiteral("/shortlist-solar-terms.png")}}) {
+        pictureDialogOf("名单按钮", file, [tab](QDialog* dialog) {
+            dialog->findChild<QTableView*>(QStringLiteral("名单表格"))->selectRow(2);
+            dialog->findChild<QTabWidget*>(QStringLiteral("详情页"))->setCurrentIndex(tab);
+        });
+    }
     pictureExtras(window, output);
     window.shutdown();
     return 0;

@@ -1,0 +1,69 @@
+#include "app/CompareDialog.h"
+
+#include "app/TextConversion.h"
+#include "db/NamingDatabase.h"
+
+#include <QHeaderView>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace namewright {
+
+namespace {
+
+/// "16（吉）": a grid number with the luck word of its `sl` row; the number alone without one.
+QString withLuck(const std::string& value, const std::optional<std::string>& luck) {
+    QString text = toQString(value);
+    if (luck && !luck->empty()) {
+        text += QStringLiteral("（") + toQString(*luck) + QStringLiteral("）");
+    }
+    return text;
+}
+
+} // namespace
+
+CompareDialog::CompareDialog(const std::vector<Favourite>& favourites, NamingDatabase& database, QWidget* parent)
+    : QDialog(parent) {
+    setWindowTitle(QStringLiteral("比较收藏"));
+    setObjectName(QStringLiteral("比较窗口"));
+    const QStringList rows{QStringLiteral("姓名"), QStringLiteral("分数"), QStringLiteral("天格"),
+                           QStringLiteral("人格"), QStringLiteral("地格"), QStringLiteral("外格"),
+                           QStringLiteral("总格"), QStringLiteral("三才"), QStringLiteral("五行"),
+                           QStringLiteral("星级"), QStringLiteral("备注")};
+    m_table = new QTableWidget(static_cast<int>(rows.size()), static_cast<int>(favourites.size()), this);
+    m_table->setObjectName(QStringLiteral("比较表格"));
+    m_table->setVerticalHeaderLabels(rows);
+    m_table->horizontalHeader()->hide();
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->setWordWrap(true);
+    for (int column = 0; column < static_cast<int>(favourites.size()); ++column) {
+        const Favourite& f = favourites[static_cast<std::size_t>(column)];
+        const auto set = [&](int row, const QString& text) {
+            auto* item = new QTableWidgetItem(text);
+            item->setTextAlignment(Qt::AlignCenter);
+            m_table->setItem(row, column, item);
+        };
+        set(0, toQString(f.name()));
+        set(1, toQString(f.cells[ResultColumn::Score]));
+        const ResultColumn grids[] = {ResultColumn::Heaven, ResultColumn::Person, ResultColumn::Earth,
+                                      ResultColumn::Outer, ResultColumn::Total};
+        for (int i = 0; i < 5; ++i) {
+            const std::string& number = f.cells[grids[i]];
+            const auto row = database.numerologyRow(number);
+            set(2 + i, withLuck(number, row ? std::optional<std::string>(row->luck) : std::nullopt));
+        }
+        const std::string& key = f.cells[ResultColumn::ThreeTalentsKey];
+        const auto keyRow = database.threeTalentsRow(key);
+        set(7, withLuck(key, keyRow ? std::optional<std::string>(keyRow->luck) : std::nullopt));
+        set(8, toQString(f.cells[ResultColumn::ElementText]));
+        set(9, QString(f.stars, QChar(0x2605)));
+        set(10, toQString(f.note));
+    }
+    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    m_table->resizeRowsToContents();
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_table);
+    resize(160 + 150 * static_cast<int>(favourites.size()), 420);
+}
+
+} // namespace namewright

@@ -1,0 +1,84 @@
+#include "app/FavouritesPrinter.h"
+
+#include "app/TextConversion.h"
+#include "app/WholeFile.h"
+#include "reports/ExplanationBuilder.h"
+#include "reports/ReportComposer.h"
+
+#include <QBuffer>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+
+namespace namewright {
+
+namespace {
+
+constexpr int kLargestPoints = 11;
+constexpr int kSmallestPoints = 6;
+
+} // namespace
+
+void FavouritesPrinter::paint(QPagedPaintDevice& device, const std::vector<Favourite>& favourites) const {
+    device.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(18, 16, 18, 16)));
+    QPainter painter(&device);
+    const QRect page = painter.viewport();
+    for (std::size_t i = 0; i < favourites.size(); ++i) {
+        const Favourite& f = favourites[i];
+        if (i > 0) {
+            device.newPage();
+        }
+        QFont title = painter.font();
+        title.setPointSize(18);
+        title.setBold(true);
+        painter.setFont(title);
+        QRect used;
+        painter.drawText(page, Qt::AlignLeft | Qt::AlignTop,
+                         toQString(f.name()) + QStringLiteral("  ") + QString(f.stars, QChar(0x2605)), &used);
+        int top = used.bottom() + used.height() / 3;
+        QFont body = painter.font();
+        body.setBold(false);
+        body.setPointSize(kLargestPoints);
+        if (!f.note.empty() || !f.added.empty()) {
+            painter.setFont(body);
+            QString line = QStringLiteral("备注：") + toQString(f.note);
+            if (!f.added.empty()) {
+                line += QStringLiteral("    收藏于 ") + toQString(f.added);
+            }
+            painter.drawText(QRect(page.left(), top, page.width(), page.bottom() - top),
+                             Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, line, &used);
+            top = used.bottom() + used.height() / 2;
+        }
+        const ReportData data = buildReportData(f.cells, m_database);
+        const QString report = toDisplayText(composeReport(data, f.chart, ReportBox::ReportWindow).text).trimmed();
+        const QRect area(page.left(), top, page.width(), page.bottom() - top);
+        const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+        for (int points = kLargestPoints; points >= kSmallestPoints; --points) {
+            body.setPointSize(points);
+            painter.setFont(body);
+            if (painter.boundingRect(area, flags, report).height() <= area.height() || points == kSmallestPoints) {
+                break;
+            }
+        }
+        painter.setPen(QColor(kReportWindowColour.red, kReportWindowColour.green, kReportWindowColour.blue));
+        painter.drawText(area, flags, report);
+        painter.setPen(Qt::black);
+    }
+}
+
+bool FavouritesPrinter::writePdf(const QString& path, const std::vector<Favourite>& favourites, QString* error) const {
+    // Painted into memory first: the PDF writer does not tell when its device refuses bytes, the file writer does.
+    QByteArray bytes;
+    {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
+        writer.setTitle(QStringLiteral("收藏的名字"));
+        writer.setCreator(QStringLiteral("Namewright"));
+        writer.setResolution(300);
+        paint(writer, favourites);
+    }
+    return writeWholeFile(path, bytes, error);
+}
+
+} // namespace namewright

@@ -1,0 +1,69 @@
+#pragma once
+// The details pane (详情) of the shortlist window: everything about the selected name, in tabs, and its favourite
+// controls (star, stars, note) below them.
+//
+// Tabs: 评测报告, the composer's report of the name with the chart of its series (or, for a favourite, the chart it was
+// starred with); 读音与字形, the character knowledge of the name (pinyin, sound warnings, traditional forms, strokes
+// with their working, elements with their reasons, common levels, verses), only where characters.db is at hand;
+// 节气八字, the solar-term chart of the name's birth moment with its working. Above the tabs, for a family text that is
+// a compound surname, its grids and score by the compound-surname rule, labelled as this program's own.
+
+#include "naming/ShortlistFacts.h"
+#include "reports/Favourite.h"
+
+#include <QWidget>
+
+#include <optional>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QTabWidget;
+class QTextBrowser;
+
+namespace namewright {
+
+class AppContext;
+class FavouritesStore;
+
+/// The name the pane shows: its texts, chart and moment as a favourite holds them (stars and note aside), and what
+/// the shortlist knows of it when it is a name of the current series.
+struct NameSubject {
+    Favourite name;
+    std::optional<NameFacts> facts;
+};
+
+class NameDetailsPane : public QWidget {
+    Q_OBJECT
+
+public:
+    NameDetailsPane(AppContext& context, FavouritesStore& favourites, QWidget* parent);
+
+    /// Shows a name, or clears the pane.
+    void showSubject(const std::optional<NameSubject>& subject);
+    const std::optional<NameSubject>& subject() const { return m_subject; }
+
+    /// The tab texts as shown, for tests: by the tab's object name.
+    QTabWidget* tabs() const { return m_tabs; }
+
+private:
+    void showFavouriteControls();
+    void toggleFavourite();
+
+    AppContext& m_context;
+    FavouritesStore& m_favourites;
+    std::optional<NameSubject> m_subject;
+    QLabel* m_title = nullptr;
+    QTabWidget* m_tabs = nullptr;
+    QPlainTextEdit* m_report = nullptr;
+    QPlainTextEdit* m_knowledge = nullptr; // null without the knowledge file
+    QPlainTextEdit* m_solarTerms = nullptr;
+    QLabel* m_compound = nullptr;
+    QPushButton* m_favourite = nullptr;
+    QComboBox* m_stars = nullptr;
+    QLineEdit* m_note = nullptr;
+};
+
+} // namespace namewright

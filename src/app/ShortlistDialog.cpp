@@ -1,0 +1,537 @@
+#include "app/ShortlistDialog.h"
+
+#include "app/AppContext.h"
+#include "app/CompareDialog.h"
+#include "app/FavouritesModel.h"
+#include "app/FavouritesPrinter.h"
+#include "app/FavouritesStore.h"
+#include "app/NameDetailsPane.h"
+#include "app/ReportDialog.h"
+#include "app/ShortlistModel.h"
+#include "app/TextConversion.h"
+#include "app/WholeFile.h"
+#include "chart/SeriesSolarTermChart.h"
+#include "naming/CompoundSurnames.h"
+#include "naming/NameScoring.h"
+#include "reports/FavouritesCsv.h"
+#include "reports/ReportFromRow.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSpinBox>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace namewright {
+
+namespace {
+
+QPushButton* button(const char* name, const char* caption, QWidget* parent) {
+    auto* b = new QPushButton(QString::fromUtf8(caption), parent);
+    b->setObjectName(QString::fromUtf8(name));
+    // Enter in the table opens the report; no button of this window may take it as its default.
+    b->setAutoDefault(false);
+    return b;
+}
+
+QCheckBox* checkBox(const char* name, const char* caption, QWidget* parent) {
+    auto* box = new QCheckBox(QString::fromUtf8(caption), parent);
+    box->setObjectName(QString::fromUtf8(name));
+    return box;
+}
+
+QString thousands(std::size_t n) {
+    return QLocale(QLocale::Chinese, QLocale::China).toString(static_cast<qulonglong>(n));
+}
+
+} // namespace
+
+ShortlistSources ShortlistDialog::sourcesOf(AppContext& context) {
+    ShortlistSources sources;
+    const std::optional<SeriesChart> chart = context.seriesChart().current();
+    if (chart && chart->series == context.results().series()) {
+        sources.missingElements = ElementSet::occurringIn(chart->chart.favourableElement);
+    }
+    sources.knowledge = context.knowledge();
+    sources.luck = context.interfaceLuck();
+    NamingDatabase& connection = context.interfaceConnection();
+    sources.compoundFamily = [&connection](std::string_view family) -> std::optional<std::pair<WordRow, WordRow>> {
+        const auto characters = compoundSurnameCharacters(family);
+        if (!characters) {
+            return std::nullopt;
+        }
+        const auto first = connection.wordRow(characters->first);
+        const auto second = connection.wordRow(characters->second);
+        if (!first || !second) {
+            return std::nullopt;
+        }
+        return std::pair{*first, *second};
+    };
+    if (chart && chart->series == context.results().series()) {
+        // The minute box plays no part in the described chart; the solar-term chart reads it (see
+        // SeriesSolarTermChart).
+        const SeriesSolarTermChart solar = seriesSolarTermChart(chart->moment, context.seriesMinuteText);
+        if (solar.chart) {
+            sources.solarTermFavourable = solar.chart->strength.favourableElements();
+        }
+    }
+    const GenerationInputs inputs = context.inputs().snapshot();
+    sources.capCompoundScore = scoreThreshold(inputs.ownThreshold, inputs.thresholdText) > kScoreCapAbove;
+    return sources;
+}
+
+ShortlistDialog::ShortlistDialog(AppContext& context, FavouritesStore& favourites, QWidget* parent)
+    : QDialog(parent), m_context(context), m_favourites(favourites) {
+    setWindowTitle(QStringLiteral("名单"));
+    setObjectName(QStringLiteral("名单窗口"));
+    resize(1120, 700);
+    m_model = new ShortlistModel(context.results(), sourcesOf(context), this);
+    m_model->setFavourites(favourites.names());
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(buildFilterBar());
+
+    auto* splitter = new QSplitter(Qt::Horizontal, this);
+    m_pages = new QTabWidget(splitter);
+    m_pages->setObjectName(QStringLiteral("名单页"));
+    m_table = new QTableView(m_pages);
+    m_table->setObjectName(QStringLiteral("名单表格"));
+    m_table->setModel(m_model);
+    m_table->setSortingEnabled(true);
+    m_table->horizontalHeader()->setSortIndicator(static_cast<int>(ShortlistColumn::Score), Qt::DescendingOrder);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->setWordWrap(false);
+    m_table->setAlternatingRowColors(true);
+    m_table->verticalHeader()->hide();
+    m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_table->verticalHeader()->setDefaultSectionSize(22);
+    m_table->horizontalHeader()->setHighlightSections(false);
+    m_table->horizontalHeader()->setMinimumSectionSize(28);
+    for (int column = 0; column < ShortlistModel::kColumns; ++column) {
+        const ShortlistColumn c = ShortlistModel::columnAt(column);
+        int width = 40;
+        switch (c) {
+        case ShortlistColumn::Name:
+            width = 72;
+            break;
+        case ShortlistColumn::ThreeTalentsKey:
+        case ShortlistColumn::ElementText:
+            width = 56; // three characters whole
+            break;
+        case ShortlistColumn::Favourite:
+            width = 62;
+            break;
+        case ShortlistColumn::Pinyin:
+            width = 120;
+            break;
+        default:
+            break;
+        }
+        m_table->setColumnWidth(column, width);
+    }
+    const bool knowledge = m_model->shortlist().facts().knowledgeAvailable();
+    for (const ShortlistColumn c : {ShortlistColumn::Pinyin, ShortlistColumn::NoSoundWarning, ShortlistColumn::HasVerse,
+                                    ShortlistColumn::CommonOnly}) {
+        m_table->setColumnHidden(static_cast<int>(c), !knowledge);
+    }
+    m_table->setColumnHidden(static_cast<int>(ShortlistColumn::CompoundSurnameScore),
+                             !m_model->shortlist().facts().anyCompoundSurname());
+    m_pages->addTab(m_table, QStringLiteral("本轮名单"));
+    m_pages->addTab(buildFavouritesPage(), QStringLiteral("收藏夹"));
+    splitter->addWidget(m_pages);
+    m_details = new NameDetailsPane(context, favourites, splitter);
+    splitter->addWidget(m_details);
+    splitter->setStretchFactor(0, 3);
+    splitter->setStretchFactor(1, 2);
+    splitter->setSizes({680, 420});
+    layout->addWidget(splitter, 1);
+
+    auto* bottom = new QHBoxLayout;
+    m_status = new QLabel(this);
+    m_status->setObjectName(QStringLiteral("名单状态"));
+    bottom->addWidget(m_status);
+    m_favouritesMessage = new QLabel(this);
+    m_favouritesMessage->setObjectName(QStringLiteral("收藏提示"));
+    m_favouritesMessage->setWordWrap(true);
+    bottom->addWidget(m_favouritesMessage, 1);
+    QPushButton* close = button("关闭按钮", "关闭", this);
+    bottom->addWidget(close);
+    layout->addLayout(bottom);
+
+    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_table, &QTableView::activated, this, &ShortlistDialog::openReport);
+    connect(m_table->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            &ShortlistDialog::currentNameChanged);
+    connect(m_favouritesTable->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &ShortlistDialog::currentFavouriteChanged);
+    connect(m_pages, &QTabWidget::currentChanged, this, [this](int page) {
+        if (page == 0) {
+            currentNameChanged();
+        } else {
+            currentFavouriteChanged();
+        }
+    });
+    connect(m_model, &QAbstractItemModel::layoutAboutToBeChanged, this, &ShortlistDialog::keepPlaceBeforeChange);
+    connect(m_model, &QAbstractItemModel::layoutChanged, this, &ShortlistDialog::keepPlaceAfterChange);
+    connect(m_model, &ShortlistModel::refreshed, this, &ShortlistDialog::updateStatus);
+    connect(&m_favourites, &FavouritesStore::changed, this, &ShortlistDialog::favouritesChanged);
+    connect(&m_favourites, &FavouritesStore::saveFailed, this,
+            [this](const QString& message) { showFavouritesMessage(message, true); });
+    if (!favourites.loadProblem().isEmpty()) {
+        showFavouritesMessage(favourites.loadProblem(), true);
+    } else if (!favourites.saveError().isEmpty()) {
+        showFavouritesMessage(favourites.saveError(), true);
+    }
+    updateStatus();
+    if (m_model->rowCount() > 0) {
+        m_table->selectRow(0);
+    }
+    m_table->setFocus();
+}
+
+ShortlistDialog::~ShortlistDialog() = default;
+
+QWidget* ShortlistDialog::buildFilterBar() {
+    auto* bar = new QWidget(this);
+    auto* row = new QHBoxLayout;
+    row->addWidget(new QLabel(QStringLiteral("最低分"), bar));
+    m_minimumScore = new QSpinBox(bar);
+    m_minimumScore->setObjectName(QStringLiteral("最低分框"));
+    m_minimumScore->setRange(0, 100);
+    row->addWidget(m_minimumScore);
+    m_suppliesMissing = checkBox("补缺框", "补八字所缺五行", bar);
+    m_suppliesMissing->setToolTip(QStringLiteral("只看名字的字补上本轮八字所缺五行（喜用神）的名字"));
+    row->addWidget(m_suppliesMissing);
+    row->addWidget(new QLabel(QStringLiteral("含字"), bar));
+    m_contains = new QLineEdit(bar);
+    m_contains->setObjectName(QStringLiteral("含字框"));
+    m_contains->setMaximumWidth(60);
+    m_contains->setToolTip(QStringLiteral("名字里必须有的字"));
+    row->addWidget(m_contains);
+    row->addWidget(new QLabel(QStringLiteral("排除字"), bar));
+    m_excludes = new QLineEdit(bar);
+    m_excludes->setObjectName(QStringLiteral("排除字框"));
+    m_excludes->setPlaceholderText(QStringLiteral("如长辈名字里的字"));
+    m_excludes->setToolTip(QStringLiteral("名字里不要的字，可以连写或用空格、逗号隔开"));
+    row->addWidget(m_excludes, 1);
+    m_length = new QComboBox(bar);
+    m_length->setObjectName(QStringLiteral("字数框"));
+    m_length->addItems({QStringLiteral("单字双字"), QStringLiteral("只看单字"), QStringLiteral("只看双字")});
+    row->addWidget(m_length);
+    m_favouritesOnly = checkBox("只看收藏框", "只看收藏", bar);
+    row->addWidget(m_favouritesOnly);
+
+    // The second row: filters on the character knowledge and the solar-term chart, where those are at hand.
+    auto* second = new QHBoxLayout;
+    m_noSoundWarning = checkBox("无读音提示框", "无读音提示", bar);
+    m_noSoundWarning->setToolTip(QStringLiteral("读音检查没有提示的名字（三字同调、双声叠韵、与姓同音、不雅谐音）"));
+    m_hasVerse = checkBox("有诗句框", "有诗句", bar);
+    m_hasVerse->setToolTip(QStringLiteral("两个名字依次出现在同一句古诗文里的名字"));
+    m_commonOnly = checkBox("常用字框", "只用常用字", bar);
+    m_commonOnly->setToolTip(QStringLiteral("名字的字都是《通用规范汉字表》一级或二级字"));
+    m_suppliesFavourable = checkBox("补节气喜用框", "补节气八字喜用神", bar);
+    m_suppliesFavourable->setToolTip(
+        QStringLiteral("名字的字的五行是本轮节气八字（本程序另算）的用神或喜神；节气八字用到主窗口“分”框里的分钟"));
+    const bool knowledge = m_model->shortlist().facts().knowledgeAvailable();
+    for (QCheckBox* box : {m_noSoundWarning, m_hasVerse, m_commonOnly}) {
+        box->setVisible(knowledge);
+        second->addWidget(box);
+    }
+    m_suppliesFavourable->setVisible(m_model->shortlist().facts().solarTermChartAvailable());
+    second->addWidget(m_suppliesFavourable);
+    second->addStretch(1);
+    auto* rows = new QVBoxLayout;
+    rows->setContentsMargins(0, 0, 0, 0);
+    rows->addLayout(row);
+    rows->addLayout(second);
+
+    connect(m_minimumScore, &QSpinBox::valueChanged, this, &ShortlistDialog::applyFilter);
+    connect(m_contains, &QLineEdit::textChanged, this, &ShortlistDialog::applyFilter);
+    connect(m_excludes, &QLineEdit::textChanged, this, &ShortlistDialog::applyFilter);
+    connect(m_length, &QComboBox::currentIndexChanged, this, &ShortlistDialog::applyFilter);
+    for (QCheckBox* box :
+         {m_suppliesMissing, m_favouritesOnly, m_noSoundWarning, m_hasVerse, m_commonOnly, m_suppliesFavourable}) {
+        connect(box, &QCheckBox::toggled, this, &ShortlistDialog::applyFilter);
+    }
+    bar->setLayout(rows);
+    return bar;
+}
+
+QWidget* ShortlistDialog::buildFavouritesPage() {
+    auto* page = new QWidget(this);
+    auto* layout = new QVBoxLayout(page);
+    m_favouritesModel = new FavouritesModel(m_favourites, this);
+    m_favouritesTable = new QTableView(page);
+    m_favouritesTable->setObjectName(QStringLiteral("收藏表格"));
+    m_favouritesTable->setModel(m_favouritesModel);
+    m_favouritesTable->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_favouritesTable->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_favouritesTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_favouritesTable->verticalHeader()->hide();
+    m_favouritesTable->horizontalHeader()->setStretchLastSection(true);
+    m_favouritesTable->setColumnWidth(FavouritesModel::Name, 80);
+    m_favouritesTable->setColumnWidth(FavouritesModel::Score, 44);
+    m_favouritesTable->setColumnWidth(FavouritesModel::Stars, 70);
+    m_favouritesTable->setColumnWidth(FavouritesModel::Note, 160);
+    layout->addWidget(m_favouritesTable, 1);
+    auto* buttons = new QHBoxLayout;
+    m_compare = button("比较按钮", "比较所选…", page);
+    m_compare->setToolTip(QStringLiteral("选两到四个收藏（按住 Ctrl 点选）并排比较"));
+    QPushButton* csv = button("导出CSV按钮", "导出 CSV…", page);
+    QPushButton* pdf = button("导出PDF按钮", "导出 PDF…", page);
+    QPushButton* print = button("打印按钮", "打印…", page);
+    m_remove = button("移除收藏按钮", "移除所选", page);
+    for (QPushButton* b : {m_compare, csv, pdf, print, m_remove}) {
+        buttons->addWidget(b);
+    }
+    buttons->addStretch(1);
+    layout->addLayout(buttons);
+    // Until favourites are chosen there is nothing to compare or remove.
+    m_compare->setEnabled(false);
+    m_remove->setEnabled(false);
+    connect(m_compare, &QPushButton::clicked, this, &ShortlistDialog::compareFavourites);
+    connect(csv, &QPushButton::clicked, this, &ShortlistDialog::chooseAndExportCsv);
+    connect(pdf, &QPushButton::clicked, this, &ShortlistDialog::chooseAndExportPdf);
+    connect(print, &QPushButton::clicked, this, &ShortlistDialog::printFavourites);
+    connect(m_remove, &QPushButton::clicked, this, &ShortlistDialog::removeFavourites);
+    return page;
+}
+
+void ShortlistDialog::applyFilter() {
+    ShortlistFilter filter = m_model->shortlist().filter();
+    filter.minimumScore = m_minimumScore->value();
+    filter.suppliesMissingElement = m_suppliesMissing->isChecked();
+    filter.containsCharacters = toUtf8(m_contains->text());
+    filter.excludedCharacters = toUtf8(m_excludes->text());
+    filter.length = static_cast<GivenLength>(m_length->currentIndex());
+    filter.favouritesOnly = m_favouritesOnly->isChecked();
+    filter.noSoundWarning = m_noSoundWarning->isChecked();
+    filter.hasVerse = m_hasVerse->isChecked();
+    filter.commonOnly = m_commonOnly->isChecked();
+    filter.suppliesFavourableElement = m_suppliesFavourable->isChecked();
+    m_model->setFilter(filter);
+    updateStatus();
+    if (!m_table->currentIndex().isValid() && m_model->rowCount() > 0) {
+        m_table->selectRow(0);
+    }
+    currentNameChanged();
+}
+
+bool ShortlistDialog::selectName(std::uint32_t storeRow) {
+    m_model->refresh(std::nullopt);
+    if (storeRow >= m_model->shortlist().takenRows()) {
+        return false;
+    }
+    const auto ref = m_model->shortlist().names().find(m_context.results().row(storeRow));
+    if (!ref) {
+        return false;
+    }
+    const auto row = m_model->rowOf(m_model->shortlist().names().name(*ref).firstRow);
+    if (!row) {
+        return false;
+    }
+    m_pages->setCurrentIndex(0);
+    m_table->selectRow(*row);
+    m_table->scrollTo(m_model->index(*row, 0), QAbstractItemView::PositionAtCenter);
+    currentNameChanged();
+    return true;
+}
+
+void ShortlistDialog::currentNameChanged() {
+    if (m_pages->currentIndex() != 0) {
+        return;
+    }
+    const QModelIndex current = m_table->currentIndex();
+    if (!current.isValid()) {
+        m_details->showSubject(std::nullopt);
+        return;
+    }
+    const std::uint32_t firstRow = m_model->firstRowAt(current.row());
+    NameSubject subject{
+        favouriteOfRow(m_context.results(), firstRow, m_context.seriesChart().current(), m_context.seriesMinuteText),
+        m_model->shortlist().factsAt(static_cast<std::size_t>(current.row()))};
+    if (m_details->subject() && m_details->subject()->name.cells == subject.name.cells &&
+        m_details->subject()->name.familyText == subject.name.familyText) {
+        return; // the same name, moved by names that came: nothing to redo
+    }
+    m_details->showSubject(subject);
+}
+
+void ShortlistDialog::currentFavouriteChanged() {
+    if (m_pages->currentIndex() != 1) {
+        return;
+    }
+    const QModelIndexList rows = m_favouritesTable->selectionModel()->selectedRows();
+    m_compare->setEnabled(rows.size() >= 2 && rows.size() <= 4);
+    m_remove->setEnabled(!rows.isEmpty());
+    const QModelIndex current = m_favouritesTable->currentIndex();
+    if (!current.isValid() || rows.isEmpty()) {
+        m_details->showSubject(std::nullopt);
+        return;
+    }
+    m_details->showSubject(NameSubject{m_favouritesModel->favouriteAt(current.row()), std::nullopt});
+}
+
+void ShortlistDialog::openReport() {
+    const QModelIndex current = m_table->currentIndex();
+    if (!current.isValid()) {
+        return;
+    }
+    // As for a row of the result grid: the report data of the name's first listed row, in a new report window.
+    const int gridRow = static_cast<int>(m_model->firstRowAt(current.row())) + 1;
+    if (reportFromResultRow(gridRow, m_context.results(), m_context.interfaceConnection(), m_context.reportData())) {
+        ReportDialog(m_context, this).exec();
+    }
+}
+
+void ShortlistDialog::updateStatus() {
+    const Shortlist& shortlist = m_model->shortlist();
+    QString text =
+        QStringLiteral("本轮列出 %1 行，不重复的名字 %2 个，显示 %3 个")
+            .arg(thousands(shortlist.takenRows()), thousands(shortlist.distinctCount()), thousands(shortlist.size()));
+    if (m_context.runController().isGenerating() || !shortlist.caughtUp()) {
+        text += QStringLiteral("（运算中，名单随时更新）");
+    }
+    m_status->setText(text);
+}
+
+void ShortlistDialog::keepPlaceBeforeChange() {
+    // The user's place is the name at the top of the table; at the very top with nothing chosen the table stays at
+    // the top, so that better names arriving show at once.
+    const QModelIndex top = m_table->indexAt(QPoint(1, 1));
+    m_atTop = m_table->verticalScrollBar()->value() == 0 && !m_table->currentIndex().isValid();
+    m_anchor = top.isValid() ? std::optional<std::uint32_t>(m_model->firstRowAt(top.row())) : std::nullopt;
+}
+
+void ShortlistDialog::keepPlaceAfterChange() {
+    m_table->doItemsLayout();
+    if (m_atTop || !m_anchor) {
+        m_table->verticalScrollBar()->setValue(0);
+    } else if (const auto row = m_model->rowOf(*m_anchor)) {
+        m_table->verticalScrollBar()->setValue(*row);
+    }
+    if (!m_table->currentIndex().isValid() && m_model->rowCount() > 0 && m_pages->currentIndex() == 0 &&
+        !m_details->subject()) {
+        m_table->selectRow(0);
+    }
+}
+
+void ShortlistDialog::favouritesChanged() {
+    m_model->setFavourites(m_favourites.names());
+    if (m_favourites.saveError().isEmpty()) {
+        showFavouritesMessage(QString(), false);
+    }
+    currentFavouriteChanged();
+}
+
+void ShortlistDialog::showFavouritesMessage(const QString& message, bool problem) {
+    m_favouritesMessage->setText(message);
+    m_favouritesMessage->setStyleSheet(problem ? QStringLiteral("color: #990000;") : QString());
+}
+
+void ShortlistDialog::compareFavourites() {
+    std::vector<Favourite> chosen;
+    for (const QModelIndex& row : m_favouritesTable->selectionModel()->selectedRows()) {
+        chosen.push_back(m_favouritesModel->favouriteAt(row.row()));
+    }
+    if (chosen.size() < 2 || chosen.size() > 4) {
+        return;
+    }
+    CompareDialog(chosen, m_context.interfaceConnection(), this).exec();
+}
+
+void ShortlistDialog::removeFavourites() {
+    std::vector<Favourite> chosen;
+    for (const QModelIndex& row : m_favouritesTable->selectionModel()->selectedRows()) {
+        chosen.push_back(m_favouritesModel->favouriteAt(row.row()));
+    }
+    for (const Favourite& f : chosen) {
+        m_favourites.remove(f.familyText, f.given);
+    }
+}
+
+bool ShortlistDialog::exportCsv(const QString& path) {
+    const std::string bytes = favouritesCsv(m_favourites.list());
+    QString error;
+    if (!writeWholeFile(path, QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())), &error)) {
+        showFavouritesMessage(QStringLiteral("CSV 文件未能写出：") + error, true);
+        return false;
+    }
+    showFavouritesMessage(QStringLiteral("已导出 %1 个收藏到 %2").arg(m_favourites.list().size()).arg(path), false);
+    return true;
+}
+
+bool ShortlistDialog::exportPdf(const QString& path) {
+    QString error;
+    if (!FavouritesPrinter(m_context.interfaceConnection()).writePdf(path, m_favourites.list().all(), &error)) {
+        showFavouritesMessage(QStringLiteral("PDF 文件未能写出：") + error, true);
+        return false;
+    }
+    showFavouritesMessage(QStringLiteral("已导出 %1 页到 %2").arg(m_favourites.list().size()).arg(path), false);
+    return true;
+}
+
+namespace {
+
+/// The save dialog of an export: Qt's own dialog (so it looks and behaves the same everywhere), modal to `parent`.
+QString chooseFile(QWidget* parent, const char* name, const QString& title, const QString& filter,
+                   const QString& suffix) {
+    QFileDialog dialog(parent, title, QString(), filter);
+    dialog.setObjectName(QString::fromUtf8(name));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setDefaultSuffix(suffix);
+    dialog.selectFile(QStringLiteral("收藏的名字.") + suffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialog.selectedFiles().constFirst();
+}
+
+} // namespace
+
+void ShortlistDialog::chooseAndExportCsv() {
+    const QString path = chooseFile(this, "导出CSV对话框", QStringLiteral("导出收藏为 CSV"),
+                                    QStringLiteral("CSV 表格 (*.csv)"), QStringLiteral("csv"));
+    if (!path.isEmpty()) {
+        exportCsv(path);
+    }
+}
+
+void ShortlistDialog::chooseAndExportPdf() {
+    const QString path = chooseFile(this, "导出PDF对话框", QStringLiteral("导出收藏为 PDF"),
+                                    QStringLiteral("PDF 文件 (*.pdf)"), QStringLiteral("pdf"));
+    if (!path.isEmpty()) {
+        exportPdf(path);
+    }
+}
+
+void ShortlistDialog::printFavourites() {
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, this);
+    dialog.setObjectName(QStringLiteral("打印对话框"));
+    if (dialog.exec() == QDialog::Accepted) {
+        FavouritesPrinter(m_context.interfaceConnection()).paint(printer, m_favourites.list().all());
+    }
+}
+
+void ShortlistDialog::done(int result) {
+    m_model->stopFollowing();
+    QDialog::done(result);
+}
+
+} // namespace namewright

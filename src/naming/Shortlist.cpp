@@ -1,0 +1,266 @@
+#include "naming/Shortlist.h"
+
+#include "naming/RadixSort.h"
+
+#include <algorithm>
+
+namespace namewright {
+
+namespace {
+
+/// Empties a vector and gives its memory back (assigning {} would keep the capacity).
+template <typename Vector> void releaseMemory(Vector& vector) {
+    Vector().swap(vector);
+}
+
+constexpr std::size_t kFenceSpacing = 64;
+constexpr std::size_t kRowsPerSlice = 16384; // rows taken between two looks at the clock
+
+} // namespace
+
+Shortlist::Shortlist(const ResultStore& store, ShortlistSources sources)
+    : m_store(store), m_names(store), m_facts(store, m_names, std::move(sources)), m_series(store.series()) {
+    m_facts.update();
+    m_facts.setFilter(m_filter);
+}
+
+bool Shortlist::seriesChanged() const {
+    return m_store.series() != m_series || m_store.rowCount() < m_names.takenRows();
+}
+
+bool Shortlist::caughtUp() const {
+    return !seriesChanged() && m_names.takenRows() >= std::min<std::size_t>(m_store.rowCount(), 0xFFFFFFFEU);
+}
+
+Shortlist::Change Shortlist::refresh(std::optional<std::chrono::nanoseconds> budget) {
+    const Change change = takeRows(budget);
+    mergeTaken();
+    return change;
+}
+
+Shortlist::Change Shortlist::takeRows(std::optional<std::chrono::nanoseconds> budget) {
+    Change change;
+    if (seriesChanged()) {
+        // A new series: its rows replace the old ones, so every name and every fact worked out for them goes.
+        m_series = m_store.series();
+        m_names.clear();
+        m_facts.reset();
+        m_facts.setFilter(m_filter);
+        releaseMemory(m_view);
+        releaseMemory(m_fences);
+        m_added.clear();
+        m_rebuildPending = true;
+        change.reset = true;
+        change.orderChanged = true;
+    }
+    const auto start = std::chrono::steady_clock::now();
+    const std::size_t takenBefore = m_names.takenRows();
+    const std::size_t addedBefore = m_added.size();
+    // Without a budget everything is taken at once, which spreads each group's names once. With one, slices double
+    // in size until the budget is spent: each take() spreads the groups it touches, so many small slices cost more.
+    std::size_t slice = budget ? kRowsPerSlice : m_store.rowCount();
+    for (;;) {
+        const std::size_t upTo = std::min(m_store.rowCount(), m_names.takenRows() + slice);
+        if (upTo <= m_names.takenRows()) {
+            break;
+        }
+        m_names.take(upTo, &m_added);
+        if (budget && std::chrono::steady_clock::now() - start >= *budget) {
+            break;
+        }
+        slice *= 2;
+    }
+    const std::size_t taken = m_names.takenRows() - takenBefore;
+    change.newNames = m_added.size() - addedBefore;
+    change.drawsChanged = taken > change.newNames;
+    change.orderChanged = change.orderChanged || !m_added.empty();
+    return change;
+}
+
+void Shortlist::mergeTaken() {
+    // Merging costs a binary search per new name; beyond a quarter of the shown names one pass over all is less.
+    if (m_rebuildPending || m_added.size() > m_view.size() / 4) {
+        rebuild();
+    } else if (!m_added.empty()) {
+        std::vector<NameRef> added;
+        added.swap(m_added);
+        m_facts.noteAdded(added);
+        merge(added);
+        if (added.capacity() <= kRowsPerSlice * 4) {
+            added.clear();
+            m_added.swap(added); // keep the scratch
+        }
+    }
+}
+
+void Shortlist::setFilter(const ShortlistFilter& filter) {
+    m_filter = filter;
+    m_facts.update();
+    m_facts.setFilter(filter);
+    rebuild();
+}
+
+void Shortlist::sort(ShortlistColumn column, bool descending) {
+    m_column = column;
+    m_descending = descending;
+    rebuild();
+}
+
+void Shortlist::setFavourites(std::vector<FavouriteName> favourites) {
+    m_facts.setFavourites(std::move(favourites));
+    if (m_filter.favouritesOnly || m_column == ShortlistColumn::Favourite) {
+        rebuild();
+    }
+}
+
+std::uint64_t Shortlist::pack(std::uint32_t key, std::uint32_t firstRow) const {
+    const std::uint32_t ordered = m_descending ? ~key : key;
+    return (static_cast<std::uint64_t>(ordered) << 32U) | firstRow;
+}
+
+std::uint64_t Shortlist::keyOfRow(std::uint32_t firstRow) const {
+    const StoredName& row = m_store.row(firstRow);
+    const auto ref = m_names.find(row);
+    const std::uint32_t draws = ref ? m_names.name(*ref).draws : 0;
+    return pack(ref ? m_facts.key(m_column, *ref, row, draws) : 0, firstRow);
+}
+
+void Shortlist::rebuild() {
+    // Every name taken so far is shown from now on, the ones not merged yet included.
+    m_facts.noteAdded(m_added);
+    m_added.clear();
+    if (m_added.capacity() > kRowsPerSlice * 4) {
+        releaseMemory(m_added);
+    }
+    m_rebuildPending = false;
+    m_facts.update();
+    m_facts.prepareKeys(m_column);
+    std::vector<std::uint64_t> keys;
+    keys.reserve(m_names.size());
+    m_names.forEach(
+        [&](NameRef ref, const DistinctName& name) {
+            const StoredName& row = m_store.row(name.firstRow);
+            if (m_facts.passes(ref, row)) {
+                keys.push_back(pack(m_facts.key(m_column, ref, row, name.draws), name.firstRow));
+            }
+        },
+        true);
+    std::vector<std::uint64_t> scratch;
+    radixSort(keys, scratch);
+    releaseMemory(scratch);
+    std::vector<std::uint32_t> view(keys.size());
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        view[i] = static_cast<std::uint32_t>(keys[i]);
+    }
+    m_view = std::move(view);
+    m_fences.clear();
+    for (std::size_t i = 0; i < keys.size(); i += kFenceSpacing) {
+        m_fences.push_back(keys[i]);
+    }
+    m_fences.shrink_to_fit();
+}
+
+void Shortlist::rebuildFences() {
+    m_fences.clear();
+    for (std::size_t i = 0; i < m_view.size(); i += kFenceSpacing) {
+        m_fences.push_back(keyOfRow(m_view[i]));
+    }
+    m_fences.shrink_to_fit();
+}
+
+std::size_t Shortlist::lowerBound(std::uint64_t key, std::size_t from) const {
+    // The fences (the keys at 0, 64, 128, ...) narrow the search to one block; inside it each probe works its key out
+    // from the store. The answer is at `from` or after it.
+    const std::size_t n = m_view.size();
+    if (from >= n) {
+        return n;
+    }
+    const auto firstFence = m_fences.begin() + static_cast<std::ptrdiff_t>(from / kFenceSpacing);
+    const auto notBelow = std::lower_bound(firstFence, m_fences.end(), key);
+    if (notBelow == firstFence) {
+        return from; // every name from the fence at or before `from` on has a key not below `key`
+    }
+    const auto block = static_cast<std::size_t>(notBelow - m_fences.begin()) - 1; // its fence is below `key`
+    std::size_t low = std::max(from, block * kFenceSpacing + 1);
+    std::size_t high = std::min(n, (block + 1) * kFenceSpacing);
+    while (low < high) {
+        const std::size_t mid = low + (high - low) / 2;
+        if (keyOfRow(m_view[mid]) < key) {
+            low = mid + 1;
+        } else {
+            high = mid;
+        }
+    }
+    return low;
+}
+
+void Shortlist::merge(const std::vector<NameRef>& added) {
+    m_facts.prepareKeys(m_column);
+    std::vector<std::uint64_t> fresh;
+    for (const NameRef ref : added) {
+        const DistinctName& name = m_names.name(ref);
+        const StoredName& row = m_store.row(name.firstRow);
+        if (m_facts.passes(ref, row)) {
+            fresh.push_back(pack(m_facts.key(m_column, ref, row, name.draws), name.firstRow));
+        }
+    }
+    if (fresh.empty()) {
+        return;
+    }
+    std::vector<std::uint64_t> scratch;
+    radixSort(fresh, scratch);
+    std::vector<std::uint32_t> merged;
+    merged.reserve(m_view.size() + fresh.size());
+    std::size_t from = 0;
+    for (const std::uint64_t key : fresh) {
+        const std::size_t at = lowerBound(key, from);
+        merged.insert(merged.end(), m_view.begin() + static_cast<std::ptrdiff_t>(from),
+                      m_view.begin() + static_cast<std::ptrdiff_t>(at));
+        merged.push_back(static_cast<std::uint32_t>(key));
+        from = at;
+    }
+    merged.insert(merged.end(), m_view.begin() + static_cast<std::ptrdiff_t>(from), m_view.end());
+    m_view = std::move(merged);
+    rebuildFences();
+}
+
+std::optional<std::size_t> Shortlist::positionOf(std::uint32_t firstRow) const {
+    if (firstRow >= m_names.takenRows()) {
+        return std::nullopt;
+    }
+    const StoredName& row = m_store.row(firstRow);
+    const auto ref = m_names.find(row);
+    if (!ref || m_names.name(*ref).firstRow != firstRow || !m_facts.passes(*ref, row)) {
+        return std::nullopt;
+    }
+    const std::size_t at = lowerBound(keyOfRow(firstRow), 0);
+    if (at < m_view.size() && m_view[at] == firstRow) {
+        return at;
+    }
+    // Keys that changed since the last sort (draw counts, favourites) leave the order unsorted: look the plain way.
+    const auto found = std::find(m_view.begin(), m_view.end(), firstRow);
+    return found == m_view.end() ? std::nullopt
+                                 : std::optional<std::size_t>(static_cast<std::size_t>(found - m_view.begin()));
+}
+
+NameRef Shortlist::refAt(std::size_t position) const {
+    return *m_names.find(m_store.row(m_view[position]));
+}
+
+NameFacts Shortlist::factsAt(std::size_t position) const {
+    const std::uint32_t firstRow = m_view[position];
+    const StoredName& row = m_store.row(firstRow);
+    const NameRef ref = *m_names.find(row);
+    return m_facts.facts(ref, row, m_names.name(ref).draws, firstRow);
+}
+
+std::string Shortlist::pinyinAt(std::size_t position) const {
+    return m_facts.pinyin(refAt(position));
+}
+
+std::size_t Shortlist::memoryBytes() const {
+    return m_names.memoryBytes() + m_facts.memoryBytes() + m_view.capacity() * sizeof(std::uint32_t) +
+           m_fences.capacity() * sizeof(std::uint64_t) + m_added.capacity() * sizeof(NameRef);
+}
+
+} // namespace namewright

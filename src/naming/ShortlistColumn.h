@@ -1,0 +1,61 @@
+#pragma once
+// The columns of the shortlist (名单): the nine of the result grid, then the shortlist's own.
+
+#include "naming/ResultColumn.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+namespace namewright {
+
+enum class ShortlistColumn : std::uint8_t {
+    Name,                   ///< 姓名
+    Score,                  ///< 分数
+    Heaven,                 ///< 天格
+    Person,                 ///< 人格
+    Earth,                  ///< 地格
+    Outer,                  ///< 外格
+    Total,                  ///< 总格
+    ThreeTalentsKey,        ///< 三才
+    ElementText,            ///< 五行
+    Draws,                  ///< 次数: how often the series drew the name
+    SuppliesMissingElement, ///< 补缺: a given character's element is one the series' chart lacks (its 喜用神)
+    Favourite,              ///< 收藏: the favourite's stars, 0 for none
+    Pinyin,                 ///< 拼音 (character knowledge)
+    NoSoundWarning,         ///< 读音: no sound warning (character knowledge)
+    HasVerse,               ///< 诗句: the pair of given characters stands in a verse (character knowledge)
+    CommonOnly, ///< 常用: every given character of level 1 or 2 of the 通用规范汉字表 (character knowledge)
+    CompoundSurnameScore, ///< 复姓分: the score by the compound-surname rule, for a compound surname only
+};
+
+inline constexpr std::size_t kShortlistColumnCount = 17;
+
+inline constexpr std::array<std::string_view, kShortlistColumnCount> kShortlistColumnTitles{
+    "姓名", "分数", "天格", "人格", "地格", "外格", "总格", "三才",  "五行",
+    "次数", "补缺", "收藏", "拼音", "读音", "诗句", "常用", "复姓分"};
+
+constexpr std::string_view shortlistColumnTitle(ShortlistColumn column) {
+    return kShortlistColumnTitles[static_cast<std::size_t>(column)];
+}
+
+/// The shortlist column showing a result-grid column (the first nine, in grid order).
+constexpr ShortlistColumn shortlistColumnOf(ResultColumn column) {
+    return static_cast<ShortlistColumn>(columnIndex(column));
+}
+
+/// The result-grid column a shortlist column shows; nothing for the shortlist's own columns.
+constexpr std::optional<ResultColumn> resultColumnOf(ShortlistColumn column) {
+    const auto index = static_cast<std::size_t>(column);
+    return index < kResultColumnCount ? std::optional<ResultColumn>(kResultColumns[index]) : std::nullopt;
+}
+
+/// The columns that need the character knowledge file.
+constexpr bool needsKnowledge(ShortlistColumn column) {
+    return column == ShortlistColumn::Pinyin || column == ShortlistColumn::NoSoundWarning ||
+           column == ShortlistColumn::HasVerse || column == ShortlistColumn::CommonOnly;
+}
+
+} // namespace namewright

@@ -1,0 +1,158 @@
+#pragma once
+// ShortlistFacts: what the shortlist knows of each distinct name beside its stored row: whether it supplies a
+// missing or favourable element, whether it is a favourite, its knowledge columns, its compound-surname score, and
+// the sort keys of every column.
+//
+// Everything is worked out per family, per character text or per element text (a few thousand of each) and kept in
+// small tables indexed by their ids, except the three knowledge flags, which depend on the family and both given
+// characters: those are worked out once per name when it is added and kept as bits over the name's group and
+// second-character number (a bit per possible name, about a tenth of a byte per name in a well-filled series).
+//
+// Not thread-safe; used by the shortlist on the interface thread.
+
+#include "knowledge/KnowledgeBase.h"
+#include "knowledge/ShortlistColumns.h"
+#include "naming/DistinctNames.h"
+#include "naming/FiveGrids.h"
+#include "naming/LuckTables.h"
+#include "naming/ShortlistColumn.h"
+#include "naming/ShortlistFilter.h"
+
+#include "calendar/Element.h"
+#include "db/Rows.h"
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace namewright {
+
+/// The `word` rows of the two characters of a compound surname, or nothing when it is none or was not looked up.
+using CompoundFamilyLookup = std::function<std::optional<std::pair<WordRow, WordRow>>(std::string_view familyText)>;
+
+/// What the shortlist works with beside the result store.
+struct ShortlistSources {
+    ElementSet missingElements;                    ///< the elements the series' chart lacks (its 喜用神)
+    std::optional<ElementSet> solarTermFavourable; ///< 用神 and 喜神 of the series' 节气八字, when worked out
+    KnowledgeBase knowledge;                       ///< unavailable: the knowledge columns stay empty
+    std::shared_ptr<const LuckTables> luck;        ///< for the compound-surname score; none: no such score
+    CompoundFamilyLookup compoundFamily;           ///< the family characters' rows of a compound surname
+    bool capCompoundScore = false;                 ///< apply the score cap to the compound-surname score
+};
+
+/// A favourite as the shortlist matches it: family text and given characters as typed, and its stars (1-5).
+struct FavouriteName {
+    std::string familyText;
+    std::string given;
+    int stars = 1;
+};
+
+/// Everything the shortlist shows of one name beside the nine cells of its first row.
+struct NameFacts {
+    std::uint32_t firstRow = 0;
+    std::uint32_t draws = 0;
+    bool suppliesMissingElement = false;
+    bool suppliesFavourableElement = false; ///< false where the 节气八字 was not worked out
+    int favouriteStars = 0;                 ///< 0: not a favourite
+    NameColumns knowledge;                  ///< `available` false without the knowledge file
+    std::optional<FiveGrids> compoundGrids; ///< for a compound surname with both characters in `word`
+    std::optional<int> compoundScore;
+};
+
+class ShortlistFacts {
+public:
+    ShortlistFacts(const ResultStore& store, const DistinctNames& names, ShortlistSources sources);
+    ~ShortlistFacts();
+    ShortlistFacts(const ShortlistFacts&) = delete;
+    ShortlistFacts& operator=(const ShortlistFacts&) = delete;
+
+    const ShortlistSources& sources() const { return m_sources; }
+    bool knowledgeAvailable() const { return m_sources.knowledge.isAvailable(); }
+    bool solarTermChartAvailable() const { return m_sources.solarTermFavourable.has_value(); }
+    /// Whether any family of the series is a compound surname with its two characters found.
+    bool anyCompoundSurname() const;
+
+    /// Forgets everything worked out for the names (for a new series); keeps the sources, filter and favourites.
+    void reset();
+    /// Brings the tables up to the texts, families and groups there are now. Call before the others after names or
+    /// texts were added.
+    void update();
+    /// Works out the knowledge flags of names just added.
+    void noteAdded(const std::vector<NameRef>& added);
+    /// Works out the knowledge flags of every name.
+    void noteAll();
+
+    /// Takes a filter's typed characters; call update() first.
+    void setFilter(const ShortlistFilter& filter);
+    /// Takes the favourites (resolved again by update() as new names come).
+    void setFavourites(std::vector<FavouriteName> favourites);
+
+    /// Whether a name passes the filter set last.
+    bool passes(NameRef ref, const StoredName& row) const;
+    /// Prepares the ranks that the Name, ElementText and Pinyin keys need.
+    void prepareKeys(ShortlistColumn column);
+    /// The sort key of a name in a column, ascending; prepareKeys(column) first.
+    std::uint32_t key(ShortlistColumn column, NameRef ref, const StoredName& row, std::uint32_t draws) const;
+
+    NameFacts facts(NameRef ref, const StoredName& row, std::uint32_t draws, std::uint32_t firstRow) const;
+    /// The five grids of a stored row (the family's strokes from the store, read once per family).
+    FiveGrids grids(const StoredName& row) const;
+    /// The pinyin of a name ("fàn tǒng"); empty without the knowledge file.
+    std::string pinyin(NameRef ref) const;
+
+    /// Heap bytes held by the tables (texts and favourites not counted).
+    std::size_t memoryBytes() const;
+
+private:
+    struct Family;
+    struct Character {
+        char32_t codePoint = 0; ///< 0: not a single character
+        std::uint32_t nameRank = 0;
+        std::uint32_t pinyinRank = 0;
+        bool excluded = false;
+    };
+    enum ElementBits : std::uint8_t { KnownBit = 1, SuppliesMissingBit = 2, SuppliesFavourableBit = 4 };
+
+    const Family& family(std::uint32_t id) const { return *m_families[id]; }
+    std::uint8_t elementBits(std::uint32_t familyId, std::uint32_t elementText) const;
+    bool bit(const std::vector<std::vector<std::uint64_t>>& bits, NameRef ref) const;
+    static void setBit(std::vector<std::vector<std::uint64_t>>& bits, NameRef ref, bool value);
+    void noteKnowledge(NameRef ref);
+    std::optional<int> compoundScore(const Family& family, const StoredName& row,
+                                     std::optional<FiveGrids>* grids = nullptr) const;
+    void resolveFilterTexts();
+    void resolveFavourites();
+    void rankNames();
+    void rankPinyin();
+    void rankElementTexts();
+
+    const ResultStore& m_store;
+    const DistinctNames& m_names;
+    ShortlistSources m_sources;
+    std::vector<std::unique_ptr<Family>> m_families;
+    std::vector<Character> m_characters; // by text id
+    std::size_t m_knownTexts = 0;
+    mutable std::vector<std::vector<std::uint8_t>> m_elementBits; // [family][element text id]
+
+    std::vector<std::vector<std::uint64_t>> m_noWarning, m_verse, m_common; // [group] bits over dense numbers
+    std::vector<std::vector<std::uint64_t>> m_favourite;
+    std::map<std::pair<std::uint32_t, std::uint32_t>, int> m_stars; // (group, dense) -> stars
+    std::vector<FavouriteName> m_favourites;
+    std::size_t m_favouritesResolvedAt = 0; // names counted when the favourites were last resolved
+
+    ShortlistFilter m_filter;
+    std::vector<std::uint32_t> m_required; // text ids the given name must hold
+    bool m_requiredMissing = false;        // a required character is in no name
+
+    std::vector<std::uint32_t> m_groupNameOrdinal, m_secondNameRank;
+    std::vector<std::uint32_t> m_groupPinyinOrdinal, m_secondPinyinRank;
+    std::vector<std::uint32_t> m_elementRank; // by text id
+};
+
+} // namespace namewright

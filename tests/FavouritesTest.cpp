@@ -1,0 +1,164 @@
+// The favourites list and its CSV export.
+
+#include "reports/FavouriteList.h"
+#include "reports/FavouritesCsv.h"
+
+#include "support/SyntheticStore.h"
+
+#include <gtest/gtest.h>
+
+namespace namewright {
+namespace {
+
+Favourite named(std::string family, std::string given, int stars = 3, std::string note = {}) {
+    Favourite f;
+    f.familyText = std::move(family);
+    f.given = std::move(given);
+    f.stars = stars;
+    f.note = std::move(note);
+    f.cells[ResultColumn::Name] = f.familyText + f.given;
+    f.cells[ResultColumn::Score] = "90";
+    return f;
+}
+
+/// A plain CSV reader (RFC 4180 quoting, CR LF lines) to read the export back.
+std::vector<std::vector<std::string>> readCsv(std::string_view text) {
+    std::vector<std::vector<std::string>> lines(1);
+    std::string field;
+    bool quoted = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (quoted) {
+            if (c == '"' && i + 1 < text.size() && text[i + 1] == '"') {
+                field += '"';
+                ++i;
+            } else if (c == '"') {
+                quoted = false;
+            } else {
+                field += c;
+            }
+        } else if (c == '"') {
+            quoted = true;
+        } else if (c == ',') {
+            lines.back().push_back(std::move(field));
+            field.clear();
+        } else if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+            lines.back().push_back(std::move(field));
+            field.clear();
+            lines.emplace_back();
+            ++i;
+        } else {
+            field += c;
+        }
+    }
+    lines.pop_back(); // after the last CR LF
+    return lines;
+}
+
+TEST(FavouriteList, HoldsEachNameOnceInTheOrderStarred) {
+    FavouriteList list;
+    EXPECT_TRUE(list.add(named("李", "哉栋")));
+    EXPECT_TRUE(list.add(named("李", "哉")));   // a one-character name is another name
+    EXPECT_TRUE(list.add(named("欧阳", "哉"))); // so is the same given name under another family
+    EXPECT_FALSE(list.add(named("李", "哉栋", 5, "again")));
+    ASSERT_EQ(list.size(), 3U);
+    EXPECT_EQ(list.all()[0].name(), "李哉栋");
+    EXPECT_EQ(list.all()[0].stars, 3); // the second add changed nothing
+    EXPECT_EQ(list.all()[2].name(), "欧阳哉");
+}
+
+TEST(FavouriteList, ClampsStarsToOneToFiveAndReportsWhetherAnythingChanged) {
+    FavouriteList list;
+    list.add(named("李", "哉栋", 9));
+    EXPECT_EQ(list.find("李", "哉栋")->stars, 5);
+    EXPECT_FALSE(list.setStars("李", "哉栋", 7)); // clamped to 5: no change
+    EXPECT_TRUE(list.setStars("李", "哉栋", 0));
+    EXPECT_EQ(list.find("李", "哉栋")->stars, 1);
+    EXPECT_FALSE(list.setStars("王", "哉栋", 3));
+    EXPECT_TRUE(list.setNote("李", "哉栋", "奶奶喜欢"));
+    EXPECT_FALSE(list.setNote("李", "哉栋", "奶奶喜欢"));
+    EXPECT_EQ(list.find("李", "哉栋")->note, "奶奶喜欢");
+    EXPECT_TRUE(list.remove("李", "哉栋"));
+    EXPECT_FALSE(list.remove("李", "哉栋"));
+    EXPECT_TRUE(list.empty());
+}
+
+TEST(FavouriteList, AssignDropsRepeatedNamesAndClampsStars) {
+    FavouriteList list;
+    list.assign({named("李", "哉栋", -3), named("李", "哉栋", 4), named("王", "栋", 4)});
+    ASSERT_EQ(list.size(), 2U);
+    EXPECT_EQ(list.all()[0].stars, 1);
+    EXPECT_EQ(list.all()[1].name(), "王栋");
+}
+
+TEST(FavouriteOfRow, TakesTheRowsTextsCellsAndTheSeriesChart) {
+    testing::SyntheticStore synthetic;
+    const auto family = synthetic.family("欧阳", 15, "土");
+    synthetic.add(family, 3, 7);
+    synthetic.add(family, 4, testing::SyntheticStore::kNone);
+    SeriesChart chart;
+    chart.chart.favourableElement = "金水";
+    chart.moment = {"2011", "1", "1", "1"};
+
+    const Favourite two = favouriteOfRow(synthetic.store, 0, chart, "10");
+    EXPECT_EQ(two.familyText, "欧阳");
+    EXPECT_EQ(two.given, testing::SyntheticStore::character(3) + testing::SyntheticStore::character(7));
+    EXPECT_EQ(two.cells, synthetic.store.rowCells(0));
+    EXPECT_EQ(two.chart.favourableElement, "金水");
+    EXPECT_EQ(two.birth.year, "2011");
+    EXPECT_EQ(two.minute, "10");
+
+    const Favourite one = favouriteOfRow(synthetic.store, 1, std::nullopt, {});
+    EXPECT_EQ(one.given, testing::SyntheticStore::character(4));
+    EXPECT_TRUE(one.chart.favourableElement.empty());
+}
+
+TEST(FavouritesCsv, StartsWithTheByteOrderMarkAndHasAColumnPerField) {
+    FavouriteList list;
+    Favourite f = named("李", "哉栋", 4, "奶奶喜欢");
+    f.cells[ResultColumn::ThreeTalentsKey] = "金土水";
+    f.cells[ResultColumn::ElementText] = "火金木";
+    f.added = "2024-05-01 09:30";
+    list.add(f);
+    list.add(named("王", "栋"));
+
+    const std::string csv = favouritesCsv(list);
+    ASSERT_EQ(csv.substr(0, 3), "\xEF\xBB\xBF");
+    const auto lines = readCsv(std::string_view(csv).substr(3));
+    ASSERT_EQ(lines.size(), 3U);
+    EXPECT_EQ(lines[0], (std::vector<std::string>{"姓名", "姓", "名", "分数", "天格", "人格", "地格", "外格", "总格",
+                                                  "三才", "五行", "星级", "备注", "收藏时间"}));
+    for (const auto& line : lines) {
+        EXPECT_EQ(line.size(), 14U);
+    }
+    EXPECT_EQ(lines[1][0], "李哉栋");
+    EXPECT_EQ(lines[1][1], "李");
+    EXPECT_EQ(lines[1][2], "哉栋");
+    EXPECT_EQ(lines[1][3], "90");
+    EXPECT_EQ(lines[1][9], "金土水");
+    EXPECT_EQ(lines[1][10], "火金木");
+    EXPECT_EQ(lines[1][11], "4");
+    EXPECT_EQ(lines[1][12], "奶奶喜欢");
+    EXPECT_EQ(lines[1][13], "2024-05-01 09:30");
+    EXPECT_EQ(lines[2][0], "王栋");
+}
+
+TEST(FavouritesCsv, QuotesNotesHoldingCommasQuotesAndLineBreaks) {
+    FavouriteList list;
+    list.add(named("李", "哉栋", 3, "好听, \"大气\"\r\n第二行"));
+    list.add(named("李", "栋", 3, "plain"));
+    const std::string csv = favouritesCsv(list);
+    EXPECT_NE(csv.find("\"好听, \"\"大气\"\"\r\n第二行\""), std::string::npos);
+    EXPECT_NE(csv.find(",plain,"), std::string::npos); // a plain field is not quoted
+    const auto lines = readCsv(std::string_view(csv).substr(3));
+    ASSERT_EQ(lines.size(), 3U);
+    EXPECT_EQ(lines[1][12], "好听, \"大气\"\r\n第二行");
+}
+
+TEST(FavouritesCsv, AnEmptyListIsTheHeaderAlone) {
+    const std::string csv = favouritesCsv(FavouriteList{});
+    EXPECT_EQ(readCsv(std::string_view(csv).substr(3)).size(), 1U);
+}
+
+} // namespace
+} // namespace namewright

@@ -1,0 +1,279 @@
+// The favourites file and store: kept across restarts, set aside when damaged, written atomically, a failed write
+// reported with the old file kept; the favourites table, the compare window and the exports.
+
+#include "app/FavouritesFile.h"
+#include "app/CompareDialog.h"
+#include "app/FavouritesModel.h"
+#include "app/FavouritesPrinter.h"
+#include "app/FavouritesStore.h"
+#include "app/TextConversion.h"
+#include "db/NamingDatabase.h"
+
+#include "AppTestSupport.h"
+
+#include <QAbstractItemModelTester>
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace namewright {
+
+namespace {
+
+Favourite named(const char* family, const char* given, int stars = 3, const char* note = "") {
+    Favourite f;
+    f.familyText = family;
+    f.given = given;
+    f.stars = stars;
+    f.note = note;
+    f.cells.texts = {f.familyText + f.given, "92", "8", "16", "21", "13", "28", "土土木", "火金木"};
+    f.chart.fourPillars = "庚寅年 戊子月 丙辰日 己丑时";
+    f.chart.favourableElement = "金";
+    f.birth = {"2011", "1", "1", "1"};
+    f.minute = "10";
+    f.added = "2024-05-01 09:30";
+    return f;
+}
+
+QByteArray readAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeAll(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+/// The files of a folder other than `keep`.
+QStringList othersIn(const QString& folder, const QString& keep) {
+    QStringList names = QDir(folder).entryList(QDir::Files | QDir::Hidden);
+    names.removeAll(keep);
+    return names;
+}
+
+/// While it lives, no file this process writes may grow beyond `bytes`: a disk that is full.
+class FullDisk {
+public:
+    explicit FullDisk(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &m_before);
+        std::signal(SIGXFSZ, SIG_IGN); // a write beyond the limit fails with EFBIG instead of ending the process
+        rlimit limit = m_before;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FullDisk() { setrlimit(RLIMIT_FSIZE, &m_before); }
+    FullDisk(const FullDisk&) = delete;
+    FullDisk& operator=(const FullDisk&) = delete;
+
+private:
+    rlimit m_before{};
+};
+
+} // namespace
+
+class FavouritesFileTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void theDefaultFileIsInTheDataFolderOfTheTestHome() {
+        // The window tests run with test mode on and $HOME in a temporary folder: the real home is never touched.
+        QVERIFY(QStandardPaths::isTestModeEnabled());
+        QVERIFY(FavouritesFile::defaultPath().startsWith(
+            QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
+        QVERIFY(FavouritesFile::defaultPath().contains(QStringLiteral("/.qttest/")));
+        QVERIFY(FavouritesFile::defaultPath().endsWith(QStringLiteral("/favourites.json")));
+    }
+
+    void favouritesSurviveARestartWithEveryField() {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("sub/favourites.json")); // the folder is made
+        {
+            FavouritesStore store(path);
+            QVERIFY(store.loadProblem().isEmpty());
+            QVERIFY(store.add(named("李", "哉栋", 4, "奶奶喜欢, \"大气\"")));
+            QVERIFY(store.add(named("欧阳", "栋", 2)));
+            QVERIFY(store.setStars("欧阳", "栋", 5));
+            QVERIFY(store.setNote("欧阳", "栋", "第二个"));
+            QVERIFY(store.saveError().isEmpty());
+        }
+        FavouritesStore again(path);
+        QVERIFY(again.loadProblem().isEmpty());
+        QCOMPARE(again.list().size(), std::size_t{2});
+        Favourite second = named("欧阳", "栋", 5, "第二个");
+        QVERIFY(again.list().all()[0] == named("李", "哉栋", 4, "奶奶喜欢, \"大气\""));
+        QVERIFY(again.list().all()[1] == second);
+        QVERIFY(again.remove("李", "哉栋"));
+        QCOMPARE(FavouritesStore(path).list().size(), std::size_t{1});
+    }
+
+    void everyChangeIsWrittenAtOnceThroughASaveFile() {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("favourites.json"));
+        FavouritesStore store(path);
+        QSignalSpy changed(&store, &FavouritesStore::changed);
+        QVERIFY(!QFile::exists(path)); // nothing is written before the first change
+        store.add(named("李", "哉栋"));
+        QCOMPARE(changed.size(), 1);
+        QVERIFY(readAll(path).contains("哉栋"));
+        store.setNote("李", "哉栋", "新的备注");
+        QVERIFY(readAll(path).contains("新的备注"));
+        QVERIFY(!store.add(named("李", "哉栋"))); // nothing changed: nothing written, no signal
+        QCOMPARE(changed.size(), 2);
+        // No temporary file is left beside it.
+        QCOMPARE(othersIn(folder.path(), QStringLiteral("favourites.json")), QStringList());
+    }
+
+    void aDamagedFileIsSetAsideAndTheListStartsEmpty() {
+        for (const QByteArray& bytes :
+             {QByteArray("{\"format\": \"namewright-favourites\", \"version\": 1, \"favourites\": [ {\"fam"),
+              QByteArray("\x00\xff\xfe garbage", 11), QByteArray("{\"format\": \"something else\", \"version\": 1}"),
+              QByteArray("{\"format\": \"namewright-favourites\", \"version\": 99, \"favourites\": []}"),
+              QByteArray("[1, 2, 3]")}) {
+            QTemporaryDir folder;
+            const QString path = folder.filePath(QStringLiteral("favourites.json"));
+            writeAll(path, bytes);
+            FavouritesStore store(path);
+            QVERIFY(store.list().empty());
+            QVERIFY(!store.loadProblem().isEmpty());
+            QVERIFY(!QFile::exists(path));
+            const QStringList aside = othersIn(folder.path(), QStringLiteral("favourites.json"));
+            QCOMPARE(aside.size(), 1);
+            QVERIFY(aside[0].startsWith(QStringLiteral("favourites.json.damaged-")));
+            QCOMPARE(readAll(folder.filePath(aside[0])), bytes); // set aside untouched
+            QVERIFY(store.add(named("李", "栋")));               // and the list works on
+            QCOMPARE(FavouritesStore(path).list().size(), std::size_t{1});
+        }
+    }
+
+    void aFileWithSomeUnreadableFavouritesKeepsTheRest() {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("favourites.json"));
+        // One good favourite, one whose family is a number, one that is no object at all.
+        QJsonObject root = QJsonDocument::fromJson(FavouritesFile::toJson({named("王", "哉")})).object();
+        QJsonArray list = root.value(QStringLiteral("favourites")).toArray();
+        list.append(QJsonObject{{QStringLiteral("family"), 1}});
+        list.append(42);
+        root.insert(QStringLiteral("favourites"), list);
+        const QByteArray json = QJsonDocument(root).toJson();
+        writeAll(path, json);
+        FavouritesStore store(path);
+        QCOMPARE(store.list().size(), std::size_t{1});
+        QCOMPARE(store.list().all()[0].given, std::string("哉"));
+        QVERIFY(store.loadProblem().contains(QStringLiteral("其余")));
+        // The original is kept aside, and what was read has a file again.
+        QCOMPARE(othersIn(folder.path(), QStringLiteral("favourites.json")).size(), 1);
+        QCOMPARE(FavouritesStore(path).list().size(), std::size_t{1});
+    }
+
+    void aWriteFailureIsReportedAndTheOldFileKept() {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("favourites.json"));
+        FavouritesStore store(path);
+        store.add(named("李", "哉栋"));
+        const QByteArray before = readAll(path);
+        QVERIFY(!before.isEmpty());
+        QSignalSpy failed(&store, &FavouritesStore::saveFailed);
+        {
+            const FullDisk full(static_cast<rlim_t>(before.size()) + 16);
+            QVERIFY(store.add(named("李", "栋", 3, "这一条写不下了，因为磁盘已满")));
+        }
+        QCOMPARE(failed.size(), 1);
+        QVERIFY(!store.saveError().isEmpty());
+        QCOMPARE(readAll(path), before);
+        QCOMPARE(othersIn(folder.path(), QStringLiteral("favourites.json")), QStringList());
+        QCOMPARE(store.list().size(), std::size_t{2});    // kept for this session
+        QVERIFY(store.setNote("李", "栋", "磁盘有空了")); // the next change writes everything
+        QVERIFY(store.saveError().isEmpty());
+        QCOMPARE(FavouritesStore(path).list().size(), std::size_t{2});
+    }
+
+    void theFavouritesTableFollowsTheStore() {
+        QTemporaryDir folder;
+        FavouritesStore store(folder.filePath(QStringLiteral("favourites.json")));
+        FavouritesModel model(store);
+        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QCOMPARE(model.rowCount(), 0);
+        store.add(named("李", "哉栋", 4, "好"));
+        store.add(named("李", "栋"));
+        QCOMPARE(model.rowCount(), 2);
+        QCOMPARE(model.index(0, FavouritesModel::Name).data().toString(), QStringLiteral("李哉栋"));
+        QCOMPARE(model.index(0, FavouritesModel::Stars).data().toString(), QStringLiteral("★★★★"));
+        QCOMPARE(model.index(0, FavouritesModel::Note).data().toString(), QStringLiteral("好"));
+        QCOMPARE(model.rowOf("李", "栋"), 1);
+        store.setStars("李", "栋", 1);
+        QCOMPARE(model.index(1, FavouritesModel::Stars).data().toString(), QStringLiteral("★"));
+        store.remove("李", "哉栋");
+        QCOMPARE(model.rowCount(), 1);
+        QCOMPARE(model.rowOf("李", "哉栋"), -1);
+    }
+
+    void compareShowsTheFavouritesSideBySideWithTheirLuckWords() {
+        testing::TempDatabase file;
+        testing::fillWindowTestDatabase(file);
+        NamingDatabase database = NamingDatabase::open(file.path());
+        const std::vector<Favourite> chosen{named("李", "哉栋", 4, "第一"), named("李", "栋", 2, "第二"),
+                                            named("王", "哉", 5)};
+        CompareDialog dialog(chosen, database, nullptr);
+        QTableWidget* table = dialog.findChild<QTableWidget*>(QStringLiteral("比较表格"));
+        QVERIFY(table != nullptr);
+        QCOMPARE(table->columnCount(), 3);
+        const auto cell = [&](const char* rowTitle, int column) {
+            for (int row = 0; row < table->rowCount(); ++row) {
+                if (table->verticalHeaderItem(row)->text() == QString::fromUtf8(rowTitle)) {
+                    return table->item(row, column)->text();
+                }
+            }
+            return QStringLiteral("(no row)");
+        };
+        QCOMPARE(cell("姓名", 1), QStringLiteral("李栋"));
+        QCOMPARE(cell("分数", 0), QStringLiteral("92"));
+        QCOMPARE(cell("备注", 1), QStringLiteral("第二"));
+        QCOMPARE(cell("星级", 2), QStringLiteral("★★★★★"));
+        QCOMPARE(cell("五行", 0), QStringLiteral("火金木"));
+        const auto luck = database.numerologyRow("16");
+        QVERIFY(luck.has_value());
+        QCOMPARE(cell("人格", 0), QStringLiteral("16（") + toQString(luck->luck) + QStringLiteral("）"));
+        const auto key = database.threeTalentsRow("土土木");
+        QVERIFY(key.has_value());
+        QCOMPARE(cell("三才", 0), QStringLiteral("土土木（") + toQString(key->luck) + QStringLiteral("）"));
+    }
+
+    void thePdfHasAPageForEachFavourite() {
+        testing::TempDatabase file;
+        testing::fillWindowTestDatabase(file);
+        NamingDatabase database = NamingDatabase::open(file.path());
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("收藏.pdf"));
+        QString error;
+        QVERIFY(FavouritesPrinter(database).writePdf(path, {named("李", "哉栋"), named("李", "栋"), named("王", "哉")},
+                                                     &error));
+        const QByteArray pdf = readAll(path);
+        QVERIFY(pdf.startsWith("%PDF-"));
+        // Page objects are "/Type /Page" (not "/Pages").
+        int pages = 0;
+        for (qsizetype at = pdf.indexOf("/Type /Page"); at >= 0; at = pdf.indexOf("/Type /Page", at + 1)) {
+            pages += pdf.mid(at + 11, 1) != "s" ? 1 : 0;
+        }
+        QCOMPARE(pages, 3);
+        QVERIFY(!FavouritesPrinter(database).writePdf(folder.filePath(QStringLiteral("no/such/folder/x.pdf")),
+                                                      {named("李", "栋")}, &error));
+        QVERIFY(!error.isEmpty());
+    }
+};
+
+} // namespace namewright
+
+QTEST_MAIN(namewright::FavouritesFileTest)
+#include "FavouritesFileTest.moc"
