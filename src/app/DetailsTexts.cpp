@@ -31,19 +31,52 @@ QString levelText(std::string_view level) {
     return QStringLiteral("表外字");
 }
 
-/// The Chinese caption of a key of the solar-term chart's lines; empty for a key shown as it is.
+/// The Chinese caption of a key of the solar-term chart's lines (the keys are the command line's, kept ASCII there);
+/// the key itself for one this table does not know, so that a line added to the chart still shows.
 QString solarTermCaption(std::string_view key) {
     static const std::pair<std::string_view, const char*> captions[] = {
-        {"pillars", "四柱"},    {"birth", "出生时刻"},    {"season", "月令"},       {"day-master", "日主"},
-        {"support", "生扶"},    {"restraint", "克泄耗"},  {"strength", "身强身弱"}, {"useful", "用神"},
-        {"favourable", "喜神"}, {"unfavourable", "忌神"}, {"method", "取用神之法"},
+        {"pillars", "四柱"},
+        {"chart", "算法"},
+        {"birth", "出生时刻"},
+        {"zi-hour", "子时"},
+        {"solar-time", "真太阳时"},
+        {"year", "年柱"},
+        {"month", "月柱"},
+        {"day", "日柱"},
+        {"hour", "时柱"},
+        {"hidden.year", "年支藏干"},
+        {"hidden.month", "月支藏干"},
+        {"hidden.day", "日支藏干"},
+        {"hidden.hour", "时支藏干"},
+        {"season", "月令"},
+        {"points.year-stem", "年干得分"},
+        {"points.year-branch", "年支得分"},
+        {"points.month-stem", "月干得分"},
+        {"points.month-branch", "月支得分"},
+        {"points.day-stem", "日干得分"},
+        {"points.day-branch", "日支得分"},
+        {"points.hour-stem", "时干得分"},
+        {"points.hour-branch", "时支得分"},
+        {"element.wood", "木 合计"},
+        {"element.fire", "火 合计"},
+        {"element.earth", "土 合计"},
+        {"element.metal", "金 合计"},
+        {"element.water", "水 合计"},
+        {"day-master", "日主"},
+        {"support", "生扶"},
+        {"restraint", "克泄耗"},
+        {"strength", "身强身弱"},
+        {"useful", "用神"},
+        {"favourable", "喜神"},
+        {"unfavourable", "忌神"},
+        {"method", "取用神之法"},
     };
     for (const auto& [k, caption] : captions) {
         if (k == key) {
             return QString::fromUtf8(caption);
         }
     }
-    return {};
+    return toQString(key);
 }
 
 } // namespace
@@ -104,8 +137,7 @@ QString solarTermText(const SeriesSolarTermChart& chart) {
     out << QString();
     for (const std::string& line : solarTermChartLines(*chart.chart)) {
         const auto [key, value] = keyAndValue(line);
-        const QString caption = solarTermCaption(key);
-        out << (caption.isEmpty() ? toQString(key) : caption) + QStringLiteral("：") + toQString(value);
+        out << solarTermCaption(key) + QStringLiteral("：") + toQString(value);
     }
     return out.join(QLatin1Char('\n'));
 }

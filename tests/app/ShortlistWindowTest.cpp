@@ -269,6 +269,12 @@ private slots:
         const auto after = solarTermChartOf({{2024, 2, 4}, 16, 40});
         QVERIFY(after.has_value());
         QVERIFY(solar.contains(QStringLiteral("四柱：") + toQString(pillarsLineText(after->pillars.pillars))));
+        // Every line of the working reads with a Chinese caption, none with the command line's ASCII key.
+        for (const QString& line : solar.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+            QVERIFY2(line.front().unicode() > 0x7f, qPrintable(line));
+        }
+        QVERIFY(solar.contains(QStringLiteral("年支藏干：")));
+        QVERIFY(solar.contains(QStringLiteral("木 合计：")));
         auto* compound = find<QLabel>(pane, "详情复姓");
         QVERIFY(!compound->isHidden());
         QVERIFY(compound->text().contains(QStringLiteral("天格 1  人格 2  地格 3  外格 4  总格 5，分数 77")));
