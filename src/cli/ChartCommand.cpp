@@ -35,8 +35,7 @@ ExitStatus describedChart(const CommandInput& input) {
     }
     NamingDatabase database = NamingDatabase::open(input.databaseFile);
     if (!database.isOpen()) {
-        input.err << "cannot open the naming database " << input.databaseFile.string();
-        return ExitStatus::DatabaseUnavailable;
+        return databaseUnavailable(input);
     }
     SharedBirthChart shared;
     const BirthChart result = AnalyseBirthChart(*moment, database, shared, {});

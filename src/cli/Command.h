@@ -24,6 +24,9 @@ struct CommandInput {
     std::ostream& err;
 };
 
+/// The refusal of a command whose naming database cannot be opened: its one line written to `input.err`.
+ExitStatus databaseUnavailable(const CommandInput& input);
+
 struct Command {
     std::string_view name;
     std::string_view synopsis;    ///< the arguments after the name, for the usage line: "sl|3cai"

@@ -36,8 +36,7 @@ ExitStatus evaluate(const CommandInput& input) {
     }
     NamingDatabase database = NamingDatabase::open(input.databaseFile);
     if (!database.isOpen()) {
-        input.err << "cannot open the naming database " << input.databaseFile.string();
-        return ExitStatus::DatabaseUnavailable;
+        return databaseUnavailable(input);
     }
     SharedBirthChart chart;
     SharedReportData report;

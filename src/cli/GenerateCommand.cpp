@@ -153,8 +153,7 @@ ExitStatus generate(const CommandInput& input) {
     }
     NamingDatabase database = NamingDatabase::open(input.databaseFile);
     if (!database.isOpen()) {
-        input.err << "cannot open the naming database " << input.databaseFile.string();
-        return ExitStatus::DatabaseUnavailable;
+        return databaseUnavailable(input);
     }
 
     InputsChannel channel;

@@ -21,8 +21,7 @@ ExitStatus table(const CommandInput& input) {
     }
     ReferenceTables tables(input.databaseFile);
     if (!tables.isOpen()) {
-        input.err << "cannot open the naming database " << input.databaseFile.string();
-        return ExitStatus::DatabaseUnavailable;
+        return databaseUnavailable(input);
     }
     const ReferenceTableListing listing = tables.list(selector);
     if (listing.isEmpty()) {
