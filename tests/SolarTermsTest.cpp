@@ -247,6 +247,15 @@ TEST(SolarTermLines, ListTheYearFromMinorColdToWinterSolstice) {
     }
 }
 
+TEST(BeijingTimeText, PadsEveryFieldAndPrintsOtherYearsAsTheyAre) {
+    EXPECT_EQ(beijingTimeText({{1881, 1, 1}, 0, 0}), "1881-01-01 00:00");
+    EXPECT_EQ(beijingTimeText({{2061, 12, 31}, 23, 59}), "2061-12-31 23:59");
+    EXPECT_EQ(beijingTimeText({{5, 3, 7}, 4, 9}), "0005-03-07 04:09");
+    EXPECT_EQ(beijingTimeText({{10000, 1, 1}, 0, 0}), "10000-01-01 00:00");
+    EXPECT_EQ(beijingTimeText({{-1, 1, 1}, 0, 0}), "-001-01-01 00:00");
+    EXPECT_EQ(beijingTimeText({{2024, 2, 4}, -1, 0}), "2024-02-04 -1:00");
+}
+
 TEST(SolarTermLines, AreEmptyOutside1881To2061) {
     EXPECT_TRUE(solarTermLines(1880).empty());
     EXPECT_TRUE(solarTermLines(2062).empty());
