@@ -1,8 +1,12 @@
-// Solar terms: computing every term of the 180 years 1881-2060 (plus 2061) afresh with ERFA, which the table does
-// lazily a year at a time, and the solar-term pillars of random births once the table stands.
+// Solar terms: computing terms afresh with ERFA (what the build does once for the table, and what years outside the
+// table cost), the listing of every term of 1900-2060 from the table (what `namewright-cli solar-terms --year 1900
+// --to 2060` does after its start), and the solar-term chart of random births (what `chart --solar-terms` does).
+// bench/solar_terms_peers/compare.py times the whole processes beside the JavaScript peers.
 
+#include "calendar/SolarTermListing.h"
 #include "calendar/SolarTermPillars.h"
 #include "calendar/SolarTerms.h"
+#include "chart/SolarTermChart.h"
 
 #include <benchmark/benchmark.h>
 
@@ -34,15 +38,30 @@ void BM_OneSolarTerm(benchmark::State& state) {
 }
 BENCHMARK(BM_OneSolarTerm)->Unit(benchmark::kMicrosecond);
 
-void BM_SolarTermPillarsOfRandomBirths(benchmark::State& state) {
+// The 3,864 lines of 1900-2060 from the table: per item, one term read and formatted.
+void BM_SolarTermLines1900To2060(benchmark::State& state) {
+    for (auto _ : state) {
+        for (int year = 1900; year <= 2060; ++year) {
+            benchmark::DoNotOptimize(solarTermLines(year));
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * (2060 - 1900 + 1) * kSolarTermCount);
+}
+BENCHMARK(BM_SolarTermLines1900To2060)->Unit(benchmark::kMicrosecond);
+
+std::vector<BeijingTime> randomBirths() {
     std::mt19937 engine(1);
     std::uniform_int_distribution<long long> minutes(minuteCountOf(kFirstSolarTermBirth),
                                                      minuteCountOf(kLastSolarTermBirth));
     std::vector<BeijingTime> births(4096);
     for (BeijingTime& birth : births) {
         birth = beijingTimeOfMinuteCount(minutes(engine));
-        benchmark::DoNotOptimize(solarTermPillars(birth)); // fills the table before timing
     }
+    return births;
+}
+
+void BM_SolarTermPillarsOfRandomBirths(benchmark::State& state) {
+    const std::vector<BeijingTime> births = randomBirths();
     std::size_t i = 0;
     for (auto _ : state) {
         benchmark::DoNotOptimize(solarTermPillars(births[i++ & 4095]));
@@ -50,6 +69,22 @@ void BM_SolarTermPillarsOfRandomBirths(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_SolarTermPillarsOfRandomBirths);
+
+// The whole chart with its working lines, as the command prints it; with true solar time one more evaluation of the
+// apparent Sun (the equation of time).
+void BM_SolarTermChartLinesOfRandomBirths(benchmark::State& state) {
+    const std::vector<BeijingTime> births = randomBirths();
+    SolarTermPillarOptions options;
+    if (state.range(0) != 0) {
+        options.birthplaceLongitude = 116.4;
+    }
+    std::size_t i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(solarTermChartLines(*solarTermChartOf(births[i++ & 4095], options)));
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_SolarTermChartLinesOfRandomBirths)->ArgName("longitude")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 } // namespace namewright

@@ -134,6 +134,18 @@ TEST(CliSolarTerms, TheFirstAndLastYearsOfTheTableArePrinted) {
     }
 }
 
+TEST(CliSolarTerms, ToPrintsEveryYearOfTheRangeInOneRun) {
+    const Outcome outcome = run({"solar-terms", "--year", "2023", "--to", "2025"});
+    ASSERT_EQ(outcome.status, 0) << outcome.err;
+    EXPECT_EQ(outcome.out, joinedLines(solarTermLines(2023)) + joinedLines(solarTermLines(2024)) +
+                               joinedLines(solarTermLines(2025)));
+    EXPECT_EQ(run({"solar-terms", "--year", "2024", "--to", "2024"}).out, joinedLines(solarTermLines(2024)));
+    const Outcome all = run({"solar-terms", "--to", "2061", "--year", "1881"});
+    ASSERT_EQ(all.status, 0) << all.err;
+    EXPECT_EQ(std::count(all.out.begin(), all.out.end(), '\n'), 181 * 24);
+    EXPECT_TRUE(all.out.ends_with(joinedLines(solarTermLines(2061)))) << "the years in order, the last one last";
+}
+
 /// The solar-term chart's first line for a birth, by the command.
 std::string pillarsLine(std::vector<std::string> extra) {
     std::vector<std::string> words{"chart", "--solar-terms"};
@@ -162,8 +174,9 @@ TEST(CliSolarTermChart, TheYearAndMonthChangeAtTheMinuteOfSpringsBeginning) {
 }
 
 TEST(CliSolarTermChart, LateZiCountsTwentyThreeHundredAsTheNextDay) {
-    // 2024-03-01 is a 甲子 day: its 子 hour is 甲子, that of the next day (乙丑) 丙子.
-    EXPECT_EQ(pillarsLine({"--date", "2024-03-01", "--hour", "23", "--minute", "30"}), "pillars\t甲辰 丙寅 甲子 甲子");
+    // 2024-03-01 is a 甲子 day: its 子 hour is 甲子, that of the next day (乙丑) 丙子. 23:30 opens the next day's 子
+    // hour; by default the day is kept, with --late-zi it changes.
+    EXPECT_EQ(pillarsLine({"--date", "2024-03-01", "--hour", "23", "--minute", "30"}), "pillars\t甲辰 丙寅 甲子 丙子");
     EXPECT_EQ(pillarsLine({"--date", "2024-03-01", "--hour", "23", "--minute", "30", "--late-zi"}),
               "pillars\t甲辰 丙寅 乙丑 丙子");
 }
@@ -246,6 +259,13 @@ INSTANTIATE_TEST_SUITE_P(
                       Refusal{{"solar-terms", "--year", "2024x"}, "1881 to 2061"},
                       Refusal{{"solar-terms", "--year", ""}, "1881 to 2061"},
                       Refusal{{"solar-terms"}, "--year is missing"},
+                      Refusal{{"solar-terms", "--to", "2024"}, "--year is missing"},
+                      Refusal{{"solar-terms", "--year", "2024", "--to", "2023"}, "must not come before --year 2024"},
+                      Refusal{{"solar-terms", "--year", "2024", "--to", "2062"}, "--to: the year must be"},
+                      Refusal{{"solar-terms", "--year", "2024", "--to", "1880"}, "1881 to 2061"},
+                      Refusal{{"solar-terms", "--year", "2024", "--to", ""}, "1881 to 2061"},
+                      Refusal{{"solar-terms", "--year", "2024", "--to"}, "--to"},
+                      Refusal{{"solar-terms", "--year", "2062", "--to", "2061"}, "--year: "},
                       Refusal{{"solar-terms", "--year", "2024", "--db", "x.mdb"}, "unknown option --db"},
                       Refusal{{"chart", kSolar, kDate, "2062-01-01", kHour, "1"}, "1881 to 2061"},
                       Refusal{{"chart", kSolar, kDate, "1880-12-31", kHour, "1"}, "1881 to 2061"},

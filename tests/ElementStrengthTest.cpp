@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace namewright {
@@ -210,11 +211,31 @@ TEST(SolarTermChartLines, NameTheOptionsInUse) {
     ASSERT_TRUE(chart);
     const std::vector<std::string> lines = solarTermChartLines(*chart);
     EXPECT_EQ(lines.front(), "pillars\t甲辰 丙寅 己亥 甲子");
-    EXPECT_EQ(valueOf(lines, "zi-hour"), "23:00 起算次日（早晚子时），日柱取次日");
+    EXPECT_EQ(valueOf(lines, "zi-hour"), "23:00 起算次日（子时换日），日柱取次日");
+    EXPECT_EQ(valueOf(lines, "hour"), "甲子: 子时 23:00-00:59 (23:01), 己日子时起甲子");
     EXPECT_TRUE(
         valueOf(lines, "solar-time").starts_with("真太阳时 2024-02-04 23:01 = 北京时间 -14.4 分（东经 116.40°）"))
         << valueOf(lines, "solar-time");
     EXPECT_EQ(valueOf(lines, "day"), "己亥: 2024-02-05");
+}
+
+TEST(SolarTermChartLines, GiveTheLateZiHourTheNextDaysStemAndKeepTheDay) {
+    // 1984-02-04 is a 戊辰 day (立春 fell at 23:19) and 2024-02-04 a 戊戌 day; the next days are 己巳 and 己亥, whose
+    // 子 hour is 甲子 (a 戊 day's own 子 hour, at 00:00, is 壬子).
+    const std::vector<std::pair<BeijingTime, std::string>> births{
+        {{{1984, 2, 4}, 23, 30}, "pillars\t甲子 丙寅 戊辰 甲子"},
+        {{{2024, 2, 4}, 23, 30}, "pillars\t甲辰 丙寅 戊戌 甲子"}};
+    for (const auto& [birth, pillars] : births) {
+        const auto chart = solarTermChartOf(birth);
+        ASSERT_TRUE(chart);
+        const std::vector<std::string> lines = solarTermChartLines(*chart);
+        EXPECT_EQ(lines.front(), pillars);
+        EXPECT_EQ(valueOf(lines, "zi-hour"), "23:00 后仍属当日（早晚子时），时柱取次日子时");
+        EXPECT_EQ(valueOf(lines, "hour"), "甲子: 子时 23:00-00:59 (23:30), 晚子时按次日己日子时起甲子");
+    }
+    EXPECT_EQ(valueOf(solarTermChartLines(*solarTermChartOf({{1984, 2, 4}, 23, 30})), "day"), "戊辰: 1984-02-04");
+    EXPECT_EQ(valueOf(solarTermChartLines(*solarTermChartOf({{1984, 2, 4}, 0, 30})), "hour"),
+              "壬子: 子时 23:00-00:59 (00:30), 戊日子时起壬子");
 }
 
 TEST(SolarTermChart, RefusesWhatThePillarsRefuse) {

@@ -118,22 +118,52 @@ TEST(SolarTermPillars, EveryStartOfSpringChangesTheYearByOne) {
 
 // --- 23:00 -----------------------------------------------------------------------------------------------------
 
-TEST(SolarTermPillars, KeepTheDateAt23WithoutTheZiHourOption) {
-    EXPECT_EQ(pillarsAt({{2024, 2, 4}, 23, 30}), "甲辰 丙寅 戊戌 壬子");
+TEST(SolarTermPillars, KeepTheDayAt23AndTakeTheNextDaysZiHourWithoutTheOption) {
+    // 早晚子时: 23:30 of a 戊戌 day is its 晚子时, the 子 hour of the next (己亥) day: 甲子, not the 壬子 of 00:30.
+    EXPECT_EQ(pillarsAt({{2024, 2, 4}, 23, 30}), "甲辰 丙寅 戊戌 甲子");
     EXPECT_EQ(pillarsAt({{2024, 2, 4}, 0, 30}), "癸卯 乙丑 戊戌 壬子");
+    EXPECT_EQ(pillarsAt({{1984, 2, 4}, 23, 30}), "甲子 丙寅 戊辰 甲子");
+    const auto pillars = solarTermPillars({{1984, 2, 4}, 23, 30});
+    ASSERT_TRUE(pillars);
+    EXPECT_TRUE(pillars->lateZiHour);
+    EXPECT_FALSE(pillars->ziHourMovedDay);
+    EXPECT_FALSE(solarTermPillars({{1984, 2, 4}, 22, 59})->lateZiHour);
+    // Across the end of a month and a year: 2023-12-31 is 癸亥, 2024-01-01 甲子, whose 子 hour is 甲子.
+    EXPECT_EQ(pillarsAt({{2023, 12, 31}, 23, 0}), "癸卯 甲子 癸亥 甲子");
+    EXPECT_EQ(pillarsAt({{2023, 12, 31}, 22, 59}), "癸卯 甲子 癸亥 癸亥");
 }
 
-TEST(SolarTermPillars, CountTheZiHourFrom23AsTheNextDayWithTheOption) {
+/// True when `after` is the pair after `before` in the sixty cycle.
+bool follows(SexagenaryPair before, SexagenaryPair after) {
+    return SexagenaryPair::fromPosition(before.position() + 1) == after;
+}
+
+// For every day of 1900-2060 the 子 hour from 23:00 to 00:59 is one pillar, the one after 22:30's and before 01:30's
+// in the sixty cycle; with the day changing at 23:00, 23:30 has the day and hour pillars of the next day's 00:30.
+TEST(SolarTermPillars, TheHourPillarsAroundMidnightFollowEachOtherEveryDay) {
     const SolarTermPillarOptions lateZi{.ziHourStartsNextDay = true, .birthplaceLongitude = std::nullopt};
-    const auto pillars = solarTermPillars({{2024, 2, 4}, 23, 30}, lateZi);
-    ASSERT_TRUE(pillars);
-    EXPECT_EQ(pillarsText(pillars->pillars), "甲辰 丙寅 己亥 甲子");
-    EXPECT_TRUE(pillars->ziHourMovedDay);
-    EXPECT_EQ(pillars->pillarDay, (GregorianDate{2024, 2, 5}));
-    EXPECT_EQ(pillarsAt({{2024, 2, 4}, 22, 59}, lateZi), "甲辰 丙寅 戊戌 癸亥");
-    EXPECT_EQ(pillarsAt({{2024, 2, 5}, 0, 0}, lateZi), "甲辰 丙寅 己亥 甲子");
-    // Across the end of a month and a year.
-    EXPECT_EQ(solarTermPillars({{2023, 12, 31}, 23, 0}, lateZi)->pillarDay, (GregorianDate{2024, 1, 1}));
+    int broken = 0;
+    for (int day = dayCountOf(1900, 1, 1); day <= dayCountOf(2060, 12, 31); ++day) {
+        const GregorianDate date = dateOfDayCount(day);
+        const GregorianDate next = dateOfDayCount(day + 1);
+        const auto evening = solarTermPillars({date, 22, 30});
+        const auto late = solarTermPillars({date, 23, 30});
+        const auto lateMoved = solarTermPillars({date, 23, 30}, lateZi);
+        const auto midnight = solarTermPillars({next, 0, 30});
+        const auto morning = solarTermPillars({next, 1, 30});
+        ASSERT_TRUE(evening && late && lateMoved && midnight && morning)
+            << date.year << "-" << date.month << "-" << date.day;
+        const bool inOrder =
+            follows(evening->pillars.hour, late->pillars.hour) && late->pillars.hour == midnight->pillars.hour &&
+            follows(midnight->pillars.hour, morning->pillars.hour) && late->pillars.day == evening->pillars.day &&
+            lateMoved->pillars.day == midnight->pillars.day && lateMoved->pillars.hour == midnight->pillars.hour;
+        if (!inOrder && ++broken <= 5) {
+            ADD_FAILURE() << date.year << "-" << date.month << "-" << date.day << ": " << pillarsText(evening->pillars)
+                          << " / " << pillarsText(late->pillars) << " / " << pillarsText(midnight->pillars) << " / "
+                          << pillarsText(morning->pillars);
+        }
+    }
+    EXPECT_EQ(broken, 0);
 }
 
 // --- True solar time -------------------------------------------------------------------------------------------
@@ -172,6 +202,9 @@ TEST(SolarTermPillars, MoveTheDayBackWhenTrueSolarTimeCrossesMidnight) {
     const auto lateZi = solarTermPillars({{2024, 3, 1}, 0, 40}, {true, 100.0});
     ASSERT_TRUE(lateZi);
     EXPECT_EQ(lateZi->pillars.day, dayPillarOf({2024, 3, 1}));
+    // Either way the sundial's 23:07 is the 子 hour of 1 March.
+    EXPECT_EQ(plain->pillars.hour, lateZi->pillars.hour);
+    EXPECT_EQ(plain->pillars.hour, hourPillarOf(dayPillarOf({2024, 3, 1}).stem(), 0));
 }
 
 // --- Range and bad input ---------------------------------------------------------------------------------------

@@ -10,13 +10,13 @@
 namespace namewright {
 namespace {
 
-TEST(SolarTermThreads, FirstUsesOfTheTableFromSeveralThreadsComputeEachYearOnceAndAlike) {
+TEST(SolarTermThreads, ReadsOfTheTableFromSeveralThreadsGiveTheComputedMoments) {
     constexpr int kThreads = 4;
     std::atomic<int> mismatches{0};
     {
         std::vector<std::jthread> threads;
         for (int t = 0; t < kThreads; ++t) {
-            // Every thread walks all years, from a different start, so that first uses collide.
+            // Every thread walks all years, from a different start, computing afresh as it reads.
             threads.emplace_back([&mismatches, t] {
                 const int years = SolarTermTable::kYearCount;
                 for (int i = 0; i < years; ++i) {

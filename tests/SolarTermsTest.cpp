@@ -171,18 +171,34 @@ TEST(SolarTermTable, RoundsEachMomentToTheNearestMinute) {
     }
 }
 
-TEST(SolarTermTable, EqualsAFreshComputation) {
-    for (const int year : {1880, 1881, 1960, 2026, 2027, 2061, 2062}) {
+// The table is built by running computeSolarTerm at build time: every entry, to the last bit, is what the ERFA
+// computation gives now (a changed computation, a stale or a hand-edited table fails here).
+TEST(SolarTermTable, EqualsTheErfaComputationInEveryYear) {
+    int differing = 0;
+    for (int year = SolarTermTable::kFirstYear; year <= SolarTermTable::kLastYear; ++year) {
+        const auto moments = SolarTermTable::instance().year(year);
+        ASSERT_EQ(moments.size(), 24U) << year;
         for (int i = 0; i < kSolarTermCount; ++i) {
-            EXPECT_EQ(SolarTermTable::instance().moment(year, solarTermAt(i)), computeSolarTerm(year, solarTermAt(i)));
+            const auto computed = computeSolarTerm(year, solarTermAt(i));
+            if (!computed || moments[static_cast<std::size_t>(i)] != *computed) {
+                ADD_FAILURE() << year << " " << solarTermText(solarTermAt(i)) << " differs from a fresh computation";
+                ++differing;
+            }
         }
+        ASSERT_LT(differing, 10);
     }
+    EXPECT_EQ(SolarTermTable::kFirstYear, 1880);
+    EXPECT_EQ(SolarTermTable::kLastYear, 2100);
 }
 
 TEST(SolarTermTable, AnswersNothingOutsideItsYears) {
     EXPECT_TRUE(SolarTermTable::instance().year(1879).empty());
-    EXPECT_TRUE(SolarTermTable::instance().year(2063).empty());
-    EXPECT_FALSE(SolarTermTable::instance().moment(2063, SolarTerm::StartOfSpring));
+    EXPECT_TRUE(SolarTermTable::instance().year(2101).empty());
+    EXPECT_FALSE(SolarTermTable::instance().moment(2101, SolarTerm::StartOfSpring));
+    EXPECT_FALSE(SolarTermTable::instance().termOnDay({2101, 3, 20}));
+    // Beyond the table the computation still answers.
+    EXPECT_TRUE(computeSolarTerm(1879, SolarTerm::WinterSolstice));
+    EXPECT_TRUE(computeSolarTerm(2101, SolarTerm::MinorCold));
     EXPECT_FALSE(computeSolarTerm(1860, SolarTerm::StartOfSpring));
     EXPECT_FALSE(computeSolarTerm(2150, SolarTerm::StartOfSpring));
     EXPECT_TRUE(computeSolarTerm(2149, SolarTerm::WinterSolstice));
@@ -201,7 +217,19 @@ TEST(SolarTermTable, FindsTheTermOfADayAndTheSectionalTermsAroundAMinute) {
     EXPECT_EQ(table.sectionalTermAfter(atSpring)->term, SolarTerm::AwakeningOfInsects);
     EXPECT_EQ(table.sectionalTermAfter(atSpring - 1)->term, SolarTerm::StartOfSpring);
     EXPECT_FALSE(table.sectionalTermAtOrBefore(minuteCountOf(BeijingTime{{1880, 1, 1}, 0, 0})));
-    EXPECT_FALSE(table.sectionalTermAfter(minuteCountOf(BeijingTime{{2062, 12, 31}, 0, 0})));
+    EXPECT_FALSE(table.sectionalTermAfter(minuteCountOf(BeijingTime{{2100, 12, 31}, 0, 0})));
+    EXPECT_EQ(table.sectionalTermAfter(minuteCountOf(BeijingTime{{2100, 12, 1}, 0, 0}))->term, SolarTerm::MajorSnow);
+
+    // Before 小寒 the month is the 子 month of 大雪 the year before; between two 节 a 中气 is passed over.
+    const SolarTermMoment minorCold = *table.moment(2024, SolarTerm::MinorCold);
+    const auto december = table.sectionalTermAtOrBefore(minorCold.minuteCount - 1);
+    ASSERT_TRUE(december);
+    EXPECT_EQ(december->term, SolarTerm::MajorSnow);
+    EXPECT_EQ(december->year, 2023);
+    EXPECT_EQ(table.sectionalTermAfter(minorCold.minuteCount - 1), minorCold);
+    const SolarTermMoment majorCold = *table.moment(2024, SolarTerm::MajorCold);
+    EXPECT_EQ(table.sectionalTermAtOrBefore(majorCold.minuteCount), minorCold);
+    EXPECT_EQ(table.sectionalTermAfter(majorCold.minuteCount)->term, SolarTerm::StartOfSpring);
 }
 
 // --- The listing ---------------------------------------------------------------------------------------------------
@@ -217,6 +245,15 @@ TEST(SolarTermLines, ListTheYearFromMinorColdToWinterSolstice) {
     for (const std::string& line : lines) {
         EXPECT_EQ(line.size(), 6U + 1U + 16U) << line;
     }
+}
+
+TEST(BeijingTimeText, PadsEveryFieldAndPrintsOtherYearsAsTheyAre) {
+    EXPECT_EQ(beijingTimeText({{1881, 1, 1}, 0, 0}), "1881-01-01 00:00");
+    EXPECT_EQ(beijingTimeText({{2061, 12, 31}, 23, 59}), "2061-12-31 23:59");
+    EXPECT_EQ(beijingTimeText({{5, 3, 7}, 4, 9}), "0005-03-07 04:09");
+    EXPECT_EQ(beijingTimeText({{10000, 1, 1}, 0, 0}), "10000-01-01 00:00");
+    EXPECT_EQ(beijingTimeText({{-1, 1, 1}, 0, 0}), "-001-01-01 00:00");
+    EXPECT_EQ(beijingTimeText({{2024, 2, 4}, -1, 0}), "2024-02-04 -1:00");
 }
 
 TEST(SolarTermLines, AreEmptyOutside1881To2061) {

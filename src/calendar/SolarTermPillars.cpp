@@ -78,12 +78,16 @@ std::optional<SolarTermPillars> solarTermPillars(const BeijingTime& birth, const
         result.dayClock = result.trueSolarTime->solarTime;
     }
     result.pillarDay = result.dayClock.date;
-    if (options.ziHourStartsNextDay && result.dayClock.hour == 23) {
+    const bool ziHourOfNextDay = result.dayClock.hour == 23;
+    if (ziHourOfNextDay && options.ziHourStartsNextDay) {
         result.pillarDay = dateOfDayCount(dayCountOf(result.pillarDay) + 1);
         result.ziHourMovedDay = true;
     }
+    result.lateZiHour = ziHourOfNextDay && !result.ziHourMovedDay;
     result.pillars.day = dayPillarOf(result.pillarDay);
-    result.pillars.hour = hourPillarOf(result.pillars.day.stem(), result.dayClock.hour);
+    // The day kept, 23:00 still opens the next day's 子 hour: its stem is counted from the next day's stem.
+    const HeavenlyStem hourStemDay = result.pillars.day.stem().advancedBy(result.lateZiHour ? 1 : 0);
+    result.pillars.hour = hourPillarOf(hourStemDay, result.dayClock.hour);
     return result;
 }
 

@@ -9,16 +9,20 @@
 //          months;
 //   day    changes at midnight: the 60-day cycle with 1881-01-30 甲子 (Pillars.h);
 //   hour   the branch of the two-hour period (23-0 子, 1-2 丑 .. 21-22 亥) and the stem the day stem gives the 子 hour
-//          (甲 己 days 甲子, 乙 庚 丙子, 丙 辛 戊子, 丁 壬 庚子, 戊 癸 壬子), counted on through the hours.
+//          (甲 己 days 甲子, 乙 庚 丙子, 丙 辛 戊子, 丁 壬 庚子, 戊 癸 壬子), counted on through the hours. The 子 hour
+//          begins at 23:00 of the day before: 23:00-23:59 has the pillar of the next day's 子 hour in either choice
+//          below, so that 22:30, 23:30 and the next 00:30 are three pairs in a row of the sixty cycle.
 //
 // The birth is entered to the minute in Beijing time; it is on or after a term when its minute is at or after the
 // term's minute (SolarTerms.h). Year and month are always found from that instant; the options below change only the
 // clock the day and hour are read from.
 //
 // Options, each off by default:
-//   - 子时 from 23:00 counts as the next day (ziHourStartsNextDay): a birth at 23:00-23:59 takes the next day's day
-//     pillar and the 子 hour of that day. Off, it keeps its date, and its hour pillar is the 子 hour of that date,
-//     the same as at 00:00 (the described chart's rule).
+//   - the day changes at 23:00 (子时换日, ziHourStartsNextDay): a birth at 23:00-23:59 takes the next day's day
+//     pillar and the 子 hour of that day (戊辰 day at 23:30: 己巳 甲子). Off, the day is kept (早晚子时: 23:00-23:59 is
+//     the 晚子时 of its own day): the day pillar is that of its date, and the hour pillar the 子 hour whose stem the
+//     next day's stem gives (戊辰 day at 23:30: 戊辰 甲子). The described chart keeps its own rule (Pillars.h): there
+//     23:00 and 00:00 of a date have the same hour pillar.
 //   - true solar time (真太阳时) at a birthplace longitude: the Beijing clock less four minutes for every degree the
 //     birthplace lies west of 120 degrees east (more for east of it), plus the equation of time at the birth
 //     (ApparentSun.h), floored to the minute. The birth instant is taken at the start of its minute.
@@ -39,7 +43,7 @@ inline constexpr BeijingTime kFirstSolarTermBirth{{1881, 1, 1}, 0, 0};
 inline constexpr BeijingTime kLastSolarTermBirth{{2061, 12, 31}, 23, 59};
 
 struct SolarTermPillarOptions {
-    bool ziHourStartsNextDay = false;          ///< 早晚子时: see above
+    bool ziHourStartsNextDay = false;          ///< 子时换日: see above
     std::optional<double> birthplaceLongitude; ///< degrees east, -180..180; set for true solar time
 };
 
@@ -57,6 +61,7 @@ struct SolarTermPillars {
     BeijingTime dayClock;        ///< the clock the day and hour pillars were read from (true solar time or birth)
     GregorianDate pillarDay;     ///< the date of the day pillar (dayClock's date, or the next when 23:00 moved it)
     bool ziHourMovedDay = false; ///< the 23:00 option moved the day pillar to the next day
+    bool lateZiHour = false;     ///< 23:00-23:59 kept on its day (晚子时): hour stem from the next day
     std::optional<TrueSolarTimeCorrection> trueSolarTime;
     SolarTermMoment yearStart;     ///< the 立春 the year pillar counts from
     SolarTermMoment nextYearStart; ///< the next 立春
@@ -77,7 +82,9 @@ SexagenaryPair monthPillarOf(HeavenlyStem yearStem, EarthlyBranch monthBranch);
 /// The day pillar of a date: 1881-01-30 is 甲子.
 SexagenaryPair dayPillarOf(const GregorianDate& date);
 
-/// The hour pillar of an hour 0..23 on a day with stem `dayStem` (any other hour reads as 子, as HourBranch does).
+/// The hour pillar of an hour 0..23 in the 子 hour cycle that starts with the 子 hour of a day with stem `dayStem`
+/// (any other hour reads as 子, as HourBranch does). Hour 23 gives that 子 hour: for 23:00-23:59 pass the stem of
+/// the day whose 子 hour it opens (the next day's).
 SexagenaryPair hourPillarOf(HeavenlyStem dayStem, int hour);
 
 } // namespace namewright

@@ -12,14 +12,12 @@
 #include "calendar/GregorianDate.h"
 #include "calendar/SolarTerm.h"
 
-#include <array>
-#include <mutex>
 #include <optional>
 #include <span>
 
 namespace namewright {
 
-/// The years the solar-term table lists (the CLI and the lunar calendar answer for these).
+/// The years the command line lists and the solar-term chart takes births from (SolarTermPillars.h).
 inline constexpr int kFirstSolarTermYear = 1881;
 inline constexpr int kLastSolarTermYear = 2061;
 
@@ -37,20 +35,21 @@ struct SolarTermMoment {
     bool operator==(const SolarTermMoment&) const = default;
 };
 
-/// Computes the moment of `term` in Gregorian year `year` afresh (about a dozen evaluations of the apparent Sun).
-/// Nothing for a year outside kFirstComputableSolarTermYear..kLastComputableSolarTermYear.
+/// Computes the moment of `term` in Gregorian year `year` afresh (about a dozen evaluations of the apparent Sun, some
+/// 90 microseconds). Nothing for a year outside kFirstComputableSolarTermYear..kLastComputableSolarTermYear.
 std::optional<SolarTermMoment> computeSolarTerm(int year, SolarTerm term);
 
-/// The 24 moments of every year from kFirstSolarTermYear - 1 to kLastSolarTermYear + 1 (the neighbours let a birth in
-/// early January 1881 or late December 2061 find its month). Each year is computed when it is first asked for (a few
-/// milliseconds; all 183 years take about half a second, bench_solar_terms) and constant afterwards. Any thread may
-/// read it; the first use of a year from several threads at once computes it once.
+/// The 24 moments of every year from 1880 to 2100: those of kFirstSolarTermYear..kLastSolarTermYear with their
+/// neighbours (a birth in early January 1881 or late December 2061 finds its month) and the years to 2100 beside them.
+/// The moments are computeSolarTerm's, computed when the program was built (BuiltSolarTerms.h) and read as constant
+/// data: nothing is computed at run time, and any thread may read the table at any time. Years outside it are
+/// computeSolarTerm's alone.
 class SolarTermTable {
 public:
     static const SolarTermTable& instance();
 
     static constexpr int kFirstYear = kFirstSolarTermYear - 1;
-    static constexpr int kLastYear = kLastSolarTermYear + 1;
+    static constexpr int kLastYear = 2100;
     static constexpr int kYearCount = kLastYear - kFirstYear + 1;
 
     /// The 24 moments of a year from 小寒 to 冬至; empty outside kFirstYear..kLastYear.
@@ -70,11 +69,6 @@ public:
 
 private:
     SolarTermTable() = default;
-    struct Year {
-        mutable std::once_flag computed;
-        mutable std::array<SolarTermMoment, kSolarTermCount> moments{};
-    };
-    std::array<Year, kYearCount> m_years;
 };
 
 } // namespace namewright

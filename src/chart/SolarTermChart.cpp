@@ -58,10 +58,12 @@ std::string hourText(const SolarTermChart& chart) {
     const SolarTermPillars& p = chart.pillars;
     const EarthlyBranch branch = p.pillars.hour.branch();
     const int first = (branch.number() * 2 + 21) % 24;
-    const HeavenlyStem dayStem = p.pillars.day.stem();
+    // 晚子时 (the day kept): the hour opens the next day's 子 hour, whose stem the next day's stem gives.
+    const HeavenlyStem dayStem = p.pillars.day.stem().advancedBy(p.lateZiHour ? 1 : 0);
     return std::string(p.pillars.hour.text()) + ": " + std::string(branch.text()) + "时 " + twoDigits(first) + ":00-" +
            twoDigits((first + 1) % 24) + ":59 (" + beijingTimeText(p.dayClock).substr(11) + "), " +
-           std::string(dayStem.text()) + "日子时起" + std::string(hourPillarOf(dayStem, 0).text());
+           (p.lateZiHour ? "晚子时按次日" : "") + std::string(dayStem.text()) + "日子时起" +
+           std::string(hourPillarOf(dayStem, 0).text());
 }
 
 std::string relationTerm(const ElementStrength& s, DayMasterRelation relation) {
@@ -120,7 +122,8 @@ std::vector<std::string> solarTermChartLines(const SolarTermChart& chart) {
     lines.push_back(
         line("chart", std::string(kSolarTermChartLabel) + "：年柱以立春为界，月柱以节为界，日柱以零点为界"));
     lines.push_back(line("birth", beijingTimeText(p.birth) + " 北京时间"));
-    lines.push_back(line("zi-hour", p.ziHourMovedDay ? "23:00 起算次日（早晚子时），日柱取次日" : "23:00 后仍属当日"));
+    lines.push_back(line("zi-hour", p.ziHourMovedDay ? "23:00 起算次日（子时换日），日柱取次日"
+                                                     : "23:00 后仍属当日（早晚子时），时柱取次日子时"));
     if (p.trueSolarTime) {
         const TrueSolarTimeCorrection& t = *p.trueSolarTime;
         lines.push_back(line("solar-time", "真太阳时 " + beijingTimeText(t.solarTime) + " = 北京时间 " +

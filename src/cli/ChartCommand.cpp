@@ -26,7 +26,8 @@ const Option kSolarTermsOption{"--solar-terms", "",
 const Option kMinuteOption{"--minute", "M", "with --solar-terms: the birth minute, 0 to 59 (default 0)"};
 const Option kLongitudeOption{"--longitude", "E",
                               "with --solar-terms: true solar time at this birthplace longitude, degrees east"};
-const Option kLateZiOption{"--late-zi", "", "with --solar-terms: 子时 from 23:00 counts as the next day"};
+const Option kLateZiOption{"--late-zi", "",
+                           "with --solar-terms: the day changes at 23:00 (子时换日), not at midnight (早晚子时)"};
 
 ExitStatus describedChart(const CommandInput& input) {
     const std::optional<BirthMomentTexts> moment = readBirthMoment(input.arguments, input.err);
