@@ -3,7 +3,7 @@
 -- name characters of data/tables/word1.tsv and word2.tsv. The program opens it read-only.
 
 CREATE TABLE meta (
-    key   TEXT PRIMARY KEY,   -- "format" (1), "verses_per_pair"
+    key   TEXT PRIMARY KEY,   -- "format" (2), "verses_per_pair"
     value TEXT
 );
 
@@ -35,11 +35,12 @@ CREATE TABLE surnames (
 );
 
 CREATE TABLE unfortunate_words (
-    word      TEXT PRIMARY KEY,
-    pinyin    TEXT,
-    syllables TEXT,
-    kind      TEXT,              -- 不祥, 粗俗 or 可笑
-    note      TEXT
+    word        TEXT PRIMARY KEY,
+    pinyin      TEXT,
+    syllables   TEXT,
+    kind        TEXT,            -- 不祥, 粗俗, 可笑 or 地名
+    other_tones INTEGER,         -- 1: also heard with one syllable in another tone (近音), 0: only with its tones
+    note        TEXT
 );
 
 CREATE TABLE poems (

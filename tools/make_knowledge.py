@@ -11,7 +11,8 @@ Inputs
   * data/sources/name_readings.tsv: the reading of a name character where names read it otherwise than kMandarin.
   * data/sources/surname_readings.tsv: family names whose reading differs from the character's usual one, and
     compound family names.
-  * data/sources/unfortunate_words.tsv: words a name must not sound like, with their readings.
+  * data/sources/unfortunate_words.tsv: words a name must not sound like, with their readings, kinds and whether
+    they are heard in another tone too.
   * the sources of tools/make_word_tables.py (traditional forms, radical strokes, name characters).
 
 characters.tsv: one row per `word` character (every GBK ideograph U+4E00..U+9FA5, in code point order):
@@ -27,8 +28,10 @@ the same where the form writes the radical in a reduced shape (氵 counted as �
 right as 邑 7, 王 as 玉 5 ...); `alone` a variant shape of a radical standing alone counts its own strokes.
 
 surnames.tsv: family, pinyin (syllables separated by spaces), syllables (e.g. "yu4 chi2"), note.
-unfortunate_words.tsv: word, pinyin, syllables, kind, note. Every reading is checked against the readings Unihan
-records for the character (a neutral tone is accepted for any reading of the syllable).
+unfortunate_words.tsv: word, pinyin, syllables, kind, other_tones (1 where the source marks the word 近音: crude or
+ominous enough that a name with one of its syllables in another tone is teased with it too; else 0), note. Every
+reading is checked against the readings Unihan records for the character (a neutral tone is accepted for any reading
+of the syllable).
 
 With --check nothing is written: the tables are regenerated in memory and compared with the committed files (exit
 status 1 when they differ). Bad input data gives exit status 2.
@@ -50,7 +53,9 @@ KNOWLEDGE = ROOT / "data" / "knowledge"
 READING_FIELDS = {"kMandarin", "kTGHZ2013", "kXHC1983", "kHanyuPinyin"}
 SHAPE_FIELDS = {"kRSAdobe_Japan1_6"}
 TONE_MARKS = {"\u0304": 1, "\u0301": 2, "\u030c": 3, "\u0300": 4}
-KINDS = ("不祥", "粗俗", "可笑")
+KINDS = ("不祥", "粗俗", "可笑", "地名")
+# How a word is heard: 同调 only with its own tones, 近音 also with one of its syllables in another tone.
+HEARD = {"同调": 0, "近音": 1}
 
 # Reduced shapes of radicals by (radical number, strokes of the shape as written, the form's total strokes less the
 # residual): the shape named in the working. Other differences come from counting the rest otherwise and are no rule.
@@ -161,18 +166,20 @@ def read_unfortunate_words(unihan):
     rows, seen = [], {}
     for number, fields in words.source_lines(SOURCES / "unfortunate_words.tsv"):
         where = f"unfortunate_words.tsv:{number}"
-        if len(fields) != 4 or not fields[3].strip():
-            raise words.DataError(f"{where}: expected word, reading, kind, note")
-        word, reading, kind, note = fields
+        if len(fields) != 5 or not fields[4].strip():
+            raise words.DataError(f"{where}: expected word, reading, kind, heard, note")
+        word, reading, kind, heard, note = fields
         if not 2 <= len(word) <= 4:
             raise words.DataError(f"{where}: a word of 2 to 4 characters expected")
         if kind not in KINDS:
             raise words.DataError(f"{where}: kind must be one of {KINDS}")
+        if heard not in HEARD:
+            raise words.DataError(f"{where}: heard must be one of {tuple(HEARD)}")
         if word in seen:
             raise words.DataError(f"{where}: {word} already listed on line {seen[word]}")
         check_word_reading(word, reading, unihan, where)
         seen[word] = number
-        rows.append((word, reading, " ".join(map(numbered, reading.split(" "))), kind, note))
+        rows.append((word, reading, " ".join(map(numbered, reading.split(" "))), kind, HEARD[heard], note))
     return rows
 
 
@@ -260,7 +267,7 @@ def main():
         tables = {
             "characters": build_characters(dictionary, read_name_readings(unihan)),
             "surnames": words.tsv(("family", "pinyin", "syllables", "note"), read_surnames(unihan)),
-            "unfortunate_words": words.tsv(("word", "pinyin", "syllables", "kind", "note"),
+            "unfortunate_words": words.tsv(("word", "pinyin", "syllables", "kind", "other_tones", "note"),
                                            read_unfortunate_words(unihan)),
         }
     except (words.DataError, OSError, KeyError, ValueError) as error:

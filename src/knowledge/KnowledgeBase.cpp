@@ -17,7 +17,7 @@ namespace {
 
 constexpr char32_t kFirstCodePoint = 0x4E00;
 constexpr char32_t kEndCodePoint = 0xA000;
-constexpr std::string_view kFormat = "1";
+constexpr std::string_view kFormat = "2";
 
 std::size_t slotOf(char32_t codePoint) {
     return static_cast<std::size_t>(codePoint - kFirstCodePoint);
@@ -158,11 +158,14 @@ void KnowledgeBase::Impl::loadCharacters() {
 
 void KnowledgeBase::Impl::loadWordsAndFamilies() {
     std::vector<UnfortunateWord> list;
-    SQLite::Statement rows(*db, "SELECT word, pinyin, syllables, kind, note FROM unfortunate_words");
+    SQLite::Statement rows(*db, "SELECT word, pinyin, syllables, kind, note, other_tones FROM unfortunate_words");
     while (rows.executeStep()) {
-        UnfortunateWord word{rows.getColumn(0).getString(), rows.getColumn(1).getString(),
-                             numberedSyllables(rows.getColumn(2).getString()), rows.getColumn(3).getString(),
-                             rows.getColumn(4).getString()};
+        UnfortunateWord word{rows.getColumn(0).getString(),
+                             rows.getColumn(1).getString(),
+                             numberedSyllables(rows.getColumn(2).getString()),
+                             rows.getColumn(3).getString(),
+                             rows.getColumn(4).getString(),
+                             rows.getColumn(5).getInt() != 0};
         if (decodeUtf8(word.word).size() != word.syllables.size()) {
             throw std::runtime_error("bad unfortunate word " + word.word);
         }

@@ -72,44 +72,59 @@ std::uint16_t SoundChecker::syllableNumber(const std::string& letters) {
 }
 
 void SoundChecker::index(int word) {
-    const auto& syllables = m_words[static_cast<std::size_t>(word)].syllables;
-    const auto length = syllables.size();
+    const auto& entry = m_words[static_cast<std::size_t>(word)];
+    const auto length = entry.syllables.size();
     if (length < 2 || length > kLongestWord) {
         return;
     }
     m_longestWord = std::max(m_longestWord, length);
     std::vector<std::uint16_t> numbers;
-    for (const auto& syllable : syllables) {
+    std::vector<int> tones;
+    for (const auto& syllable : entry.syllables) {
         const auto number = syllable.letters.empty() ? 0 : syllableNumber(syllable.letters);
-        if (number == 0) {
+        if (number == 0 || syllable.tone < 1 || syllable.tone > 5) {
             return;
         }
         numbers.push_back(number);
+        tones.push_back(syllable.tone);
     }
-    std::vector<std::uint16_t> codes(length);
-    for (std::size_t i = 0; i < length; ++i) {
-        codes[i] = static_cast<std::uint16_t>(numbers[i] * 8);
+    if (entry.isPlace()) {
+        insertKeys(m_places[length], numbers, tones, kLongestWord, word);
+        return;
     }
-    m_toneless[length].insert(keyOf(codes), word);
-    // A neutral syllable of the word matches a name syllable of any tone: every combination is indexed.
+    insertKeys(m_exact[length], numbers, tones, kLongestWord, word);
+    if (entry.otherTones) {
+        // A neutral syllable already matches every tone: only a syllable with a tone can be the one heard otherwise.
+        for (std::size_t free = 0; free < length; ++free) {
+            if (tones[free] != 5) {
+                insertKeys(m_oneToneOff[length], numbers, tones, free, word);
+            }
+        }
+    }
+}
+
+void SoundChecker::insertKeys(WordKeyTable& table, const std::vector<std::uint16_t>& numbers,
+                              const std::vector<int>& tones, std::size_t free, int word) {
+    const auto length = numbers.size();
     std::vector<std::size_t> neutral;
     std::size_t combinations = 1;
     for (std::size_t i = 0; i < length; ++i) {
-        if (syllables[i].tone == 5) {
+        if (tones[i] == 5 && i != free) {
             neutral.push_back(i);
             combinations *= 5;
         }
     }
+    std::vector<std::uint16_t> codes(length);
     for (std::size_t combination = 0; combination < combinations; ++combination) {
         for (std::size_t i = 0; i < length; ++i) {
-            codes[i] = static_cast<std::uint16_t>(numbers[i] * 8 + syllables[i].tone);
+            codes[i] = static_cast<std::uint16_t>(numbers[i] * 8 + (i == free ? 0 : tones[i]));
         }
         std::size_t rest = combination;
         for (const auto i : neutral) {
             codes[i] = static_cast<std::uint16_t>(static_cast<std::size_t>(numbers[i]) * 8 + rest % 5 + 1);
             rest /= 5;
         }
-        m_exact[length].insert(keyOf(codes), word);
+        table.insert(keyOf(codes), word);
     }
 }
 
@@ -206,12 +221,17 @@ void SoundChecker::runRules(std::span<const Unit> units, std::size_t familyCount
             const std::span<const std::uint16_t> window(codes.data(), length);
             int word = m_exact[length].find(keyOf(window));
             auto rule = SoundRule::SoundsLikeWord;
-            if (word < 0) {
-                for (std::size_t k = 0; k < length; ++k) {
-                    codes[k] = static_cast<std::uint16_t>(codes[k] & ~7U);
-                }
-                word = m_toneless[length].find(keyOf(window));
+            // Else one syllable in another tone, for the words heard so: each syllable in turn without its tone.
+            for (std::size_t k = 0; k < length && word < 0; ++k) {
+                const auto code = codes[k];
+                codes[k] = static_cast<std::uint16_t>(code & ~7U);
+                word = m_oneToneOff[length].find(keyOf(window));
+                codes[k] = code;
                 rule = SoundRule::SoundsLikeWordInOtherTones;
+            }
+            if (word < 0 && ((start == 0 && length == n) || (start == familyCount && length == n - familyCount))) {
+                word = m_places[length].find(keyOf(window));
+                rule = SoundRule::SoundsLikeWord;
             }
             if (word >= 0) {
                 if (matchedCount < matched.size()) {

@@ -7,7 +7,10 @@
 //     (a doubled character such as 婷婷 is a style of its own, not a slip, and trips neither);
 //   * a given syllable equal to a family syllable, tones aside (李丽 lǐ lì);
 //   * two to four adjacent syllables, at least one of them given, that read like an unfortunate word: with the same
-//     tones (a neutral syllable of the word matches any tone), else with the same syllables in other tones.
+//     tones (a neutral syllable of the word matches any tone); or, for a word marked to be heard in other tones too
+//     (UnfortunateWord::otherTones, the crude and the ominous that people really tease with), with exactly one
+//     syllable in another tone. Two or more syllables in other tones never warn (王思齐 is no 死期). A place name
+//     (地名) is heard only as the whole name or the whole given name, with its tones.
 // A syllable without a known reading takes part in no rule.
 
 #include "knowledge/SoundWarning.h"
@@ -68,6 +71,10 @@ private:
     std::uint8_t numberOf(std::unordered_map<std::string, std::uint8_t>& numbers, const std::string& text);
     void index(int word);
     static std::uint64_t keyOf(std::span<const std::uint16_t> codes);
+    /// Inserts the keys of a word of `numbers` and `tones` into `table`, a neutral syllable with every tone; the
+    /// syllable at `free` without its tone (none when `free` is past the end).
+    static void insertKeys(WordKeyTable& table, const std::vector<std::uint16_t>& numbers,
+                           const std::vector<int>& tones, std::size_t free, int word);
     std::string describe(const Hit& hit, const std::vector<SyllableReading>& name) const;
 
     std::vector<UnfortunateWord> m_words;
@@ -76,7 +83,10 @@ private:
     std::vector<std::uint8_t> m_initialOf, m_finalOf;
     std::vector<std::string> m_initialText, m_finalText;
     std::unordered_map<std::string, std::uint8_t> m_initials, m_finals;
-    std::array<WordKeyTable, 5> m_exact, m_toneless; ///< by word length
+    /// By word length: the words by their syllables with tones, and the words heard in other tones too by their
+    /// syllables with one tone left out (its tone bits 0), once for each syllable that has a tone.
+    /// The places apart, by their syllables with tones: looked up for the whole name and the whole given name only.
+    std::array<WordKeyTable, 5> m_exact, m_oneToneOff, m_places;
     std::size_t m_longestWord = 0;
 };
 

@@ -11,7 +11,7 @@ enum class SoundRule {
     SameFinal,                  ///< 叠韵: the two given syllables have the same rhyme (final without medial)
     SameAsFamily,               ///< a given syllable reads like a family syllable (tones aside)
     SoundsLikeWord,             ///< adjacent syllables read like an unfortunate word, tones and all
-    SoundsLikeWordInOtherTones, ///< adjacent syllables are those of an unfortunate word in other tones
+    SoundsLikeWordInOtherTones, ///< adjacent syllables are those of a word marked 近音, one in another tone
 };
 
 struct SoundWarning {

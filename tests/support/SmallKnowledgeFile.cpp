@@ -25,7 +25,7 @@ SmallKnowledgeFile::SmallKnowledgeFile() {
     db.exec("PRAGMA journal_mode = OFF"); // a throw-away file needs no crash safety
     db.exec("PRAGMA synchronous = OFF");
     db.exec(schemaText());
-    db.exec("INSERT INTO meta VALUES ('format', '1'), ('verses_per_pair', '3')");
+    db.exec("INSERT INTO meta VALUES ('format', '2'), ('verses_per_pair', '3')");
     const char* rows[][5] = {
         {"范", "fàn", "fan", "4", "1"},   {"统", "tǒng", "tong", "3", "1"}, {"李", "lǐ", "li", "3", "1"},
         {"丽", "lì", "li", "4", "1"},     {"思", "sī", "si", "1", "1"},     {"远", "yuǎn", "yuan", "3", "1"},
@@ -47,7 +47,7 @@ SmallKnowledgeFile::SmallKnowledgeFile() {
     }
     db.exec("INSERT INTO surnames VALUES ('曾', 'zēng', 'zeng1', 'n'), ('单', 'shàn', 'shan4', 'n'), "
             "('尉迟', 'yù chí', 'yu4 chi2', 'n')");
-    db.exec("INSERT INTO unfortunate_words VALUES ('饭桶', 'fàn tǒng', 'fan4 tong3', '可笑', 'n')");
+    db.exec("INSERT INTO unfortunate_words VALUES ('饭桶', 'fàn tǒng', 'fan4 tong3', '可笑', 1, 'n')");
     db.exec("INSERT INTO poems VALUES (1, '诗经', '国风·鄘风·载驰', '佚名', '先秦'), "
             "(2, '诗经', '国风·齐风·甫田', '佚名', '先秦')");
     db.exec("INSERT INTO verses VALUES (1, 1, '视尔不臧，我思不远。'), (2, 2, '无思远人，劳心忉忉。')");

@@ -26,7 +26,7 @@
 namespace {
 
 constexpr int kVersesPerPair = 3;
-constexpr int kFormat = 1;
+constexpr int kFormat = 2;
 
 std::vector<std::string> split(const std::string& line, char separator) {
     std::vector<std::string> fields;
