@@ -25,7 +25,7 @@ SmallKnowledgeFile::SmallKnowledgeFile() {
     db.exec("PRAGMA journal_mode = OFF"); // a throw-away file needs no crash safety
     db.exec("PRAGMA synchronous = OFF");
     db.exec(schemaText());
-    db.exec("INSERT INTO meta VALUES ('format', '1'), ('verses_per_pair', '3')");
+    db.exec("INSERT INTO meta VALUES ('format', '2'), ('verses_per_pair', '3')");
     const char* rows[][5] = {
         {"范", "fàn", "fan", "4", "1"},   {"统", "tǒng", "tong", "3", "1"}, {"李", "lǐ", "li", "3", "1"},
         {"丽", "lì", "li", "4", "1"},     {"思", "sī", "si", "1", "1"},     {"远", "yuǎn", "yuan", "3", "1"},
@@ -54,10 +54,11 @@ SmallKnowledgeFile::SmallKnowledgeFile() {
     SQLite::Statement pair(db, "INSERT INTO verse_pairs VALUES (?, '1 2')");
     pair.bind(1, static_cast<std::int64_t>(U'思') * (1 << 21) + U'远');
     pair.exec();
-    // First characters 思 统, second characters 远 丽: only 思远 (bit 0) has verses.
+    // First characters 思 统, second characters 远 丽: only 思远 (pair 0) has verses, side by side in the 诗经 (class 3
+    // in the two lowest bits).
     SQLite::Statement index(db, "INSERT INTO verse_index VALUES ('思统', '远丽', ?)");
-    const char bits[] = {1};
-    index.bind(1, bits, 1);
+    const char classes[] = {3};
+    index.bind(1, classes, 1);
     index.exec();
 }
 
