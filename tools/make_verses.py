@@ -34,8 +34,9 @@ left out, and why):
 
 The brackets of restored characters ([爽] reads 爽), quotation marks and footnote numbers (猶1, "1. …" at the end of a
 paragraph of 孟子) are dropped. A poem of the 全唐诗 or the 宋词 that shares a sentence with a poem of the same author
-in 唐诗三百首 (dist/quantangshi/唐诗三百首.json) or 宋词三百首 (dist/songci/宋词三百首.json) is marked famous, as is
-every text of the six classics before the Tang: these are the texts every parent knows. For each verse of a famous
+in 唐诗三百首 (dist/quantangshi/唐诗三百首.json) or 宋词三百首 (dist/songci/宋词三百首.json), or two sentences with a
+poem the anthology gives to another author, is marked famous, as is every text of the six classics before the Tang:
+these are the texts every parent knows. For each verse of a famous
 text the tool counts how many poems of the later poetry in the package (全宋诗 dist/quantangshi/poet.song.N.json, 元曲
 dist/yuanqu/yuanqu.json) repeat one of its lines of four or more characters word for word: how often later poets
 quoted it (千里共婵娟 is quoted, 皓月婵娟 is not), which orders the famous verses among themselves.
@@ -239,13 +240,13 @@ def build_text(corpus, report):
         if verses:
             rows.append((work, field(title), field(author), dynasty, "|".join(verses)))
     converted = opencc("\n".join("\t".join(row) for row in rows) + "\n").split("\n")[:-1]
-    famous = famous_sentences(corpus)
+    anthology = anthology_index(corpus)
     echoes = echoes_of(corpus)
     lines = ["work\ttitle\tauthor\tdynasty\tfamous\techoes\tverses"]
     for line in converted:
         work, title, author, dynasty, verses = line.split("\t")
         verses = verses.split("|")
-        known = work in CLASSICS_BEFORE_TANG or any((work, author, bare(verse)) in famous for verse in verses)
+        known = work in CLASSICS_BEFORE_TANG or in_anthology(anthology, work, author, verses)
         report["famous poems"] += known and work not in CLASSICS_BEFORE_TANG
         quoted = "|".join(str(max((echoes[bare(line)] for line in LINE.findall(verse)), default=0))
                           for verse in verses) if known else ""
@@ -253,15 +254,30 @@ def build_text(corpus, report):
     return "\n".join(lines) + "\n"
 
 
-def famous_sentences(corpus):
-    """(work, author, sentence without punctuation) of every sentence of the two anthologies, simplified."""
+def anthology_index(corpus):
+    """{(work, sentence without punctuation): [(poem number, author)]} of the sentences of four or more characters of
+    the two anthologies, simplified."""
     rows = ["\t".join((work, field(author), "|".join(bare(s) for s in sentences_of(paragraphs))))
             for work, author, paragraphs in anthologies_of(corpus)]
-    out = set()
-    for row in opencc("\n".join(rows) + "\n").split("\n")[:-1]:
+    index = collections.defaultdict(list)
+    for number, row in enumerate(opencc("\n".join(rows) + "\n").split("\n")[:-1]):
         work, author, sentences = row.split("\t")
-        out.update((work, author, s) for s in sentences.split("|") if han_count(s) >= 4)
-    return out
+        for sentence in set(sentences.split("|")):
+            if han_count(sentence) >= 4:
+                index[(work, sentence)].append((number, author))
+    return index
+
+
+def in_anthology(index, work, author, verses):
+    """Whether a poem is one of the anthologies': it shares a sentence with an anthology poem of the same author, or
+    two sentences with one the anthology gives to another author (金昌绪's 春怨 stands there under 释明辩)."""
+    shared = collections.Counter()
+    for verse in set(verses):
+        for number, anthology_author in index.get((work, bare(verse)), []):
+            if anthology_author == author:
+                return True
+            shared[number] += 1
+    return any(count >= 2 for count in shared.values())
 
 
 def echoes_of(corpus):

@@ -159,7 +159,9 @@ TEST(KnowledgeFileRefused, ForeignSqliteFile) {
 
 TEST(KnowledgeFileRefused, OtherFormatNumber) {
     SmallKnowledgeFile file;
-    SQLite::Database(file.path().string(), SQLite::OPEN_READWRITE).exec("UPDATE meta SET value = '2'");
+    // The format before the verse classes: a knowledge file of an older build.
+    SQLite::Database(file.path().string(), SQLite::OPEN_READWRITE)
+        .exec("UPDATE meta SET value = '1' WHERE key = 'format'");
     expectUnavailable(KnowledgeBase::open(file.path()), "format");
 }
 

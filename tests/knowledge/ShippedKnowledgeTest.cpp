@@ -300,7 +300,8 @@ TEST(ShippedKnowledge, FamousLinesComeFirst) {
              {"子衿", "诗经", "佚名", "青青子衿，悠悠我心。"},
              {"静姝", "诗经", "佚名", "静女其姝，俟我于城隅。"},
              {"清扬", "诗经", "佚名", "有美一人，清扬婉兮。"},
-             {"淑女", "诗经", "佚名", "窈窕淑女，君子好逑。"},
+             {"修远", "楚辞", "屈原", "路漫漫其修远兮，吾将上下而求索。"},
+             {"弘毅", "论语", "孔子弟子", "曾子曰：士不可以不弘毅，任重而道远。"},
              {"怀瑾", "楚辞", "屈原", "怀瑾握瑜兮，穷不知所示。"}}) {
         const auto characters = decodeUtf8(pair);
         const auto verses = shipped().verses(characters[0], characters[1]);

@@ -27,8 +27,8 @@ FAMOUS = [
     ("婵娟", "宋词", "千里共婵娟"), ("浩然", "孟子", "浩然之气"), ("明德", "大学", "在明明德"),
     ("思齐", "论语", "见贤思齐"), ("致远", "论语", "致远恐泥"), ("若水", "楚辞", "若水"),
     ("子衿", "诗经", "青青子衿"), ("静姝", "诗经", "静女其姝"), ("清扬", "诗经", "清扬婉兮"),
-    ("淑女", "诗经", "窈窕淑女"), ("怀瑾", "楚辞", "怀瑾握瑜"), ("思远", "诗经", "无思远人"),
-    ("静好", "诗经", "莫不静好"), ("嘉禾", "唐诗", "嘉禾"),
+    ("修远", "楚辞", "路漫漫其修远兮"), ("怀瑾", "楚辞", "怀瑾握瑜"), ("思远", "诗经", "无思远人"),
+    ("弘毅", "论语", "士不可以不弘毅"), ("如玉", "诗经", "温其如玉"), ("嘉禾", "唐诗", "嘉禾"),
 ]
 
 
@@ -42,7 +42,9 @@ def load(path):
 
 
 def numbered(folder, prefix):
-    return sorted(folder.glob(prefix + ".*.json"), key=lambda p: int(p.name.split(".")[-2]))
+    """The numbered files of a collection in their order (ci.song.2019y.json, a list of its own, is none of them)."""
+    files = [p for p in folder.glob(prefix + ".*.json") if p.name.split(".")[-2].isdigit()]
+    return sorted(files, key=lambda p: int(p.name.split(".")[-2]))
 
 
 def raw_texts(dist):
@@ -56,7 +58,8 @@ def raw_texts(dist):
     for poem in load(dist / "shijing" / "shijing.json"):
         yield "诗经", "佚名", poem["chapter"] + poem["section"] + poem["title"], poem["content"]
     for poem in load(dist / "chuci" / "chuci.json"):
-        yield "楚辞", poem["author"], poem["section"] + poem["title"], poem["content"]
+        title = poem["title"] if poem["section"] == poem["title"] else poem["section"] + poem["title"]
+        yield "楚辞", poem["author"], title, poem["content"]
     for path in numbered(dist / "quantangshi", "poet.tang"):
         for poem in load(path):
             yield "唐诗", poem["author"], poem["title"], poem["paragraphs"]
@@ -114,7 +117,8 @@ def check_pair(pair, verses, corpus):
             faults.append(f"not a line of the package: {work} {title} {author} {text}")
         if not in_order(line, pair):
             faults.append(f"does not hold {pair}: {text}")
-    texts = [bare(fields[3]) for fields in verses if len(fields) == 4]
+    # Side by side within a line: a line mark between the two parts them.
+    texts = [fields[3] for fields in verses if len(fields) == 4]
     if any(side_by_side(text, pair) for text in texts) and not side_by_side(texts[0], pair):
         faults.append(f"a verse holds {pair} side by side but the first does not: {texts[0]}")
     return faults
