@@ -1,8 +1,8 @@
 // Tests of the shipped knowledge file characters.db against the shipped hun.mdb and the verses it was built from:
 // readings of polyphonic family names and of name characters, the stroke working and element of every character
 // against `word`, the verse index against a plain scan of the classics (and no verse an editor's note), the famous line
-// of a name first, the describe lines of a known name, and the shortlist columns against the full sound checks. (tools/make_knowledge.py --check, a test of its own, keeps the
-// committed tables equal to their generator's output.)
+// of a name first, the describe lines of a known name, and the shortlist columns against the full sound checks.
+// (tools/make_knowledge.py --check, a test of its own, keeps the committed tables equal to their generator's output.)
 
 #include "knowledge/KnowledgeBase.h"
 #include "knowledge/NameDescription.h"
@@ -213,8 +213,8 @@ std::vector<ScannedVerse> scanClassics() {
         const auto echoes = fields[5].empty() ? std::vector<std::string>(verses.size(), "0") : fieldsOf(fields[5], '|');
         const bool famous = fields[4] == "1";
         for (std::size_t v = 0; v < verses.size(); ++v) {
-            ScannedVerse verse{fields[0], fields[1], fields[2], verses[v], famous, std::stoi(echoes[v]),
-                               decodeUtf8(verses[v])};
+            ScannedVerse verse{
+                fields[0], fields[1], fields[2], verses[v], famous, std::stoi(echoes[v]), decodeUtf8(verses[v])};
             const auto [at, isNew] = seen.emplace(verses[v], out.size());
             if (isNew) {
                 out.push_back(std::move(verse));
@@ -291,8 +291,8 @@ TEST(ShippedKnowledge, VerseCarriesItsSource) {
 
 // The line a parent knows the name from comes first.
 TEST(ShippedKnowledge, FamousLinesComeFirst) {
-    for (const auto& [pair, work, author, text] : std::vector<std::tuple<const char*, const char*, const char*,
-                                                                         const char*>>{
+    for (const auto& [pair, work, author, text] :
+         std::vector<std::tuple<const char*, const char*, const char*, const char*>>{
              {"婵娟", "宋词", "苏轼", "但愿人长久，千里共婵娟。"},
              {"浩然", "孟子", "孟子", "曰：我知言，我善养吾浩然之气。"},
              {"明德", "大学", "曾子", "大学之道，在明明德，在亲民，在止于至善。"},
@@ -327,8 +327,8 @@ std::string notAVerseLine(const ScannedVerse& verse) {
     if (han < 2) {
         return "a single character";
     }
-    for (const char* words : {"按：", "又按", "今按", "全唐诗", "补编", "补逸", "见《", "据《", "录自", "辑自", "以上各",
-                              "以上均", "》卷", "兹编", "原注", "校记", "底本"}) {
+    for (const char* words : {"按：", "又按", "今按", "全唐诗", "补编", "补逸", "见《", "据《", "录自", "辑自",
+                              "以上各", "以上均", "》卷", "兹编", "原注", "校记", "底本"}) {
         if (verse.text.find(words) != std::string::npos) {
             return std::string("the note words ") + words;
         }

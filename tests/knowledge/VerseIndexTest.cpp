@@ -21,16 +21,15 @@ namespace fs = std::filesystem;
 
 /// The poems, in the order of the classics: work, title, author, dynasty, famous, echoes (how often later poems quote
 /// each verse of a famous text), verses.
-const char* const kClassics =
-    "work\ttitle\tauthor\tdynasty\tfamous\techoes\tverses\n"
-    "诗经\t郑风·野有蔓草\t佚名\t先秦\t1\t0|0\t有美一人，清扬婉兮。|邂逅相遇，适我愿兮。\n"
-    "诗经\t小雅·某篇\t佚名\t先秦\t1\t0\t我思其人，道之远矣。\n"
-    "唐诗\t早诗\t甲\t唐\t0\t\t婵影在，娟娟。|婵娟千里明。|思君在远方。\n"
-    "唐诗\t宫怨\t戊\t唐\t1\t0\t早被婵娟误。\n"
-    "唐诗\t中诗\t乙\t唐\t0\t\t婵娟照客愁。|千里婵娟共此时。|清风扬远波。\n"
-    "唐诗\t晚诗\t丙\t唐\t0\t\t明德惟馨。|婵娟在水湄。|婵娟入梦来。\n"
-    "唐诗\t名诗\t丁\t唐\t1\t0\t明德惟馨。\n"
-    "宋词\t水调歌头\t苏轼\t宋\t1\t0|2\t明月几时有。|但愿人长久，千里共婵娟。\n";
+const char* const kClassics = "work\ttitle\tauthor\tdynasty\tfamous\techoes\tverses\n"
+                              "诗经\t郑风·野有蔓草\t佚名\t先秦\t1\t0|0\t有美一人，清扬婉兮。|邂逅相遇，适我愿兮。\n"
+                              "诗经\t小雅·某篇\t佚名\t先秦\t1\t0\t我思其人，道之远矣。\n"
+                              "唐诗\t早诗\t甲\t唐\t0\t\t婵影在，娟娟。|婵娟千里明。|思君在远方。\n"
+                              "唐诗\t宫怨\t戊\t唐\t1\t0\t早被婵娟误。\n"
+                              "唐诗\t中诗\t乙\t唐\t0\t\t婵娟照客愁。|千里婵娟共此时。|清风扬远波。\n"
+                              "唐诗\t晚诗\t丙\t唐\t0\t\t明德惟馨。|婵娟在水湄。|婵娟入梦来。\n"
+                              "唐诗\t名诗\t丁\t唐\t1\t0\t明德惟馨。\n"
+                              "宋词\t水调歌头\t苏轼\t宋\t1\t0|2\t明月几时有。|但愿人长久，千里共婵娟。\n";
 
 class HandmadeVerseIndex : public ::testing::Test {
 protected:
@@ -55,11 +54,10 @@ protected:
     static void TearDownTestSuite() { fs::remove_all(s_folder); }
 
     static int build(const fs::path& classics, const fs::path& output) {
-        const std::string command = std::string("'") + NAMEWRIGHT_MAKE_KNOWLEDGE_DB + "' '" +
-                                    NAMEWRIGHT_KNOWLEDGE_SCHEMA_FILE + "' '" + output.string() + "' '" +
-                                    (s_folder / "knowledge").string() + "' '" + classics.string() + "' '" +
-                                    (s_folder / "word1.tsv").string() + "' '" + (s_folder / "word2.tsv").string() +
-                                    "' 2>/dev/null";
+        const std::string command =
+            std::string("'") + NAMEWRIGHT_MAKE_KNOWLEDGE_DB + "' '" + NAMEWRIGHT_KNOWLEDGE_SCHEMA_FILE + "' '" +
+            output.string() + "' '" + (s_folder / "knowledge").string() + "' '" + classics.string() + "' '" +
+            (s_folder / "word1.tsv").string() + "' '" + (s_folder / "word2.tsv").string() + "' 2>/dev/null";
         return std::system(command.c_str());
     }
 
@@ -131,8 +129,9 @@ TEST_F(HandmadeVerseIndex, ArchiveOfAnotherLayoutIsRefused) {
     EXPECT_NE(build(old, s_folder / "refused.db"), 0);
     EXPECT_FALSE(fs::exists(s_folder / "refused.db"));
     const char* const header = "work\ttitle\tauthor\tdynasty\tfamous\techoes\tverses\n";
-    for (const char* row : {"诗经\t关雎\t佚名\t先秦\tyes\t\t关关雎鸠。\n", "诗经\t关雎\t佚名\t先秦\t1\t1|2\t关关雎鸠。\n",
-                            "诗经\t关雎\t佚名\t先秦\t1\t-1\t关关雎鸠。\n", "诗经\t关雎\t佚名\t先秦\t1\tx\t关关雎鸠。\n"}) {
+    for (const char* row :
+         {"诗经\t关雎\t佚名\t先秦\tyes\t\t关关雎鸠。\n", "诗经\t关雎\t佚名\t先秦\t1\t1|2\t关关雎鸠。\n",
+          "诗经\t关雎\t佚名\t先秦\t1\t-1\t关关雎鸠。\n", "诗经\t关雎\t佚名\t先秦\t1\tx\t关关雎鸠。\n"}) {
         const auto damaged = s_folder / "damaged_classics.tsv";
         testing::writeFile(damaged, std::string(header) + row);
         EXPECT_NE(build(damaged, s_folder / "refused.db"), 0) << row;

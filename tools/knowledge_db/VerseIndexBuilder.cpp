@@ -113,7 +113,7 @@ void VerseIndexBuilder::hitsOf(std::size_t verse, std::vector<Hit>& hits) const 
             if (places[j].second < 0) {
                 continue;
             }
-            const auto match = places[j].at == places[i].at + 1 ? VerseMatch::SideBySide
+            const auto match = places[j].at == places[i].at + 1   ? VerseMatch::SideBySide
                                : places[i].line == places[j].line ? VerseMatch::SameLine
                                                                   : VerseMatch::SameCouplet;
             hits.push_back({static_cast<std::size_t>(places[i].first) * m_second.size() +

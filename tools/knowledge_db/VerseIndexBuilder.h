@@ -21,7 +21,7 @@ class VerseIndexBuilder {
 public:
     struct Poem {
         std::string work, title, author, dynasty;
-        bool famous = false; ///< a classic before the Tang, or a poem of 唐诗三百首 or 宋词三百首
+        bool famous = false;             ///< a classic before the Tang, or a poem of 唐诗三百首 or 宋词三百首
         std::vector<std::string> verses; ///< UTF-8, one sentence each
         std::vector<int> quotations;     ///< per verse, how many later poems quote it; empty: none quoted
     };

@@ -164,8 +164,8 @@ void writeVerses(SQLite::Database& db, const namewright::VerseIndexBuilder& inde
             }
             const auto pair = f * second.size() + s;
             const auto verseClass = static_cast<unsigned>(index.classOf(f, s));
-            classes[pair / 4] = static_cast<char>(static_cast<unsigned char>(classes[pair / 4]) |
-                                                  (verseClass << (2 * (pair % 4))));
+            classes[pair / 4] =
+                static_cast<char>(static_cast<unsigned char>(classes[pair / 4]) | (verseClass << (2 * (pair % 4))));
             SQLite::bind(pairRow, static_cast<std::int64_t>(first[f]) * (1 << 21) + second[s], ids);
             pairRow.exec();
             pairRow.reset();
