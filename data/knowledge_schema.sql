@@ -43,7 +43,7 @@ CREATE TABLE unfortunate_words (
 );
 
 CREATE TABLE poems (
-    id      INTEGER PRIMARY KEY, -- the order of the classics: 诗经, 论语, 孟子, 大学, 中庸, 楚辞, 唐诗, 宋词, each in
+    id      INTEGER PRIMARY KEY, -- the order of the classics: 大学, 中庸, 论语, 孟子, 诗经, 楚辞, 唐诗, 宋词, each in
                                  -- corpus order
     work    TEXT,
     title   TEXT,

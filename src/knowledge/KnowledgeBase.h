@@ -51,7 +51,8 @@ public:
     /// The best verses (at most versesPerPair(), best first) holding `first` followed by `second`, for a first
     /// character of word1 and a second of word2 as the file indexed them; none for any other pair. Best first: the two
     /// side by side in name order, in a famous text before elsewhere; then verses of a famous text; then the rest;
-    /// each group in the order of the classics (诗经, 论语, 孟子, 大学, 中庸, 楚辞, 唐诗, 宋词).
+    /// each group in the order of the classics (大学, 中庸, 论语, 孟子, 诗经, 楚辞, 唐诗, 宋词),
+    /// famous verses that later poems quote more before the others.
     std::vector<Verse> verses(std::string_view first, std::string_view second) const;
     std::vector<Verse> verses(char32_t first, char32_t second) const;
     /// Whether verses() finds any, from the in-memory index (no file access): verseClass() is not None.
