@@ -254,11 +254,25 @@ TEST(ShippedKnowledge, VersesOfPairsAreThoseAPlainScanFinds) {
     for (int i = 0; i < 16; ++i) {
         pairs.emplace_back(first[random() % first.size()], second[random() % second.size()]);
     }
+    // The verses holding each character of the pairs, so that only those are matched.
+    std::unordered_map<char32_t, std::vector<std::size_t>> holding;
+    for (const auto& [a, b] : pairs) {
+        holding.emplace(decodeUtf8(a)[0], std::vector<std::size_t>{});
+        holding.emplace(decodeUtf8(b)[0], std::vector<std::size_t>{});
+    }
+    for (std::size_t i = 0; i < verses.size(); ++i) {
+        for (const char32_t c : verses[i].codePoints) {
+            if (const auto found = holding.find(c);
+                found != holding.end() && (found->second.empty() || found->second.back() != i)) {
+                found->second.push_back(i);
+            }
+        }
+    }
     for (const auto& [a, b] : pairs) {
         const char32_t ca = decodeUtf8(a)[0];
         const char32_t cb = decodeUtf8(b)[0];
         std::vector<std::tuple<int, int, std::size_t>> ranked; // tier, quotations (negated), place
-        for (std::size_t i = 0; i < verses.size(); ++i) {
+        for (const std::size_t i : holding.at(ca)) {
             if (const int tier = tierOf(verses[i], ca, cb); tier >= 0) {
                 ranked.emplace_back(tier, -verses[i].quoted, i);
             }
