@@ -1,6 +1,6 @@
 // The character knowledge against the shipped characters.db: describing one name (target under 1 ms), the shortlist's
 // knowledge columns of 1 M distinct given names of one family (target: well within the shortlist's 200 ms build
-// budget), and opening the knowledge file.
+// budget), the verse class of 1 M pairs (target: a few ns a pair), and opening the knowledge file.
 
 #include "db/NamingDatabase.h"
 #include "knowledge/KnowledgeBase.h"
@@ -75,6 +75,34 @@ void shortlistColumnsOfAMillionNames(benchmark::State& state) {
     state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * names.size()));
 }
 BENCHMARK(shortlistColumnsOfAMillionNames)->Unit(benchmark::kMillisecond);
+
+/// The verse class of 1 M pairs of name characters by their places in the verse index (what a ranking of many names
+/// reads per name; target: a few ns a pair).
+void verseClassOfAMillionPairs(benchmark::State& state) {
+    if (!shipped().isAvailable()) {
+        state.SkipWithError("no characters.db");
+        return;
+    }
+    const auto first = nameCharacters("word1");
+    const auto second = nameCharacters("word2");
+    std::vector<std::pair<std::int16_t, std::int16_t>> places;
+    for (const auto a : first) {
+        for (const auto b : second) {
+            places.emplace_back(shipped().compact(a).firstIndex, shipped().compact(b).secondIndex);
+        }
+    }
+    std::shuffle(places.begin(), places.end(), std::mt19937(1));
+    places.resize(std::min<std::size_t>(places.size(), 1'000'000));
+    std::size_t sideBySide = 0;
+    for (auto _ : state) {
+        for (const auto& [a, b] : places) {
+            sideBySide += shipped().verseClassAt(a, b) >= VerseClass::SideBySide;
+        }
+        benchmark::DoNotOptimize(sideBySide);
+    }
+    state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * places.size()));
+}
+BENCHMARK(verseClassOfAMillionPairs)->Unit(benchmark::kMillisecond);
 
 void openKnowledgeFile(benchmark::State& state) {
     for (auto _ : state) {

@@ -44,14 +44,15 @@ CREATE TABLE unfortunate_words (
 );
 
 CREATE TABLE poems (
-    id      INTEGER PRIMARY KEY, -- rank order: 诗经, 论语, 楚辞, 唐诗, 宋词, each in corpus order
+    id      INTEGER PRIMARY KEY, -- the order of the classics: 大学, 中庸, 论语, 孟子, 诗经, 楚辞, 唐诗, 宋词, each in
+                                 -- corpus order
     work    TEXT,
     title   TEXT,
     author  TEXT,
     dynasty TEXT
 );
 
--- The verses some pair of name characters shows; id in rank order.
+-- The verses some pair of name characters shows; id in the order of the classics.
 CREATE TABLE verses (
     id   INTEGER PRIMARY KEY,
     poem INTEGER,
@@ -59,16 +60,19 @@ CREATE TABLE verses (
 );
 
 -- pair = code point of the first character * 2^21 + code point of the second; verses = the ids of its best verses,
--- best first, space-separated.
+-- best first (side by side in a famous text, side by side, in one line of a famous text, across its lines, in one
+-- line, across lines; see tools/knowledge_db/VerseIndexBuilder.h), space-separated.
 CREATE TABLE verse_pairs (
     pair   INTEGER PRIMARY KEY,
     verses TEXT
 );
 
--- One row: the first and second name characters the pairs were indexed for (UTF-8, in word1 / word2 order) and a bit
--- per pair, row-major (first index * number of second characters + second index), least significant bit first.
+-- One row: the first and second name characters the pairs were indexed for (UTF-8, in word1 / word2 order) and two
+-- bits per pair, row-major (first index * number of second characters + second index), least significant bits first:
+-- 0 no verse, 1 a verse holds the pair in name order, 2 side by side, 3 side by side in a famous text (a classic
+-- before the Tang, 唐诗三百首 or 宋词三百首).
 CREATE TABLE verse_index (
     first_characters  TEXT,
     second_characters TEXT,
-    has_verse         BLOB
+    classes           BLOB
 );

@@ -85,7 +85,7 @@ struct KnowledgeBase::Impl {
     SoundChecker checker;
     std::vector<std::int16_t> firstBySlot, secondBySlot;
     std::size_t secondCount = 0;
-    std::vector<std::uint8_t> verseBits;
+    std::vector<std::uint8_t> verseClasses; // two bits a pair, VerseClass
     int versesPerPair = 0;
 
     std::unique_ptr<SQLite::Database> db;
@@ -196,20 +196,20 @@ void KnowledgeBase::Impl::loadWordsAndFamilies() {
 }
 
 void KnowledgeBase::Impl::loadVerseIndex() {
-    SQLite::Statement row(*db, "SELECT first_characters, second_characters, has_verse FROM verse_index");
+    SQLite::Statement row(*db, "SELECT first_characters, second_characters, classes FROM verse_index");
     if (!row.executeStep()) {
         throw std::runtime_error("no verse index");
     }
     const auto first = decodeUtf8(row.getColumn(0).getString());
     const auto second = decodeUtf8(row.getColumn(1).getString());
-    const auto bits = row.getColumn(2);
+    const auto classes = row.getColumn(2);
     secondCount = second.size();
     if (first.size() > 32767 || second.size() > 32767 ||
-        static_cast<std::size_t>(bits.getBytes()) != (first.size() * second.size() + 7) / 8) {
+        static_cast<std::size_t>(classes.getBytes()) != (first.size() * second.size() + 3) / 4) {
         throw std::runtime_error("bad verse index");
     }
-    const auto* data = static_cast<const std::uint8_t*>(bits.getBlob());
-    verseBits.assign(data, data + bits.getBytes());
+    const auto* data = static_cast<const std::uint8_t*>(classes.getBlob());
+    verseClasses.assign(data, data + classes.getBytes());
     firstBySlot.assign(slotOf(kEndCodePoint), -1);
     secondBySlot.assign(slotOf(kEndCodePoint), -1);
     for (std::size_t i = 0; i < first.size(); ++i) {
@@ -297,18 +297,27 @@ std::vector<SoundWarning> KnowledgeBase::soundWarnings(std::string_view family, 
 }
 
 bool KnowledgeBase::hasVerse(char32_t first, char32_t second) const {
+    return verseClass(first, second) != VerseClass::None;
+}
+
+VerseClass KnowledgeBase::verseClass(char32_t first, char32_t second) const {
     if (!isAvailable() || !inRange(first) || !inRange(second)) {
-        return false;
+        return VerseClass::None;
     }
-    return hasVerseAt(m_impl->firstBySlot[slotOf(first)], m_impl->secondBySlot[slotOf(second)]);
+    return verseClassAt(m_impl->firstBySlot[slotOf(first)], m_impl->secondBySlot[slotOf(second)]);
 }
 
 bool KnowledgeBase::hasVerseAt(std::int16_t firstIndex, std::int16_t secondIndex) const {
+    return verseClassAt(firstIndex, secondIndex) != VerseClass::None;
+}
+
+VerseClass KnowledgeBase::verseClassAt(std::int16_t firstIndex, std::int16_t secondIndex) const {
     if (firstIndex < 0 || secondIndex < 0 || !isAvailable()) {
-        return false;
+        return VerseClass::None;
     }
-    const auto bit = static_cast<std::size_t>(firstIndex) * m_impl->secondCount + static_cast<std::size_t>(secondIndex);
-    return (m_impl->verseBits[bit / 8] >> (bit % 8)) & 1U;
+    const auto pair =
+        static_cast<std::size_t>(firstIndex) * m_impl->secondCount + static_cast<std::size_t>(secondIndex);
+    return static_cast<VerseClass>((m_impl->verseClasses[pair / 4] >> (2 * (pair % 4))) & 3U);
 }
 
 std::vector<Verse> KnowledgeBase::verses(char32_t first, char32_t second) const {

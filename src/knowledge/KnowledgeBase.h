@@ -11,6 +11,7 @@
 #include "knowledge/SoundWarning.h"
 #include "knowledge/SyllableReading.h"
 #include "knowledge/Verse.h"
+#include "knowledge/VerseClass.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -48,11 +49,17 @@ public:
     std::vector<SoundWarning> soundWarnings(std::string_view family, std::string_view given) const;
 
     /// The best verses (at most versesPerPair(), best first) holding `first` followed by `second`, for a first
-    /// character of word1 and a second of word2 as the file indexed them; none for any other pair.
+    /// character of word1 and a second of word2 as the file indexed them; none for any other pair. Best first: the two
+    /// side by side in name order, in a famous text before elsewhere; then verses of a famous text; then the rest;
+    /// each group in the order of the classics (大学, 中庸, 论语, 孟子, 诗经, 楚辞, 唐诗, 宋词),
+    /// famous verses that later poems quote more before the others.
     std::vector<Verse> verses(std::string_view first, std::string_view second) const;
     std::vector<Verse> verses(char32_t first, char32_t second) const;
-    /// Whether verses() finds any, from the in-memory index (no file access).
+    /// Whether verses() finds any, from the in-memory index (no file access): verseClass() is not None.
     bool hasVerse(char32_t first, char32_t second) const;
+    /// How closely the verses hold the pair (VerseClass.h), from the in-memory index (no file access); None for a
+    /// pair the file did not index.
+    VerseClass verseClass(char32_t first, char32_t second) const;
     int versesPerPair() const;
 
     /// The checker holding the unfortunate words, and the unit of a character's name reading for it (unit with
@@ -74,6 +81,8 @@ public:
     const CompactCharacter& compact(char32_t codePoint) const;
     /// hasVerse() by the places of compact(): false when either is -1.
     bool hasVerseAt(std::int16_t firstIndex, std::int16_t secondIndex) const;
+    /// verseClass() by the places of compact(): None when either is -1. One array read, for ranking many names.
+    VerseClass verseClassAt(std::int16_t firstIndex, std::int16_t secondIndex) const;
 
     struct Impl;
 

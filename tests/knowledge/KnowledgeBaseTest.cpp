@@ -73,7 +73,9 @@ TEST_F(KnowledgeFile, VersesOfAnIndexedPairBestFirst) {
     EXPECT_EQ(verses[0], (Verse{"诗经", "国风·鄘风·载驰", "佚名", "先秦", "视尔不臧，我思不远。"}));
     EXPECT_EQ(verses[1].text, "无思远人，劳心忉忉。");
     EXPECT_TRUE(m_knowledge.hasVerse(U'思', U'远'));
+    EXPECT_EQ(m_knowledge.verseClass(U'思', U'远'), VerseClass::SideBySideFamous);
     EXPECT_FALSE(m_knowledge.hasVerse(U'远', U'思'));
+    EXPECT_EQ(m_knowledge.verseClass(U'远', U'思'), VerseClass::None);
     EXPECT_FALSE(m_knowledge.hasVerse(U'统', U'丽'));
     EXPECT_TRUE(m_knowledge.verses("统", "丽").empty());
     EXPECT_TRUE(m_knowledge.verses("范", "统").empty());
@@ -126,6 +128,8 @@ void expectUnavailable(const KnowledgeBase& knowledge, const std::string& failur
     EXPECT_TRUE(knowledge.soundWarnings("范", "统").empty());
     EXPECT_TRUE(knowledge.verses("思", "远").empty());
     EXPECT_FALSE(knowledge.hasVerse(U'思', U'远'));
+    EXPECT_EQ(knowledge.verseClass(U'思', U'远'), VerseClass::None);
+    EXPECT_EQ(knowledge.verseClassAt(0, 0), VerseClass::None);
     EXPECT_EQ(describeName(knowledge, "范", "统"), std::vector<std::string>{"knowledge\tunavailable"});
     const ShortlistColumns columns(knowledge, "范");
     EXPECT_FALSE(columns.isAvailable());
@@ -154,9 +158,11 @@ TEST(KnowledgeFileRefused, ForeignSqliteFile) {
 }
 
 TEST(KnowledgeFileRefused, OtherFormatNumber) {
-    // Format 1 had no other_tones column for the words: such a file is refused by its number, not half read.
+    // Format 1, before the words' other tones and the verse classes: a file of an older build is refused by its
+    // number, not half read.
     SmallKnowledgeFile file;
-    SQLite::Database(file.path().string(), SQLite::OPEN_READWRITE).exec("UPDATE meta SET value = '1'");
+    SQLite::Database(file.path().string(), SQLite::OPEN_READWRITE)
+        .exec("UPDATE meta SET value = '1' WHERE key = 'format'");
     expectUnavailable(KnowledgeBase::open(file.path()), "format");
 }
 
@@ -167,7 +173,7 @@ TEST(KnowledgeFileRefused, DamagedRows) {
         {"UPDATE characters SET rule = 'guess' WHERE zi = '范'", "bad stroke rule"},
         {"UPDATE unfortunate_words SET syllables = 'fan4'", "bad unfortunate word"},
         {"UPDATE surnames SET syllables = 'zeng' WHERE family = '曾'", "bad syllable"},
-        {"UPDATE verse_index SET has_verse = x'0102'", "bad verse index"},
+        {"UPDATE verse_index SET classes = x'0102'", "bad verse index"},
         {"DELETE FROM characters", "no characters"},
         {"DELETE FROM verse_index", "no verse index"},
     };

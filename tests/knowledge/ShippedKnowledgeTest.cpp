@@ -1,8 +1,8 @@
 // Tests of the shipped knowledge file characters.db against the shipped hun.mdb and the verses it was built from:
 // readings of polyphonic family names and of name characters, the stroke working and element of every character
-// against `word`, the verse index against a plain scan of the classics, the describe lines of a known name, and the
-// shortlist columns against the full sound checks. (tools/make_knowledge.py --check, a test of its own, keeps the
-// committed tables equal to their generator's output.)
+// against `word`, the verse index against a plain scan of the classics (and no verse an editor's note), the famous line
+// of a name first, the describe lines of a known name, and the shortlist columns against the full sound checks.
+// (tools/make_knowledge.py --check, a test of its own, keeps the committed tables equal to their generator's output.)
 
 #include "knowledge/KnowledgeBase.h"
 #include "knowledge/NameDescription.h"
@@ -14,11 +14,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <random>
 #include <set>
 #include <string>
-#include <unordered_set>
+#include <tuple>
+#include <unordered_map>
 #include <vector>
 
 namespace namewright {
@@ -51,7 +53,7 @@ std::vector<std::string> charactersOf(const char* table) {
 TEST(ShippedKnowledge, OpensWithItsWholeContent) {
     ASSERT_TRUE(shipped().isAvailable()) << shipped().failure();
     EXPECT_GE(shipped().soundChecker().words().size(), 3000U);
-    EXPECT_EQ(shipped().versesPerPair(), 3);
+    EXPECT_EQ(shipped().versesPerPair(), 5);
 }
 
 struct FamilyReading {
@@ -179,36 +181,65 @@ INSTANTIATE_TEST_SUITE_P(
                       Working{"勋", "勳", 16, "力 2 + 14", "金: initial x"},
                       Working{"钟", "鍾", 17, "金 8 + 9", "金: radical 钅 (金)"}));
 
-/// The verses of classics.tsv as the index saw them: each sentence once, at its first place, with its source.
+/// The verses of classics.tsv as the index saw them: each sentence once, at its first place, with its source (the
+/// famous poem's where a later place is in one and the first is not) and how often later poems quote it.
 struct ScannedVerse {
     std::string work, title, author, text;
+    bool famous = false;
+    int quoted = 0;
     std::u32string codePoints;
 };
+
+std::vector<std::string> fieldsOf(const std::string& line, char separator) {
+    std::vector<std::string> fields;
+    std::size_t start = 0;
+    for (std::size_t at; (at = line.find(separator, start)) != std::string::npos; start = at + 1) {
+        fields.push_back(line.substr(start, at - start));
+    }
+    fields.push_back(line.substr(start));
+    return fields;
+}
 
 std::vector<ScannedVerse> scanClassics() {
     std::ifstream in(NAMEWRIGHT_CLASSICS);
     std::string line;
     std::getline(in, line);
+    EXPECT_EQ(line, "work\ttitle\tauthor\tdynasty\tfamous\techoes\tverses");
     std::vector<ScannedVerse> out;
-    std::unordered_set<std::string> seen;
+    std::unordered_map<std::string, std::size_t> seen;
     while (std::getline(in, line)) {
-        std::vector<std::string> fields;
-        std::size_t start = 0;
-        for (std::size_t tab; (tab = line.find('\t', start)) != std::string::npos; start = tab + 1) {
-            fields.push_back(line.substr(start, tab - start));
-        }
-        fields.push_back(line.substr(start));
-        std::size_t from = 0;
-        while (from <= fields[4].size()) {
-            const auto bar = std::min(fields[4].find('|', from), fields[4].size());
-            auto verse = fields[4].substr(from, bar - from);
-            if (seen.insert(verse).second) {
-                out.push_back({fields[0], fields[1], fields[2], verse, decodeUtf8(verse)});
+        const auto fields = fieldsOf(line, '\t');
+        const auto verses = fieldsOf(fields[6], '|');
+        const auto echoes = fields[5].empty() ? std::vector<std::string>(verses.size(), "0") : fieldsOf(fields[5], '|');
+        const bool famous = fields[4] == "1";
+        for (std::size_t v = 0; v < verses.size(); ++v) {
+            ScannedVerse verse{
+                fields[0], fields[1], fields[2], verses[v], famous, std::stoi(echoes[v]), decodeUtf8(verses[v])};
+            const auto [at, isNew] = seen.emplace(verses[v], out.size());
+            if (isNew) {
+                out.push_back(std::move(verse));
+            } else if (famous && !out[at->second].famous) {
+                out[at->second] = std::move(verse);
             }
-            from = bar + 1;
         }
     }
     return out;
+}
+
+/// The rank of a verse for a pair (fewer is better): side by side before in one line before across lines, each in a
+/// famous text first; -1 when the verse does not hold the pair.
+int tierOf(const ScannedVerse& verse, char32_t first, char32_t second) {
+    switch (matchOf(verse.codePoints, first, second)) {
+    case VerseMatch::SideBySide:
+        return verse.famous ? 0 : 1;
+    case VerseMatch::SameLine:
+        return verse.famous ? 2 : 4;
+    case VerseMatch::SameCouplet:
+        return verse.famous ? 3 : 5;
+    case VerseMatch::None:
+        break;
+    }
+    return -1;
 }
 
 TEST(ShippedKnowledge, VersesOfPairsAreThoseAPlainScanFinds) {
@@ -217,40 +248,123 @@ TEST(ShippedKnowledge, VersesOfPairsAreThoseAPlainScanFinds) {
     const auto first = charactersOf("word1");
     const auto second = charactersOf("word2");
     std::vector<std::pair<std::string, std::string>> pairs{{"思", "远"}, {"浩", "然"}, {"子", "涵"}, {"晓", "雪"},
-                                                           {"婷", "婷"}, {"梓", "涵"}, {"雨", "泽"}};
+                                                           {"婷", "婷"}, {"梓", "涵"}, {"雨", "泽"}, {"婵", "娟"},
+                                                           {"明", "德"}, {"清", "扬"}, {"子", "衿"}};
     std::mt19937 random(20240607);
     for (int i = 0; i < 16; ++i) {
         pairs.emplace_back(first[random() % first.size()], second[random() % second.size()]);
     }
+    // The verses holding each character of the pairs, so that only those are matched.
+    std::unordered_map<char32_t, std::vector<std::size_t>> holding;
+    for (const auto& [a, b] : pairs) {
+        holding.emplace(decodeUtf8(a)[0], std::vector<std::size_t>{});
+        holding.emplace(decodeUtf8(b)[0], std::vector<std::size_t>{});
+    }
+    for (std::size_t i = 0; i < verses.size(); ++i) {
+        for (const char32_t c : verses[i].codePoints) {
+            if (const auto found = holding.find(c);
+                found != holding.end() && (found->second.empty() || found->second.back() != i)) {
+                found->second.push_back(i);
+            }
+        }
+    }
     for (const auto& [a, b] : pairs) {
         const char32_t ca = decodeUtf8(a)[0];
         const char32_t cb = decodeUtf8(b)[0];
-        std::vector<std::string> sameLine, sameCouplet;
-        for (const auto& verse : verses) {
-            const auto match = matchOf(verse.codePoints, ca, cb);
-            (match == VerseMatch::SameLine ? sameLine : sameCouplet).push_back(verse.text);
-            if (match == VerseMatch::None) {
-                sameCouplet.pop_back();
-            }
-            if (sameLine.size() >= 3) {
-                break;
+        std::vector<std::tuple<int, int, std::size_t>> ranked; // tier, quotations (negated), place
+        for (const std::size_t i : holding.at(ca)) {
+            if (const int tier = tierOf(verses[i], ca, cb); tier >= 0) {
+                ranked.emplace_back(tier, -verses[i].quoted, i);
             }
         }
-        sameLine.insert(sameLine.end(), sameCouplet.begin(), sameCouplet.end());
-        sameLine.resize(std::min<std::size_t>(sameLine.size(), 3));
+        std::sort(ranked.begin(), ranked.end());
+        std::vector<std::string> expected;
+        for (std::size_t i = 0; i < std::min<std::size_t>(ranked.size(), 5); ++i) {
+            expected.push_back(verses[std::get<2>(ranked[i])].text);
+        }
         std::vector<std::string> found;
         for (const auto& verse : shipped().verses(a, b)) {
             found.push_back(verse.text);
         }
-        EXPECT_EQ(found, sameLine) << a << b;
-        EXPECT_EQ(shipped().hasVerse(ca, cb), !sameLine.empty()) << a << b;
+        EXPECT_EQ(found, expected) << a << b;
+        const int best = ranked.empty() ? -1 : std::get<0>(ranked.front());
+        const auto expectedClass = best < 0    ? VerseClass::None
+                                   : best == 0 ? VerseClass::SideBySideFamous
+                                   : best == 1 ? VerseClass::SideBySide
+                                               : VerseClass::InAVerse;
+        EXPECT_EQ(shipped().verseClass(ca, cb), expectedClass) << a << b;
+        EXPECT_EQ(shipped().hasVerse(ca, cb), !expected.empty()) << a << b;
     }
 }
 
 TEST(ShippedKnowledge, VerseCarriesItsSource) {
     const auto verses = shipped().verses("思", "远");
     ASSERT_FALSE(verses.empty());
-    EXPECT_EQ(verses[0], (Verse{"诗经", "国风·鄘风·载驰", "佚名", "先秦", "视尔不臧，我思不远。"}));
+    EXPECT_EQ(verses[0], (Verse{"诗经", "国风·齐风·甫田", "佚名", "先秦", "无思远人，劳心忉忉。"}));
+}
+
+// The line a parent knows the name from comes first.
+TEST(ShippedKnowledge, FamousLinesComeFirst) {
+    for (const auto& [pair, work, author, text] :
+         std::vector<std::tuple<const char*, const char*, const char*, const char*>>{
+             {"婵娟", "宋词", "苏轼", "但愿人长久，千里共婵娟。"},
+             {"浩然", "孟子", "孟子", "曰：我知言，我善养吾浩然之气。"},
+             {"明德", "大学", "曾子", "大学之道，在明明德，在亲民，在止于至善。"},
+             {"思齐", "论语", "孔子弟子", "子曰：见贤思齐焉，见不贤而内自省也。"},
+             {"子衿", "诗经", "佚名", "青青子衿，悠悠我心。"},
+             {"静姝", "诗经", "佚名", "静女其姝，俟我于城隅。"},
+             {"清扬", "诗经", "佚名", "有美一人，清扬婉兮。"},
+             {"修远", "楚辞", "屈原", "路漫漫其修远兮，吾将上下而求索。"},
+             {"弘毅", "论语", "孔子弟子", "曾子曰：士不可以不弘毅，任重而道远。"},
+             {"怀瑾", "楚辞", "屈原", "怀瑾握瑜兮，穷不知所示。"}}) {
+        const auto characters = decodeUtf8(pair);
+        const auto verses = shipped().verses(characters[0], characters[1]);
+        ASSERT_FALSE(verses.empty()) << pair;
+        EXPECT_EQ(verses[0].work, work) << pair;
+        EXPECT_EQ(verses[0].author, author) << pair;
+        EXPECT_EQ(verses[0].text, text) << pair;
+    }
+}
+
+/// Why a verse of the archive is no verse line, or empty: an editor's mark or foreign character, words of an editor's
+/// note, a single character, or an editors' text printed as a poem.
+std::string notAVerseLine(const ScannedVerse& verse) {
+    int han = 0;
+    for (const char32_t c : verse.codePoints) {
+        const bool isHan = (c >= 0x3400 && c <= 0x4DBF) || (c >= 0x4E00 && c <= 0x9FFF) ||
+                           (c >= 0xF900 && c <= 0xFAFF) || (c >= 0x20000 && c <= 0x3FFFF);
+        han += isHan;
+        if (!isHan && std::u32string_view(U"，。！？；、：《》").find(c) == std::u32string_view::npos) {
+            return "the mark " + utf8Of(c);
+        }
+    }
+    if (han < 2) {
+        return "a single character";
+    }
+    for (const char* words : {"按：", "又按", "今按", "全唐诗", "补编", "补逸", "见《", "据《", "录自", "辑自",
+                              "以上各", "以上均", "》卷", "兹编", "原注", "校记", "底本"}) {
+        if (verse.text.find(words) != std::string::npos) {
+            return std::string("the note words ") + words;
+        }
+    }
+    for (const char* editors : {"前言", "后记", "自序", "凡例"}) {
+        if (verse.title == editors) {
+            return std::string("the editors' text ") + editors;
+        }
+    }
+    return verse.title.ends_with("考释") ? "an editors' essay" : "";
+}
+
+TEST(ShippedKnowledge, EveryVerseIsAVerseLineAndNoNote) {
+    const auto verses = scanClassics();
+    EXPECT_GT(verses.size(), 400000U);
+    std::set<std::string> works;
+    for (const auto& verse : verses) {
+        EXPECT_EQ(notAVerseLine(verse), "") << verse.work << " " << verse.title << ": " << verse.text;
+        works.insert(verse.work);
+    }
+    // The classics the index ranks by, as the archive holds them.
+    EXPECT_EQ(works, (std::set<std::string>{"大学", "中庸", "论语", "孟子", "诗经", "楚辞", "唐诗", "宋词"}));
 }
 
 TEST(ShippedKnowledge, DescribeLinesOfFanTong) {

@@ -76,12 +76,19 @@ TEST(Utf8, MalformedBytesReadAsReplacementOneByOne) {
     EXPECT_EQ(utf8Of(0xD800), "\xEF\xBF\xBD");
 }
 
+TEST(VerseMatch, PairSideBySideInNameOrder) {
+    EXPECT_EQ(matchOf(U"无思远人，劳心忉忉。", U'思', U'远'), VerseMatch::SideBySide);
+    EXPECT_EQ(matchOf(U"但愿人长久，千里共婵娟。", U'婵', U'娟'), VerseMatch::SideBySide);
+}
+
 TEST(VerseMatch, PairInOneLineInNameOrder) {
-    EXPECT_EQ(matchOf(U"无思远人，劳心忉忉。", U'思', U'远'), VerseMatch::SameLine);
+    EXPECT_EQ(matchOf(U"视尔不臧，我思不远。", U'思', U'远'), VerseMatch::SameLine);
 }
 
 TEST(VerseMatch, PairAcrossTheLinesOfACouplet) {
     EXPECT_EQ(matchOf(U"关关雎鸠，在河之洲。", U'关', U'洲'), VerseMatch::SameCouplet);
+    // A line break between them is no side by side.
+    EXPECT_EQ(matchOf(U"我思，远人。", U'思', U'远'), VerseMatch::SameCouplet);
 }
 
 TEST(VerseMatch, OtherOrderDoesNotCount) {
@@ -90,11 +97,15 @@ TEST(VerseMatch, OtherOrderDoesNotCount) {
 }
 
 TEST(VerseMatch, BestPlaceWinsWhenThePairOccursTwice) {
-    EXPECT_EQ(matchOf(U"思君，远思远。", U'思', U'远'), VerseMatch::SameLine);
+    EXPECT_EQ(matchOf(U"思君，远思远。", U'思', U'远'), VerseMatch::SideBySide);
+    EXPECT_EQ(matchOf(U"思君，远思不远。", U'思', U'远'), VerseMatch::SameLine);
+    EXPECT_EQ(matchOf(U"思君远，远思。", U'思', U'远'), VerseMatch::SameLine); // not lowered by the later 远
+    EXPECT_EQ(matchOf(U"思，思远。", U'思', U'远'), VerseMatch::SideBySide);
 }
 
 TEST(VerseMatch, DoubledCharacterNeedsTwoOccurrences) {
-    EXPECT_EQ(matchOf(U"玉颜婷婷阶下立。", U'婷', U'婷'), VerseMatch::SameLine);
+    EXPECT_EQ(matchOf(U"玉颜婷婷阶下立。", U'婷', U'婷'), VerseMatch::SideBySide);
+    EXPECT_EQ(matchOf(U"婷立婷。", U'婷', U'婷'), VerseMatch::SameLine);
     EXPECT_EQ(matchOf(U"婷，婷。", U'婷', U'婷'), VerseMatch::SameCouplet);
     EXPECT_EQ(matchOf(U"花样腰身婷。", U'婷', U'婷'), VerseMatch::None);
 }

@@ -54,10 +54,11 @@ SmallKnowledgeFile::SmallKnowledgeFile() {
     SQLite::Statement pair(db, "INSERT INTO verse_pairs VALUES (?, '1 2')");
     pair.bind(1, static_cast<std::int64_t>(U'思') * (1 << 21) + U'远');
     pair.exec();
-    // First characters 思 统, second characters 远 丽: only 思远 (bit 0) has verses.
+    // First characters 思 统, second characters 远 丽: only 思远 (pair 0) has verses, side by side in the 诗经 (class 3
+    // in the two lowest bits).
     SQLite::Statement index(db, "INSERT INTO verse_index VALUES ('思统', '远丽', ?)");
-    const char bits[] = {1};
-    index.bind(1, bits, 1);
+    const char classes[] = {3};
+    index.bind(1, classes, 1);
     index.exec();
 }
 

@@ -4,8 +4,9 @@
 //
 // Loads characters.tsv, surnames.tsv and unfortunate_words.tsv of the knowledge folder into their tables (first line
 // the column names, then one row per line, tab-separated UTF-8), reads the poems of classics.tsv (work, title, author,
-// dynasty, verses separated by "|") and indexes the best verses of every pair of a word1 character followed by a
-// word2 character. The output is written to a temporary file first and renamed into place.
+// dynasty, famous 1 or 0, echoes: how often later poems quote each verse, separated by "|" or empty, and the verses
+// separated by "|") and indexes the best verses of every pair of a word1 character followed by a word2 character
+// (VerseIndexBuilder.h). The output is written to a temporary file first and renamed into place.
 
 #include "VerseIndexBuilder.h"
 
@@ -14,6 +15,7 @@
 #include <SQLiteCpp/SQLiteCpp.h>
 #include <SQLiteCpp/VariadicBind.h>
 
+#include <charconv>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -25,7 +27,7 @@
 
 namespace {
 
-constexpr int kVersesPerPair = 3;
+constexpr int kVersesPerPair = 5;
 constexpr int kFormat = 2;
 
 std::vector<std::string> split(const std::string& line, char separator) {
@@ -104,12 +106,22 @@ std::u32string nameCharacters(const std::filesystem::path& table) {
     return characters;
 }
 
+int number(const std::string& text, const std::filesystem::path& source, const std::string& title) {
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || value < 0) {
+        throw std::runtime_error(source.string() + ": bad count " + text + " in " + title);
+    }
+    return value;
+}
+
 void writeVerses(SQLite::Database& db, const namewright::VerseIndexBuilder& index) {
     // Only the verses and poems some pair shows are kept, numbered from 1 in rank order.
     std::map<int, int> verseIds;
     const auto& first = index.firstCharacters();
     const auto& second = index.secondCharacters();
-    std::string bits((first.size() * second.size() + 7) / 8, '\0');
+    // Two bits a pair: its VerseClass.
+    std::string classes((first.size() * second.size() + 3) / 4, '\0');
     for (std::size_t f = 0; f < first.size(); ++f) {
         for (std::size_t s = 0; s < second.size(); ++s) {
             for (const int verse : index.versesOf(f, s)) {
@@ -150,8 +162,10 @@ void writeVerses(SQLite::Database& db, const namewright::VerseIndexBuilder& inde
             for (const int verse : verses) {
                 ids += (ids.empty() ? "" : " ") + std::to_string(verseIds.at(verse));
             }
-            const auto bit = f * second.size() + s;
-            bits[bit / 8] = static_cast<char>(bits[bit / 8] | (1 << (bit % 8)));
+            const auto pair = f * second.size() + s;
+            const auto verseClass = static_cast<unsigned>(index.classOf(f, s));
+            classes[pair / 4] =
+                static_cast<char>(static_cast<unsigned char>(classes[pair / 4]) | (verseClass << (2 * (pair % 4))));
             SQLite::bind(pairRow, static_cast<std::int64_t>(first[f]) * (1 << 21) + second[s], ids);
             pairRow.exec();
             pairRow.reset();
@@ -167,15 +181,31 @@ void writeVerses(SQLite::Database& db, const namewright::VerseIndexBuilder& inde
     SQLite::Statement indexRow(db, "INSERT INTO verse_index VALUES (?, ?, ?)");
     indexRow.bind(1, firstText);
     indexRow.bind(2, secondText);
-    indexRow.bind(3, bits.data(), static_cast<int>(bits.size()));
+    indexRow.bind(3, classes.data(), static_cast<int>(classes.size()));
     indexRow.exec();
 }
 
 void indexVerses(SQLite::Database& db, const std::filesystem::path& classics, const std::filesystem::path& word1,
                  const std::filesystem::path& word2) {
     namewright::VerseIndexBuilder index(nameCharacters(word1), nameCharacters(word2), kVersesPerPair);
-    for (auto& row : readRows(classics, nullptr)) {
-        index.addPoem({row[0], row[1], row[2], row[3], split(row[4], '|')});
+    std::vector<std::string> columns;
+    auto rows = readRows(classics, &columns);
+    if (columns != std::vector<std::string>{"work", "title", "author", "dynasty", "famous", "echoes", "verses"}) {
+        throw std::runtime_error(classics.string() + ": not the columns work, title, author, dynasty, famous, echoes, "
+                                                     "verses");
+    }
+    for (auto& row : rows) {
+        auto verses = split(row[6], '|');
+        std::vector<int> quotations;
+        if (!row[5].empty()) {
+            for (const auto& count : split(row[5], '|')) {
+                quotations.push_back(number(count, classics, row[1]));
+            }
+        }
+        if ((row[4] != "0" && row[4] != "1") || (!quotations.empty() && quotations.size() != verses.size())) {
+            throw std::runtime_error(classics.string() + ": bad famous or echoes of " + row[1]);
+        }
+        index.addPoem({row[0], row[1], row[2], row[3], row[4] == "1", std::move(verses), std::move(quotations)});
     }
     index.finish();
     writeVerses(db, index);
