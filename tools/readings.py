@@ -123,7 +123,7 @@ def _read_name_readings(unihan):
     return chosen
 
 
-def _bai_jia_xing_rows(unihan):
+def _bai_jia_xing_rows():
     """(surname, reading, note, line) of bai_jia_xing.tsv in the order of the text, repeats included."""
     rows = []
     for number, fields in source_lines(SOURCES / "bai_jia_xing.tsv"):
@@ -140,7 +140,7 @@ def _bai_jia_xing_rows(unihan):
 def _surname_table(unihan):
     """{family: (reading, note)} of both family-name sources, each reading checked."""
     table = {}
-    for family, reading, note, where in _bai_jia_xing_rows(unihan):
+    for family, reading, note, where in _bai_jia_xing_rows():
         check_reading(family, reading, unihan, where)
         if family in table:
             if table[family][0] != reading:
@@ -159,11 +159,6 @@ def _surname_table(unihan):
         check_reading(family, reading, unihan, where)
         table[family] = (reading, note)
     return table
-
-
-def bai_jia_xing(unihan):
-    """The surnames of the text in its order, repeats included: for counting and for the tests."""
-    return [row[0] for row in _bai_jia_xing_rows(unihan)]
 
 
 class Readings:
