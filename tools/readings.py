@@ -172,8 +172,8 @@ class Readings:
         missing = [zi for zi in name_characters
                    if zi not in self.curated and len(modern_readings(unihan.get(zi, {}))) > 1]
         if missing:
-            raise DataError("name_readings.tsv: name characters with several readings need a curated reading: "
-                                  + " ".join(missing))
+            raise DataError("name_readings.tsv: name characters with several readings need a curated reading: " +
+                            " ".join(missing))
 
     def usual(self, zi):
         return usual_reading(self.unihan.get(zi, {}))
