@@ -22,9 +22,12 @@ CREATE TABLE characters (
     residual        INTEGER,
     strokes         INTEGER,   -- the five-grid count, equal to `bh` of hun.mdb's word table
     rule            TEXT,      -- numeral, radical, reduced or alone
-    working         TEXT,
-    element         TEXT,
-    element_reason  TEXT
+    working         TEXT,      -- the stroke working in Chinese: "水 4 + 3，氵按水计 4"
+    element         TEXT,      -- by the name reading, equal to `yongtu` of word1 and word2
+    element_reason  TEXT,      -- in Chinese: "水：部首氵（水）", "金：声母 sh"
+    glyph_strokes   INTEGER,   -- the stroke count of the traditional form itself (never above `strokes`)
+    family_element  TEXT,      -- by the family reading, equal to `yongtu` of word; empty for a character that is
+    family_element_reason TEXT -- no family name on its own
 );
 
 CREATE TABLE surnames (

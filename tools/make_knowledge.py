@@ -7,25 +7,32 @@ The build turns these tables (with data/knowledge/verses, see tools/make_verses.
 
 Inputs
   * Unicode's Unihan database as Debian's `unicode-data` package installs it (DIR/Unihan_*.txt.bz2): the fields that
-    tools/make_word_tables.py reads, and the readings kMandarin, kTGHZ2013, kXHC1983 and kHanyuPinyin.
-  * data/sources/name_readings.tsv: the reading of a name character where names read it otherwise than kMandarin.
-  * data/sources/surname_readings.tsv: family names whose reading differs from the character's usual one, and
-    compound family names.
+    tools/make_word_tables.py reads.
+  * the readings of tools/readings.py: data/sources/name_readings.tsv (the readings of name characters),
+    bai_jia_xing.tsv (百家姓 with the reading of every surname) and surname_readings.tsv (other family names).
   * data/sources/unfortunate_words.tsv: words a name must not sound like, with their readings, kinds and whether
     they are heard in another tone too.
   * the sources of tools/make_word_tables.py (traditional forms, radical strokes, name characters).
 
 characters.tsv: one row per `word` character (every GBK ideograph U+4E00..U+9FA5, in code point order):
-  zi, pinyin (the reading used in names, with tone mark), syllable (that reading without tone, ASCII, ü written v),
-  tone (1-4, 5 for the neutral tone, 0 for no recorded reading), readings (every recorded reading, the usual one
-  first), level (通用规范汉字表 of 2013 from kTGH: 1 for its numbers 1-3500, 2 for 3501-6500, 3 for 6501-8105, 0
-  outside it), traditional (the form whose strokes count), radical (Kangxi radical number of that form), radical_form
-  (the radical's full form), radical_strokes, residual, strokes (equal to `bh` of word.tsv), rule (numeral, radical,
-  reduced or alone), working (the stroke working in words), element (equal to `yongtu`), element_reason.
+  zi, pinyin (the name reading of tools/readings.py, with tone mark), syllable (that reading without tone, ASCII, ü
+  written v), tone (1-4, 5 for the neutral tone, 0 for no recorded reading), readings (every recorded reading, the
+  name reading first), level (通用规范汉字表 of 2013 from kTGH: 1 for its numbers 1-3500, 2 for 3501-6500, 3 for
+  6501-8105, 0 outside it), traditional (the form whose strokes count), radical (Kangxi radical number of that form),
+  radical_form (the radical's full form), radical_strokes, residual (the strokes beside the radical that count),
+  strokes (equal to `bh` of word.tsv), rule (numeral, radical, reduced or alone), working (the stroke working, in
+  Chinese), element (by the name reading; equal to `yongtu` of word1.tsv and word2.tsv), element_reason (in Chinese),
+  glyph_strokes (the traditional form's own stroke count, kTotalStrokes), family_element and family_element_reason
+  (by the family reading, for a character that is a listed family name on its own; equal to `yongtu` of word.tsv;
+  empty for other characters).
 
-Stroke rules: `numeral` 一 to 十 count their value; `radical` the full radical's strokes plus the residual; `reduced`
-the same where the form writes the radical in a reduced shape (氵 counted as 水 4, 艹 as 艸 6, 阝 left as 阜 8, 阝
-right as 邑 7, 王 as 玉 5 ...); `alone` a variant shape of a radical standing alone counts its own strokes.
+Stroke rules (tools/make_word_tables.py states them in full): `numeral` 一 to 十 count their value; `radical` the
+full radical's strokes plus the residual; `reduced` the same where the form writes the radical in a reduced shape (氵
+counted as 水 4, 艹 as 艸 6, 阝 left as 阜 8, 阝 right as 邑 7, 王 as 玉 5 ...); `alone` a variant shape of a radical
+standing alone counts its own strokes. The residual is the dictionary's, raised to the glyph's where the glyph has
+more strokes beside the radical (the working then says so). Workings read "水 4 + 3，氵按水计 4", "数字三按其值计 3";
+element reasons "水：部首氵（水）", "金：声母 sh", "土：无声母（ān）", a family element by another reading than the
+name reading "金：声母 sh（姓读 shàn）".
 
 surnames.tsv: family, pinyin (syllables separated by spaces), syllables (e.g. "yu4 chi2"), note.
 unfortunate_words.tsv: word, pinyin, syllables, kind, other_tones (1 where the source marks the word 近音: crude or
@@ -38,79 +45,25 @@ status 1 when they differ). Bad input data gives exit status 2.
 """
 
 import argparse
-import bz2
 import sys
-import unicodedata
 from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parent))
 import make_word_tables as words  # noqa: E402
+import readings as reading_rules  # noqa: E402
+from readings import numbered, split_reading, recorded_readings as readings_of  # noqa: E402
 
 ROOT = words.ROOT
 SOURCES = words.SOURCES
 KNOWLEDGE = ROOT / "data" / "knowledge"
 
-READING_FIELDS = {"kMandarin", "kTGHZ2013", "kXHC1983", "kHanyuPinyin"}
-SHAPE_FIELDS = {"kRSAdobe_Japan1_6"}
-TONE_MARKS = {"\u0304": 1, "\u0301": 2, "\u030c": 3, "\u0300": 4}
 KINDS = ("不祥", "粗俗", "可笑", "地名")
 # How a word is heard: 同调 only with its own tones, 近音 also with one of its syllables in another tone.
 HEARD = {"同调": 0, "近音": 1}
 
-# Reduced shapes of radicals by (radical number, strokes of the shape as written, the form's total strokes less the
-# residual): the shape named in the working. Other differences come from counting the rest otherwise and are no rule.
-REDUCED_SHAPES = {
-    (61, 3): "忄", (64, 3): "扌", (85, 3): "氵", (90, 3): "丬", (94, 3): "犭", (96, 4): "王", (113, 4): "礻",
-    (122, 5): "罒", (125, 4): "耂", (130, 4): "月", (140, 3): "艹", (140, 4): "艹", (145, 5): "衤", (162, 3): "辶",
-    (162, 4): "辶", (163, 2): "阝 right", (163, 3): "阝 right",
-    (170, 2): "阝 left", (170, 3): "阝 left", (184, 8): "飠",
-}
 # Reduced radical shapes named in the element reason, by (radical number, strokes of the shape in the simplified
 # character): only where the count tells the shape apart (灬 and 火, 刂 and 刀 have the same count).
 ELEMENT_SHAPES = {(85, 3): "氵", (140, 3): "艹", (167, 5): "钅"}
-
-
-def read_readings(directory, unihan):
-    """Adds the reading fields and the Adobe-Japan1 radical shapes to the entries of make_word_tables.read_unihan."""
-    for name, fields in (("Readings", READING_FIELDS), ("RadicalStrokeCounts", SHAPE_FIELDS)):
-        with bz2.open(Path(directory) / f"Unihan_{name}.txt.bz2", "rt", encoding="utf-8") as lines:
-            for line in lines:
-                if line.startswith("#") or not line.strip():
-                    continue
-                code, field, value = line.rstrip("\n").split("\t", 2)
-                if field in fields:
-                    unihan.setdefault(chr(int(code[2:], 16)), {})[field] = value
-
-
-def split_reading(reading):
-    """'zhōng' -> ('zhong', 1); 'lǜ' -> ('lv', 4); a reading without a mark has tone 5 (neutral)."""
-    tone, letters = 5, []
-    for c in unicodedata.normalize("NFD", reading):
-        if c in TONE_MARKS:
-            tone = TONE_MARKS[c]
-        elif c == "\u0308":
-            letters[-1] = "v"
-        else:
-            letters.append(c)
-    syllable = "".join(letters)
-    if not syllable.isascii() or not syllable.isalpha() or not syllable.islower():
-        raise words.DataError(f"not a pinyin syllable: {reading!r}")
-    return syllable, tone
-
-
-def numbered(reading):
-    syllable, tone = split_reading(reading)
-    return f"{syllable}{tone}"
-
-
-def readings_of(entry):
-    """Every recorded reading with tone marks, the usual one (kMandarin) first, without repeats."""
-    found = entry.get("kMandarin", "").split()
-    for item in entry.get("kTGHZ2013", "").split() + entry.get("kXHC1983", "").split():
-        found.extend(item.split(":")[1].split(","))
-    for item in entry.get("kHanyuPinyin", "").split():
-        found.extend(item.split(":")[1].split(","))
-    return list(dict.fromkeys(r for r in found if r))
 
 
 def level_of(entry):
@@ -118,21 +71,6 @@ def level_of(entry):
         return 0
     number = int(entry["kTGH"].split()[0].split(":")[1])
     return 1 if number <= 3500 else 2 if number <= 6500 else 3
-
-
-def read_name_readings(unihan):
-    chosen = {}
-    for number, fields in words.source_lines(SOURCES / "name_readings.tsv"):
-        where = f"name_readings.tsv:{number}"
-        if len(fields) != 3 or len(fields[0]) != 1 or not fields[2].strip():
-            raise words.DataError(f"{where}: expected character, reading, reason")
-        zi, reading, _ = fields
-        if zi in chosen:
-            raise words.DataError(f"{where}: {zi} listed twice")
-        if reading not in readings_of(unihan.get(zi, {})):
-            raise words.DataError(f"{where}: {reading} is not a recorded reading of {zi}")
-        chosen[zi] = reading
-    return chosen
 
 
 def check_word_reading(word, reading, unihan, where):
@@ -145,21 +83,6 @@ def check_word_reading(word, reading, unihan, where):
         if syllable in known or (tone == 5 and any(split_reading(r)[0] == plain for r in known)):
             continue
         raise words.DataError(f"{where}: {syllable} is not a recorded reading of {zi} ({' '.join(known)})")
-
-
-def read_surnames(unihan):
-    rows, seen = [], set()
-    for number, fields in words.source_lines(SOURCES / "surname_readings.tsv"):
-        where = f"surname_readings.tsv:{number}"
-        if len(fields) != 3 or not fields[2].strip():
-            raise words.DataError(f"{where}: expected family name, reading, note")
-        family, reading, note = fields
-        if family in seen:
-            raise words.DataError(f"{where}: {family} listed twice")
-        check_word_reading(family, reading, unihan, where)
-        seen.add(family)
-        rows.append((family, reading, " ".join(map(numbered, reading.split(" "))), note))
-    return sorted(rows, key=lambda row: (len(row[0]), [ord(c) for c in row[0]]))
 
 
 def read_unfortunate_words(unihan):
@@ -183,58 +106,47 @@ def read_unfortunate_words(unihan):
     return rows
 
 
-class Working:
-    """The stroke working of one character, by the rules of make_word_tables.Dictionary.strokes."""
-
-    def __init__(self, dictionary, character):
-        self.form = dictionary.traditional_form(character)
-        entry = dictionary.unihan[self.form]
-        self.radical, self.residual = words.radical_and_residual(entry)
-        self.radical_form = dictionary.radical_ideographs[self.radical]
-        self.radical_strokes = dictionary.radical_strokes[self.radical]
-        own = int(entry["kTotalStrokes"].split()[-1])
-        full = f"{self.radical_form} {self.radical_strokes}"
-        if character in words.NUMERALS:
-            self.strokes, self.rule = words.NUMERALS[character], "numeral"
-            self.working = f"numeral: {character} counts its value {self.strokes}"
-        elif self.residual <= 0 and self.form != self.radical_form:
-            self.strokes, self.rule = own, "alone"
-            self.working = f"{self.form} stands for the radical {self.radical_form} alone: its own {own} strokes"
-        else:
-            self.strokes = self.radical_strokes + self.residual
-            self.working = f"{full} + {self.residual}"
-            written = [int(value) - self.residual for value in entry["kTotalStrokes"].split()]
-            written += [int(value.split("+")[-1].split(".")[1]) for value in entry.get("kRSAdobe_Japan1_6", "").split()
-                        if int(value.split("+")[-1].split(".")[0]) == self.radical]
-            shape = next((REDUCED_SHAPES[(self.radical, n)] for n in written if (self.radical, n) in REDUCED_SHAPES),
-                         None)
-            if self.residual > 0 and shape:
-                self.rule = "reduced"
-                self.working += f", {shape} as {full}"
-            else:
-                self.rule = "radical"
+def stroke_working(dictionary, character):
+    """The stroke working of a character in Chinese, as the details show it after the count."""
+    work = dictionary.working(character)
+    radical_form = dictionary.radical_ideographs[work.radical]
+    radical_strokes = dictionary.radical_strokes[work.radical]
+    if work.rule == "numeral":
+        return work, f"数字{character}按其值计 {work.strokes}"
+    if work.rule == "alone":
+        return work, f"{work.form}为部首{radical_form}的变体单独成字，按本字计 {work.strokes} 画"
+    text = f"{radical_form} {radical_strokes} + {work.residual}"
+    if work.rule == "reduced":
+        text += f"，{work.shape}按{radical_form}计 {radical_strokes}"
+    if work.residual > work.listed:
+        text += f"，部首外按字形计，字典作 {work.listed}"
+    return work, text
 
 
-def element_reason(dictionary, character):
-    element, by_radical = dictionary.element_of(character)
+def element_reason(dictionary, character, reading, family_reading=None):
+    """(element, reason in Chinese) of a character read `reading`; `family_reading` where the character stands as a
+    family name (named in the reason where the element follows it and it differs from `reading`)."""
+    used = family_reading or reading
+    element, by_radical = dictionary.element_of(character, used)
     entry = dictionary.unihan[character]
     if by_radical:
         radical, residual = words.radical_and_residual(entry)
         full = dictionary.radical_ideographs[radical]
         shape = ELEMENT_SHAPES.get((radical, int(entry["kTotalStrokes"].split()[0]) - residual))
-        return element, f"{element}: radical {shape} ({full})" if shape else f"{element}: radical {full}"
-    reading = entry.get("kMandarin", "").split()
-    if not reading:
-        return element, f"{element}: no reading recorded"
-    initial = words.initial_of(entry["kMandarin"])
+        return element, f"{element}：部首{shape}（{full}）" if shape else f"{element}：部首{full}"
+    if not used:
+        return element, f"{element}：无读音记录"
+    note = f"（姓读 {used}）" if family_reading and family_reading != reading else ""
+    initial = words.initial_of(used)
     if not initial:
-        return element, f"{element}: no initial ({reading[0]})"
-    return element, f"{element}: initial {initial}"
+        return element, f"{element}：无声母" + (note or f"（{used}）")
+    return element, f"{element}：声母 {initial}{note}"
 
 
-def build_characters(dictionary, name_readings):
+def build_characters(dictionary, readings):
     header = ("zi", "pinyin", "syllable", "tone", "readings", "level", "traditional", "radical", "radical_form",
-              "radical_strokes", "residual", "strokes", "rule", "working", "element", "element_reason")
+              "radical_strokes", "residual", "strokes", "rule", "working", "element", "element_reason",
+              "glyph_strokes", "family_element", "family_element_reason")
     rows = []
     for code in range(words.FIRST, words.LAST + 1):
         zi = chr(code)
@@ -243,14 +155,16 @@ def build_characters(dictionary, name_readings):
         except UnicodeEncodeError:
             continue
         entry = dictionary.unihan[zi]
-        readings = readings_of(entry)
-        pinyin = name_readings.get(zi, readings[0] if readings else "")
+        pinyin = readings.name(zi)
         syllable, tone = split_reading(pinyin) if pinyin else ("", 0)
-        work = Working(dictionary, zi)
-        element, reason = element_reason(dictionary, zi)
-        rows.append((zi, pinyin, syllable, tone, " ".join(readings), level_of(entry), work.form, work.radical,
-                     work.radical_form, work.radical_strokes, work.residual, work.strokes, work.rule, work.working,
-                     element, reason))
+        work, working = stroke_working(dictionary, zi)
+        element, reason = element_reason(dictionary, zi, pinyin)
+        family = readings.family(zi)
+        family_element, family_reason = element_reason(dictionary, zi, pinyin, family) if family else ("", "")
+        rows.append((zi, pinyin, syllable, tone, " ".join(reading_rules.readings_in_order(entry, pinyin)),
+                     level_of(entry), work.form, work.radical, dictionary.radical_ideographs[work.radical],
+                     dictionary.radical_strokes[work.radical], work.residual, work.strokes, work.rule, working,
+                     element, reason, work.glyph, family_element, family_reason))
     return words.tsv(header, rows)
 
 
@@ -262,11 +176,11 @@ def main():
     try:
         radical_strokes, radical_ideographs = words.read_radicals()
         unihan = words.read_unihan(args.unihan)
-        read_readings(args.unihan, unihan)
         dictionary = words.Dictionary(unihan, radical_strokes, radical_ideographs, words.read_overrides())
+        readings = reading_rules.Readings(unihan, [zi for zi, _, _ in words.read_name_characters(unihan)])
         tables = {
-            "characters": build_characters(dictionary, read_name_readings(unihan)),
-            "surnames": words.tsv(("family", "pinyin", "syllables", "note"), read_surnames(unihan)),
+            "characters": build_characters(dictionary, readings),
+            "surnames": words.tsv(("family", "pinyin", "syllables", "note"), readings.surname_rows()),
             "unfortunate_words": words.tsv(("word", "pinyin", "syllables", "kind", "other_tones", "note"),
                                            read_unfortunate_words(unihan)),
         }

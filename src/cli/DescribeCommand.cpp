@@ -70,8 +70,9 @@ Command makeDescribeCommand() {
         "Describes a full name from the character knowledge file, as key<TAB>value lines: pinyin (with tone marks, ? "
         "for an unknown character), tones (1-4, 5 neutral), one warning line per sound warning, then for each "
         "character, family first: char, traditional (the form whose strokes count), strokes (the count with its "
-        "working), element (with its reason) and level (通用规范汉字表 1, 2, 3 or outside); a character the file does "
-        "not know has its char line only. For a two-character given name the verses holding the pair follow, best "
+        "working), element (with its reason; a family character's by its family reading) and level (通用规范汉字表 1, "
+        "2, 3 or 表外), the values in Chinese as the window shows them; a character the file does not know has its "
+        "char line only. For a two-character given name the verses holding the pair follow, best "
         "first: verse<TAB>work<TAB>title<TAB>author<TAB>line. The naming database is not read. A knowledge file that "
         "cannot be opened prints the single line knowledge<TAB>unavailable and gives status 1.",
         {kFamilyOption, kGivenOption, kKnowledgeOption},

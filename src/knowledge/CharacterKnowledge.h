@@ -26,12 +26,20 @@ struct CharacterKnowledge {
     int radical = 0;                   ///< Kangxi radical number 1-214 of that form
     std::string radicalForm;           ///< the radical's full form ("水")
     int radicalStrokes = 0;            ///< strokes of the full radical
-    int residual = 0;                  ///< strokes of the form beside its radical (0 or less for a radical alone)
+    int residual = 0;                  ///< strokes beside the radical that count (0 or less for a radical alone)
     int strokes = 0;                   ///< the five-grid count, equal to `bh` of hun.mdb's shipped `word` table
+    int glyphStrokes = 0;              ///< the traditional form's own stroke count; `strokes` is never below it
     StrokeRule rule = StrokeRule::Radical;
-    std::string working;       ///< the working in words: "水 4 + 3, 氵 as 水 4"
-    std::string element;       ///< 金 木 水 火 土, equal to `yongtu` of the shipped `word` table
-    std::string elementReason; ///< "水: radical 氵 (水)", "金: initial zh", "土: no initial (ān)"
+    /// The working in Chinese: "水 4 + 3，氵按水计 4", "数字三按其值计 3".
+    std::string working;
+    /// 金 木 水 火 土 by the name reading, equal to `yongtu` of the shipped word1 and word2 tables, and its reason:
+    /// "水：部首氵（水）", "金：声母 zh", "土：无声母（ān）".
+    std::string element;
+    std::string elementReason;
+    /// For a character that is a family name on its own: its element by the family reading (equal to `yongtu` of the
+    /// shipped `word` table) and the reason ("金：声母 sh（姓读 shàn）"); both empty for any other character.
+    std::string familyElement;
+    std::string familyElementReason;
 };
 
 } // namespace namewright

@@ -123,7 +123,8 @@ void KnowledgeBase::Impl::loadCharacters() {
     bySlot.assign(slotOf(kEndCodePoint), -1);
     SQLite::Statement rows(*db, "SELECT zi, pinyin, syllable, tone, readings, level, traditional, radical, "
                                 "radical_form, radical_strokes, residual, strokes, rule, working, element, "
-                                "element_reason FROM characters");
+                                "element_reason, glyph_strokes, family_element, family_element_reason "
+                                "FROM characters");
     while (rows.executeStep()) {
         CharacterKnowledge k;
         k.character = rows.getColumn(0).getString();
@@ -148,6 +149,9 @@ void KnowledgeBase::Impl::loadCharacters() {
         k.working = rows.getColumn(13).getString();
         k.element = rows.getColumn(14).getString();
         k.elementReason = rows.getColumn(15).getString();
+        k.glyphStrokes = rows.getColumn(16).getInt();
+        k.familyElement = rows.getColumn(17).getString();
+        k.familyElementReason = rows.getColumn(18).getString();
         bySlot[slotOf(codePoint)] = static_cast<std::int32_t>(characters.size());
         characters.push_back(std::move(k));
     }

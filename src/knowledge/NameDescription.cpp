@@ -7,7 +7,7 @@ namespace namewright {
 namespace {
 
 std::string levelText(int level) {
-    return level >= 1 && level <= 3 ? std::to_string(level) : "outside";
+    return level >= 1 && level <= 3 ? std::to_string(level) : "表外";
 }
 
 } // namespace
@@ -34,8 +34,10 @@ std::vector<std::string> describeName(const KnowledgeBase& knowledge, std::strin
             continue;
         }
         lines.push_back("traditional\t" + k->traditional);
-        lines.push_back("strokes\t" + std::to_string(k->strokes) + " (" + k->working + ")");
-        lines.push_back("element\t" + k->elementReason);
+        lines.push_back("strokes\t" + std::to_string(k->strokes) + "（" + k->working + "）");
+        // A family character's element follows its family reading (单 shàn 金, not dān 火).
+        const bool asFamily = reading.isFamily && !k->familyElementReason.empty();
+        lines.push_back("element\t" + (asFamily ? k->familyElementReason : k->elementReason));
         lines.push_back("level\t" + levelText(k->commonLevel));
     }
     const auto givenCharacters = decodeUtf8(given);

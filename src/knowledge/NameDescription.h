@@ -16,9 +16,10 @@ namespace namewright {
 /// then for each character of the name, family first:
 ///   char        the character
 ///   traditional the form whose strokes count
-///   strokes     the count with its working ("7 (水 4 + 3, 氵 as 水 4)")
-///   element     the element with its reason ("水: radical 氵 (水)")
-///   level       the 通用规范汉字表 level: 1, 2, 3 or "outside"
+///   strokes     the count with its working ("7（水 4 + 3，氵按水计 4）")
+///   element     the element with its reason ("水：部首氵（水）"); for a family character by its family reading
+///               ("金：声母 sh（姓读 shàn）")
+///   level       the 通用规范汉字表 level: 1, 2, 3 or "表外"
 /// (a character the knowledge file does not know has its char line only), then, for a two-character given name, one
 /// line per verse of the pair, best first: verse<TAB>work<TAB>title<TAB>author<TAB>line.
 /// An unavailable knowledge base gives the single line "knowledge\tunavailable".

@@ -12,6 +12,8 @@
 #include <SQLiteCpp/SQLiteCpp.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace namewright {
 namespace {
 
@@ -86,9 +88,40 @@ TEST_F(KnowledgeFile, DescribeLinesOfAName) {
     EXPECT_EQ(
         describeName(m_knowledge, "范", "统"),
         (std::vector<std::string>{"pinyin\tfàn tǒng", "tones\t4 3", "warning\t谐音：范统 ≈ 饭桶（fàn tǒng，可笑）",
-                                  "char\t范", "traditional\t范", "strokes\t7 (水 4 + 3, 氵 as 水 4)",
-                                  "element\t水: radical 氵 (水)", "level\t1", "char\t统", "traditional\t统",
-                                  "strokes\t7 (水 4 + 3, 氵 as 水 4)", "element\t水: radical 氵 (水)", "level\t1"}));
+                                  "char\t范", "traditional\t范", "strokes\t7（水 4 + 3，氵按水计 4）",
+                                  "element\t水：部首氵（水）", "level\t1", "char\t统", "traditional\t统",
+                                  "strokes\t7（水 4 + 3，氵按水计 4）", "element\t水：部首氵（水）", "level\t1"}));
+}
+
+TEST_F(KnowledgeFile, FamilyCharacterShowsTheElementOfItsFamilyReading) {
+    const auto elementLines = [this](std::string_view family, std::string_view given) {
+        std::vector<std::string> out;
+        for (const auto& line : describeName(m_knowledge, family, given)) {
+            if (line.starts_with("element\t")) {
+                out.push_back(line.substr(8));
+            }
+        }
+        return out;
+    };
+    // 单 as the family name reads shàn (金); as a given name dān, with the character's own element.
+    EXPECT_EQ(elementLines("单", "单"), (std::vector<std::string>{"金：声母 sh（姓读 shàn）", "水：部首氵（水）"}));
+    // The second character of a double family name is a family character too; one without a family element (李)
+    // keeps its own.
+    EXPECT_EQ(elementLines("单李", "思"),
+              (std::vector<std::string>{"金：声母 sh（姓读 shàn）", "水：部首氵（水）", "水：部首氵（水）"}));
+    const auto* dan = m_knowledge.character("单");
+    ASSERT_NE(dan, nullptr);
+    EXPECT_EQ(dan->familyElement, "金");
+    EXPECT_EQ(dan->glyphStrokes, 6);
+    EXPECT_TRUE(m_knowledge.character("李")->familyElement.empty());
+}
+
+TEST_F(KnowledgeFile, UnknownLevelIsNamedInChinese) {
+    SQLite::Database db(m_file.path().string(), SQLite::OPEN_READWRITE);
+    db.exec("UPDATE characters SET level = 0 WHERE zi = '思'");
+    const KnowledgeBase knowledge = KnowledgeBase::open(m_file.path());
+    const auto lines = describeName(knowledge, "李", "思");
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "level\t表外"), lines.end());
 }
 
 TEST_F(KnowledgeFile, DescribeLinesEndWithTheVersesAndMarkUnknownCharacters) {

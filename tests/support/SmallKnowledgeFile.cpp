@@ -33,7 +33,7 @@ SmallKnowledgeFile::SmallKnowledgeFile() {
         {"迟", "chí", "chi", "2", "1"},   {"婧", "jìng", "jing", "4", "2"}, {"钰", "yù", "yu", "4", "3"},
     };
     SQLite::Statement insert(db, "INSERT INTO characters VALUES (?, ?, ?, ?, ?, ?, ?, 85, '水', 4, 3, 7, "
-                                 "'reduced', '水 4 + 3, 氵 as 水 4', '水', '水: radical 氵 (水)')");
+                                 "'reduced', '水 4 + 3，氵按水计 4', '水', '水：部首氵（水）', 6, '', '')");
     for (const auto& row : rows) {
         insert.bind(1, row[0]);
         insert.bind(2, row[1]);
@@ -45,6 +45,8 @@ SmallKnowledgeFile::SmallKnowledgeFile() {
         insert.exec();
         insert.reset();
     }
+    db.exec("UPDATE characters SET family_element = '金', family_element_reason = '金：声母 sh（姓读 shàn）' "
+            "WHERE zi = '单'");
     db.exec("INSERT INTO surnames VALUES ('曾', 'zēng', 'zeng1', 'n'), ('单', 'shàn', 'shan4', 'n'), "
             "('尉迟', 'yù chí', 'yu4 chi2', 'n')");
     db.exec("INSERT INTO unfortunate_words VALUES ('饭桶', 'fàn tǒng', 'fan4 tong3', '可笑', 1, 'n')");

@@ -1,8 +1,9 @@
 #pragma once
 // A small character knowledge file for tests: the knowledge schema of data/knowledge_schema.sql with a few
 // characters (范 统 李 丽 思 远 曾 单 尉 迟 婧 钰), the family readings 曾 zēng, 单 shàn and 尉迟 yù chí, the
-// unfortunate word 饭桶, and two verses of the pair 思远. Every character has the same stroke working (7, "水 4 + 3, 氵
-// as 水 4") and element reason ("水: radical 氵 (水)"); levels are 1 but 婧 2 and 钰 3.
+// unfortunate word 饭桶, and two verses of the pair 思远. Every character has the same stroke working (7, "水 4 + 3，氵
+// 按水计 4"), glyph count 6 and element reason ("水：部首氵（水）"); levels are 1 but 婧 2 and 钰 3. Only 单 has a
+// family element: 金 ("金：声母 sh（姓读 shàn）").
 
 #include "support/TempDatabase.h"
 
