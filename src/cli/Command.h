@@ -5,6 +5,7 @@
 
 #include "cli/Arguments.h"
 #include "cli/ExitStatus.h"
+#include "db/NamingDatabase.h"
 
 #include <filesystem>
 #include <functional>
@@ -24,8 +25,10 @@ struct CommandInput {
     std::ostream& err;
 };
 
-/// The refusal of a command whose naming database cannot be opened: its one line written to `input.err`.
-ExitStatus databaseUnavailable(const CommandInput& input);
+/// The refusal of a command whose naming database did not open: its one line written to `input.err`, "cannot open
+/// the naming database PATH", or for a file that opened but is no naming database, "the naming database PATH lacks
+/// the table word1" (or "the column xb of the table word1").
+ExitStatus databaseUnavailable(const CommandInput& input, const NamingDatabase& database);
 
 struct Command {
     std::string_view name;

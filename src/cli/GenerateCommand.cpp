@@ -153,7 +153,7 @@ ExitStatus generate(const CommandInput& input) {
     }
     NamingDatabase database = NamingDatabase::open(input.databaseFile);
     if (!database.isOpen()) {
-        return databaseUnavailable(input);
+        return databaseUnavailable(input, database);
     }
 
     InputsChannel channel;
@@ -198,7 +198,8 @@ ExitStatus generate(const CommandInput& input) {
         for (; written < visible && written < *limit; ++written) {
             writeRow(input.out, store, written);
         }
-        if (written >= *limit || !running) {
+        // A failed write (a full disk, a closed output) ends the run: the dispatcher reports it.
+        if (written >= *limit || !running || !input.out) {
             break;
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(1));

@@ -420,6 +420,20 @@ private slots:
         QVERIFY(!window.context().interfaceConnection().isOpen());
         window.close();
     }
+
+    void aFileWithoutAWordTableOpensLikeAMissingOne() {
+        // It used to open and list nothing, quietly: a run with an empty grid as if no name reached the threshold.
+        TempDatabase file;
+        fillWindowTestDatabase(file);
+        file.exec("DROP TABLE word1");
+        MainWindow window(file.path());
+        window.show();
+        QVERIFY(!find<QTableView>(window, "高级表格1")->horizontalHeader()->isVisibleTo(&window));
+        QCOMPARE(window.context().runState().stopFlag(), 0);
+        QVERIFY(!window.context().interfaceConnection().isOpen());
+        QCOMPARE(window.context().interfaceConnection().failure(), OpenFailure::NotANamingDatabase);
+        window.close();
+    }
 };
 
 } // namespace namewright
