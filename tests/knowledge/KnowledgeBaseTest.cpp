@@ -2,6 +2,7 @@
 // verses, the shortlist columns and the describe lines; and a knowledge file that is missing, foreign or damaged.
 
 #include "knowledge/KnowledgeBase.h"
+#include "knowledge/KnowledgeSeal.h"
 #include "knowledge/NameDescription.h"
 #include "knowledge/ShortlistColumns.h"
 
@@ -154,8 +155,11 @@ TEST(KnowledgeFileRefused, ForeignSqliteFile) {
 }
 
 TEST(KnowledgeFileRefused, OtherFormatNumber) {
+    // Format 1 had no checksums: such a file is refused whole, not read unchecked.
     SmallKnowledgeFile file;
-    SQLite::Database(file.path().string(), SQLite::OPEN_READWRITE).exec("UPDATE meta SET value = '2'");
+    SQLite::Database(file.path().string(), SQLite::OPEN_READWRITE)
+        .exec("UPDATE meta SET value = '1' WHERE key = 'format'");
+    sealKnowledgeFile(file.path());
     expectUnavailable(KnowledgeBase::open(file.path()), "format");
 }
 
@@ -170,9 +174,11 @@ TEST(KnowledgeFileRefused, DamagedRows) {
         {"DELETE FROM characters", "no characters"},
         {"DELETE FROM verse_index", "no verse index"},
     };
+    // Sealed again after the change, as a faulty build would have sealed it: the checks of the content itself.
     for (const auto& [sql, failure] : damages) {
         SmallKnowledgeFile file;
         SQLite::Database(file.path().string(), SQLite::OPEN_READWRITE).exec(sql);
+        sealKnowledgeFile(file.path());
         expectUnavailable(KnowledgeBase::open(file.path()), failure);
     }
 }

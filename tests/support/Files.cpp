@@ -51,6 +51,20 @@ bool overwriteSqlitePages(const std::filesystem::path& path, std::size_t firstPa
     return true;
 }
 
+bool flipBitInFile(const std::filesystem::path& path, std::string_view bytes) {
+    std::string content = readFile(path);
+    const std::size_t at = content.find(bytes);
+    if (bytes.empty() || at == std::string::npos) {
+        return false;
+    }
+    char& last = content[at + bytes.size() - 1];
+    last = static_cast<char>(last ^ 1);
+    const auto written = std::filesystem::last_write_time(path);
+    writeFile(path, content);
+    moveModificationTimeOn(path, written);
+    return true;
+}
+
 bool flipBitInIndexEntry(const std::filesystem::path& path, std::string_view index, std::string_view key) {
     std::size_t page = 0;
     std::size_t pageSize = 0;

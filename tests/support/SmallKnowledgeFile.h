@@ -2,7 +2,8 @@
 // A small character knowledge file for tests: the knowledge schema of data/knowledge_schema.sql with a few
 // characters (范 统 李 丽 思 远 曾 单 尉 迟 婧 钰), the family readings 曾 zēng, 单 shàn and 尉迟 yù chí, the
 // unfortunate word 饭桶, and two verses of the pair 思远. Every character has the same stroke working (7, "水 4 + 3, 氵
-// as 水 4") and element reason ("水: radical 氵 (水)"); levels are 1 but 婧 2 and 钰 3.
+// as 水 4") and element reason ("水: radical 氵 (水)"); levels are 1 but 婧 2 and 钰 3. The file is sealed (every row's
+// checksum and every table's digest written) as tools/make_knowledge_db seals characters.db.
 
 #include "support/TempDatabase.h"
 
@@ -17,6 +18,7 @@ public:
     const std::filesystem::path& path() const { return m_path.path(); }
 
 private:
+    void write();
     TempPath m_path{".db"};
 };
 
