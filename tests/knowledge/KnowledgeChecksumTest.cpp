@@ -30,6 +30,30 @@ TEST(RowChecksum, IsTheCrc32OfTheValuesWithTheirTypesAsDocumented) {
     EXPECT_EQ(rowChecksumTest(knowledgeTable("verses"), "v"), "v.checksum IS row_checksum(v.id, v.poem, v.text)");
 }
 
+TEST(KnowledgeTables, CoverEveryColumnOfTheSchemaButTheChecksumInItsOrder) {
+    const SmallKnowledgeFile file;
+    SQLite::Database db(file.path().string(), SQLite::OPEN_READONLY);
+    std::set<std::string> tables;
+    SQLite::Statement names(db, "SELECT name FROM sqlite_master WHERE type = 'table'");
+    while (names.executeStep()) {
+        tables.insert(names.getColumn(0).getString());
+    }
+    EXPECT_EQ(tables.size(), kKnowledgeTables.size());
+    for (const KnowledgeTable& table : kKnowledgeTables) {
+        std::string columns;
+        SQLite::Statement info(db, "SELECT name FROM pragma_table_info(?)");
+        info.bind(1, std::string(table.name));
+        while (info.executeStep()) {
+            const std::string column = info.getColumn(0).getString();
+            if (column != "checksum") {
+                columns += (columns.empty() ? "" : ", ") + column;
+            }
+        }
+        EXPECT_TRUE(tables.contains(std::string(table.name)));
+        EXPECT_EQ(columns, table.columns) << table.name;
+    }
+}
+
 /// A sealed small file with one bit flipped where `bytes` first stand.
 struct FlippedFile {
     explicit FlippedFile(std::string_view bytes) { flipped = testing::flipBitInFile(file.path(), bytes); }
