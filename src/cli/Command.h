@@ -16,13 +16,14 @@
 namespace namewright::cli {
 
 /// What a command runs with: its parsed arguments, the naming database file (--db, else hun.mdb beside the program;
-/// the latter for a command without --db) and the two output streams. A command writes its result to `out`; a
-/// refusal is one line on `err` (without the program name, which the dispatcher adds).
+/// the latter for a command without --db), the two output streams and the bound of a result store. A command writes
+/// its result to `out`; a refusal is one line on `err` (without the program name, which the dispatcher adds).
 struct CommandInput {
     const ParsedArguments& arguments;
     const std::filesystem::path& databaseFile;
     std::ostream& out;
     std::ostream& err;
+    std::size_t resultRowLimit; ///< CommandLimits::resultRows
 };
 
 /// The refusal of a command whose naming database did not open: its one line written to `input.err`, "cannot open
