@@ -1,13 +1,16 @@
 // The character knowledge against the shipped characters.db: describing one name (target under 1 ms), the shortlist's
 // knowledge columns of 1 M distinct given names of one family (target: well within the shortlist's 200 ms build
-// budget), the verse class of 1 M pairs (target: a few ns a pair), and opening the knowledge file.
+// budget), the verse class of 1 M pairs (target: a few ns a pair), opening the knowledge file, and what of that is
+// the check of every row's checksum (RowChecksum.h).
 
 #include "db/NamingDatabase.h"
 #include "knowledge/KnowledgeBase.h"
 #include "knowledge/NameDescription.h"
+#include "knowledge/RowChecksum.h"
 #include "knowledge/ShortlistColumns.h"
 #include "knowledge/Utf8.h"
 
+#include <SQLiteCpp/SQLiteCpp.h>
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -110,6 +113,34 @@ void openKnowledgeFile(benchmark::State& state) {
     }
 }
 BENCHMARK(openKnowledgeFile)->Unit(benchmark::kMillisecond);
+
+/// Every row of the tables opening reads whole, read through SQLite as opening reads them: with `checked`, the
+/// checksum of each row computed and compared too. The difference of the two is what the checks cost at opening.
+void readTheTablesReadAtOpening(benchmark::State& state, bool checked) {
+    SQLite::Database db(NAMEWRIGHT_KNOWLEDGE_FILE, SQLite::OPEN_READONLY);
+    registerRowChecksum(db.getHandle());
+    std::vector<SQLite::Statement> scans;
+    for (const KnowledgeTable& table : kKnowledgeTables) {
+        if (table.readWhole) {
+            scans.emplace_back(db, "SELECT " + std::string(table.columns) + ", checksum" +
+                                       (checked ? ", " + rowChecksumTest(table) : std::string()) + " FROM " +
+                                       std::string(table.name));
+        }
+    }
+    std::int64_t rows = 0;
+    for (auto _ : state) {
+        for (SQLite::Statement& scan : scans) {
+            scan.reset();
+            while (scan.executeStep()) {
+                const int last = scan.getColumnCount() - 1;
+                rows += scan.getColumn(last).getInt64();
+            }
+        }
+        benchmark::DoNotOptimize(rows);
+    }
+}
+BENCHMARK_CAPTURE(readTheTablesReadAtOpening, Unchecked, false)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(readTheTablesReadAtOpening, EveryRowsChecksumChecked, true)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace namewright

@@ -1,10 +1,15 @@
 -- Schema of the character knowledge file characters.db, built beside hun.mdb by tools/make_knowledge_db from
 -- data/knowledge/*.tsv (tools/make_knowledge.py), the verses of data/sources/poetry (tools/make_verses.py) and the
 -- name characters of data/tables/word1.tsv and word2.tsv. The program opens it read-only.
+--
+-- Every table ends in `checksum`: the CRC-32 of the row's other values, written when the file is built and checked
+-- whenever the program reads the row (src/knowledge/RowChecksum.h). meta holds each table's digest, its row count and
+-- the sum of its checksums, under "digest:<table>".
 
 CREATE TABLE meta (
-    key   TEXT PRIMARY KEY,   -- "format" (2), "verses_per_pair"
-    value TEXT
+    key      TEXT PRIMARY KEY,   -- "format" (3), "verses_per_pair", "digest:<table>"
+    value    TEXT,
+    checksum INTEGER
 );
 
 -- One row per `word` character; the columns are described in tools/make_knowledge.py.
@@ -27,14 +32,16 @@ CREATE TABLE characters (
     element_reason  TEXT,      -- in Chinese: "水：部首氵（水）", "金：声母 sh"
     glyph_strokes   INTEGER,   -- the stroke count of the traditional form itself (never above `strokes`)
     family_element  TEXT,      -- by the family reading, equal to `yongtu` of word; empty for a character that is
-    family_element_reason TEXT -- no family name on its own
+    family_element_reason TEXT, -- no family name on its own
+    checksum        INTEGER
 );
 
 CREATE TABLE surnames (
     family    TEXT PRIMARY KEY,  -- one character or a compound family name
     pinyin    TEXT,              -- syllables with tone marks, space-separated
     syllables TEXT,              -- numbered syllables, e.g. "yu4 chi2"
-    note      TEXT
+    note      TEXT,
+    checksum  INTEGER
 );
 
 CREATE TABLE unfortunate_words (
@@ -43,7 +50,8 @@ CREATE TABLE unfortunate_words (
     syllables   TEXT,
     kind        TEXT,            -- 不祥, 粗俗, 可笑 or 地名
     other_tones INTEGER,         -- 1: also heard with one syllable in another tone (近音), 0: only with its tones
-    note        TEXT
+    note        TEXT,
+    checksum    INTEGER
 );
 
 CREATE TABLE poems (
@@ -52,22 +60,25 @@ CREATE TABLE poems (
     work    TEXT,
     title   TEXT,
     author  TEXT,
-    dynasty TEXT
+    dynasty TEXT,
+    checksum INTEGER
 );
 
 -- The verses some pair of name characters shows; id in the order of the classics.
 CREATE TABLE verses (
     id   INTEGER PRIMARY KEY,
     poem INTEGER,
-    text TEXT
+    text TEXT,
+    checksum INTEGER
 );
 
 -- pair = code point of the first character * 2^21 + code point of the second; verses = the ids of its best verses,
 -- best first (side by side in a famous text, side by side, in one line of a famous text, across its lines, in one
 -- line, across lines; see tools/knowledge_db/VerseIndexBuilder.h), space-separated.
 CREATE TABLE verse_pairs (
-    pair   INTEGER PRIMARY KEY,
-    verses TEXT
+    pair     INTEGER PRIMARY KEY,
+    verses   TEXT,
+    checksum INTEGER
 );
 
 -- One row: the first and second name characters the pairs were indexed for (UTF-8, in word1 / word2 order) and two
@@ -77,5 +88,6 @@ CREATE TABLE verse_pairs (
 CREATE TABLE verse_index (
     first_characters  TEXT,
     second_characters TEXT,
-    classes           BLOB
+    classes           BLOB,
+    checksum          INTEGER
 );

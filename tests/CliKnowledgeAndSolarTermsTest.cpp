@@ -115,6 +115,27 @@ TEST(CliDescribe, ADamagedKnowledgeFileGivesStatus1) {
     EXPECT_TRUE(outcome.err.starts_with("namewright-cli describe: cannot open the knowledge file ")) << outcome.err;
 }
 
+TEST(CliDescribe, OneFlippedBitInTheFileGivesStatus1NotAWrongPinyin) {
+    // Before, 范's pinyin with one bit flipped printed as "fào" with status 0.
+    const SmallKnowledgeFile reading;
+    ASSERT_TRUE(testing::flipBitInFile(reading.path(), "fàn"));
+    const Outcome refused =
+        run({"describe", "--family", "范", "--given", "统", "--knowledge", reading.path().string()});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(refused.out, "knowledge\tunavailable\n");
+    EXPECT_NE(refused.err.find("fails its checksum"), std::string::npos) << refused.err;
+
+    // A verse is read when the name asks for it: its damage is found then, and the lines are withheld all the same.
+    const SmallKnowledgeFile verse;
+    ASSERT_TRUE(testing::flipBitInFile(verse.path(), "无思远人"));
+    const Outcome damaged =
+        run({"describe", "--family", "李", "--given", "思远", "--knowledge", verse.path().string()});
+    EXPECT_EQ(damaged.status, 1);
+    EXPECT_EQ(damaged.out, "knowledge\tunavailable\n");
+    EXPECT_EQ(damaged.err, "namewright-cli describe: the knowledge file " + verse.path().string() +
+                               " is damaged (a row of verses or poems fails its checksum (2))\n");
+}
+
 TEST(CliSolarTerms, PrintsTheTwentyFourTermsOfTheYear) {
     const Outcome outcome = run({"solar-terms", "--year", "2024"});
     ASSERT_EQ(outcome.status, 0) << outcome.err;

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <chrono>
 #include <csignal>
 #include <fstream>
@@ -32,6 +33,7 @@ using testing::TempPath;
 
 struct ProcessResult {
     int status = -1; ///< the exit status, or -1 when the program did not exit normally in time
+    int signal = 0;  ///< the signal that ended the program, if one did
     std::string out;
     std::string err;
 };
@@ -43,13 +45,41 @@ std::string readAll(const std::filesystem::path& file) {
     return bytes.str();
 }
 
+/// Where the program's standard output goes.
+enum class Output {
+    File,       ///< a file, read back into ProcessResult::out
+    DevFull,    ///< /dev/full: every write fails with ENOSPC
+    Closed,     ///< no standard output at all
+    BrokenPipe, ///< a pipe whose reading end is already closed
+};
+
 /// Runs `program` with `arguments`, its standard output and error in files; kills it after 60 seconds.
-ProcessResult runProgram(const std::filesystem::path& program, const std::vector<std::string>& arguments) {
+ProcessResult runProgram(const std::filesystem::path& program, const std::vector<std::string>& arguments,
+                         Output output = Output::File) {
     const TempPath out(".out");
     const TempPath err(".err");
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, out.path().c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    std::array<int, 2> pipeEnds{-1, -1};
+    switch (output) {
+    case Output::File:
+        posix_spawn_file_actions_addopen(&actions, 1, out.path().c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        break;
+    case Output::DevFull:
+        posix_spawn_file_actions_addopen(&actions, 1, "/dev/full", O_WRONLY, 0);
+        break;
+    case Output::Closed:
+        posix_spawn_file_actions_addclose(&actions, 1);
+        break;
+    case Output::BrokenPipe:
+        if (pipe(pipeEnds.data()) != 0) {
+            ADD_FAILURE() << "no pipe";
+            return {};
+        }
+        close(pipeEnds[0]);
+        posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], 1);
+        break;
+    }
     posix_spawn_file_actions_addopen(&actions, 2, err.path().c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     std::vector<std::string> words{program.string()};
     words.insert(words.end(), arguments.begin(), arguments.end());
@@ -61,6 +91,9 @@ ProcessResult runProgram(const std::filesystem::path& program, const std::vector
     pid_t pid = 0;
     const int spawned = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
+    if (pipeEnds[1] >= 0) {
+        close(pipeEnds[1]);
+    }
     ProcessResult result;
     if (spawned != 0) {
         ADD_FAILURE() << "cannot start " << program;
@@ -78,6 +111,7 @@ ProcessResult runProgram(const std::filesystem::path& program, const std::vector
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
     result.status = WIFEXITED(wstatus) ? WEXITSTATUS(wstatus) : -1;
+    result.signal = WIFSIGNALED(wstatus) ? WTERMSIG(wstatus) : 0;
     result.out = readAll(out.path());
     result.err = readAll(err.path());
     return result;
@@ -85,8 +119,8 @@ ProcessResult runProgram(const std::filesystem::path& program, const std::vector
 
 const std::filesystem::path kCli = NAMEWRIGHT_CLI;
 
-ProcessResult runCli(const std::vector<std::string>& arguments) {
-    return runProgram(kCli, arguments);
+ProcessResult runCli(const std::vector<std::string>& arguments, Output output = Output::File) {
+    return runProgram(kCli, arguments, output);
 }
 
 TEST(CliProgram, EvaluatePrintsTheEvaluationWindowsReportByteForByte) {
@@ -189,6 +223,42 @@ TEST(CliProgram, WithoutDbItReadsHunMdbBesideTheProgram) {
     const ProcessResult result = runProgram(program, chart);
     EXPECT_EQ(result.status, 0) << result.err;
     EXPECT_NE(result.out.find("五行\t金木 土木 木土 金土 \n"), std::string::npos) << result.out;
+}
+
+TEST(CliProgram, AFailedWriteOfTheOutputGivesStatus1AndItsCause) {
+    TempDatabase file;
+    testing::fillGenerationTables(file, 300, 100);
+    testing::fillBazi(file);
+    const std::vector<std::string> generate{
+        "generate", "--family", "李",   "--gender",          "女", "--seed", "7", "--date", "2011-01-01",
+        "--hour",   "1",        "--db", file.path().string()};
+    // Before, each of these ended with status 0 and nothing said: the names were lost without a word.
+    const ProcessResult full = runCli(generate, Output::DevFull);
+    EXPECT_EQ(full.status, 1);
+    EXPECT_EQ(full.err, "namewright-cli: cannot write the output: No space left on device\n");
+    // A short output fails only at the final flush.
+    const ProcessResult version = runCli({"--version"}, Output::DevFull);
+    EXPECT_EQ(version.status, 1);
+    EXPECT_EQ(version.err, "namewright-cli: cannot write the output: No space left on device\n");
+    const ProcessResult closed = runCli({"solar-terms", "--year", "2024"}, Output::Closed);
+    EXPECT_EQ(closed.status, 1);
+    EXPECT_EQ(closed.err, "namewright-cli: cannot write the output: Bad file descriptor\n");
+    const ProcessResult closedRun = runCli(generate, Output::Closed);
+    EXPECT_EQ(closedRun.status, 1);
+    EXPECT_EQ(closedRun.err, "namewright-cli: cannot write the output: Bad file descriptor\n");
+}
+
+TEST(CliProgram, AReaderThatWentAwayStillEndsItBySigpipe) {
+    const ProcessResult result = runCli({"solar-terms", "--year", "2024"}, Output::BrokenPipe);
+    EXPECT_EQ(result.signal, SIGPIPE);
+    EXPECT_EQ(result.err, "");
+}
+
+TEST(CliProgram, AnEchoedArgumentWithControlCharactersStaysOneEscapedLine) {
+    const ProcessResult result = runCli({"table", "sl\n\x1b[2J\x1b]0;title\x07"});
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.err, "namewright-cli table: the table must be sl or 3cai, not sl\\n\\x1b[2J\\x1b]0;title\\x07\n");
+    EXPECT_EQ(result.err.find('\x1b'), std::string::npos) << "no escape sequence reaches the terminal";
 }
 
 } // namespace

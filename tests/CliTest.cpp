@@ -3,6 +3,8 @@
 #include "chart/ChartAnalysis.h"
 #include "cli/CommandLine.h"
 #include "cli/CommandList.h"
+#include "cli/ErrorLine.h"
+#include "cli/OutputFile.h"
 #include "cli/Tsv.h"
 #include "reports/ReferenceTables.h"
 #include "support/BaziFixture.h"
@@ -12,6 +14,9 @@
 #include <gtest/gtest.h>
 
 #include <map>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 #include <sstream>
 #include <string>
@@ -269,11 +274,101 @@ TEST_F(CliReportTest, TablePrintsTheListingWithItsHeaderFirst) {
     EXPECT_EQ(linesOf(run({"table", "sl"}).out).size(), 9U) << "the header and the eight sl rows";
 }
 
-TEST(CliTable, ADatabaseWithoutTheTableGivesStatus1) {
-    TempDatabase file(TempDatabase::Schema::Empty);
-    const Outcome outcome = run({"table", "sl"}, file.path());
-    EXPECT_EQ(outcome.status, 1);
-    EXPECT_EQ(outcome.err, "namewright-cli table: the naming database has no table sl\n");
+TEST(CliDatabase, AFileThatIsNoNamingDatabaseGivesStatus1AndSaysWhatItLacks) {
+    const std::vector<std::vector<std::string>> commands{
+        {"evaluate", "--family", "李", "--given", "明", "--date", "2011-01-01", "--hour", "1"},
+        {"chart", "--date", "2011-01-01", "--hour", "1"},
+        {"generate", "--family", "李", "--gender", "男", "--single", "--date", "2011-01-01", "--hour", "1"},
+        {"table", "sl"}};
+    for (const auto& [drop, lacking] :
+         {std::pair{"DROP TABLE word1", "the table word1"}, std::pair{"DROP TABLE sl", "the table sl"},
+          std::pair{"DROP TABLE bazi; CREATE TABLE bazi (bazi TEXT, wuxing TEXT)",
+                    "the column wuxing1 of the table bazi"}}) {
+        TempDatabase file;
+        testing::fillBazi(file);
+        file.exec(drop);
+        for (const auto& words : commands) {
+            const Outcome outcome = run(words, file.path());
+            EXPECT_EQ(outcome.status, 1) << words.front() << " with " << drop;
+            EXPECT_EQ(outcome.out, "");
+            EXPECT_EQ(outcome.err, "namewright-cli " + words.front() + ": the naming database " + file.path().string() +
+                                       " lacks " + lacking + "\n");
+        }
+    }
+}
+
+TEST(CliErrorLine, EscapesControlCharactersAndKeepsEveryOtherCharacter) {
+    EXPECT_EQ(cli::escapedForTerminal("李哉栋 a-b_c.mdb /x\\y"), "李哉栋 a-b_c.mdb /x\\y");
+    EXPECT_EQ(cli::escapedForTerminal("a\nb\rc\td"), "a\\nb\\rc\\td");
+    EXPECT_EQ(cli::escapedForTerminal("\x1b[31m\x07\x7f"), "\\x1b[31m\\x07\\x7f");
+    EXPECT_EQ(cli::escapedForTerminal(std::string("a\0b", 3)), "a\\x00b");
+    // C1 controls: CSI (U+009B) as UTF-8, and a lone 0x9B byte that a terminal in 8-bit mode reads as CSI.
+    EXPECT_EQ(cli::escapedForTerminal("\xc2\x9b"
+                                      "2J"),
+              "\\xc2\\x9b"
+              "2J");
+    EXPECT_EQ(cli::escapedForTerminal("\x9b"
+                                      "2J"),
+              "\\x9b"
+              "2J");
+    EXPECT_EQ(cli::escapedForTerminal("\xc2\xa0é"), "\xc2\xa0é") << "U+00A0 and é are no controls";
+    // Malformed UTF-8: an overlong form, a surrogate, a cut sequence; each bad byte escaped on its own.
+    EXPECT_EQ(cli::escapedForTerminal("\xc0\xaf"), "\\xc0\\xaf");
+    EXPECT_EQ(cli::escapedForTerminal("\xed\xa0\x80"), "\\xed\\xa0\\x80");
+    EXPECT_EQ(cli::escapedForTerminal("\xe6\x9d"), "\\xe6\\x9d");
+    EXPECT_EQ(cli::escapedForTerminal("\xf0\x9f\x98\x80"), "\xf0\x9f\x98\x80");
+}
+
+TEST(CliErrorLine, EveryRefusalEchoingAnArgumentIsOneLine) {
+    const std::string nasty = "x\ny\x1b[2J";
+    const std::string escaped = "x\\ny\\x1b[2J";
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases{
+        {{nasty}, "namewright-cli: unknown command " + escaped + " (namewright-cli --help lists them)\n"},
+        {{"solar-terms", "--" + nasty}, "namewright-cli solar-terms: unknown option --" + escaped + "\n"},
+        {{"table", nasty}, "namewright-cli table: the table must be sl or 3cai, not " + escaped + "\n"},
+        {{"table", "sl", "--db", "/nonexistent/" + nasty},
+         "namewright-cli table: cannot open the naming database /nonexistent/" + escaped + "\n"},
+    };
+    for (const auto& [words, line] : cases) {
+        const Outcome outcome = run(words, "/nonexistent/hun.mdb");
+        EXPECT_NE(outcome.status, 0);
+        EXPECT_EQ(outcome.err, line);
+    }
+}
+
+/// A stream over /dev/full, where every write fails with ENOSPC.
+class FullOutput {
+public:
+    FullOutput() : m_descriptor(::open("/dev/full", O_WRONLY | O_CLOEXEC)), m_file(m_descriptor), m_out(&m_file) {}
+    ~FullOutput() { ::close(m_descriptor); }
+    FullOutput(const FullOutput&) = delete;
+    FullOutput& operator=(const FullOutput&) = delete;
+    std::ostream& stream() { return m_out; }
+
+private:
+    int m_descriptor;
+    cli::OutputFile m_file;
+    std::ostream m_out;
+};
+
+TEST(CliOutput, AFailedWriteOrFinalFlushGivesStatus1AndOneLineWithItsCause) {
+    const std::string line = "namewright-cli: cannot write the output: No space left on device\n";
+    for (const std::vector<std::string>& words :
+         {std::vector<std::string>{"--version"}, std::vector<std::string>{"--help"},
+          std::vector<std::string>{"solar-terms", "--year", "2024"}}) {
+        FullOutput out;
+        std::ostringstream err;
+        EXPECT_EQ(cli::runCommandLine(words, "/nonexistent/hun.mdb", out.stream(), err), 1) << words.front();
+        EXPECT_EQ(err.str(), line) << words.front();
+    }
+    // A refusal of the command gives way to the failed write: still one line.
+    FullOutput out;
+    std::ostringstream err;
+    EXPECT_EQ(cli::runCommandLine(std::vector<std::string>{"describe", "--family", "李", "--given", "明", "--knowledge",
+                                                           "/nonexistent/characters.db"},
+                                  "/nonexistent/hun.mdb", out.stream(), err),
+              1);
+    EXPECT_EQ(err.str(), line);
 }
 
 TEST(CliTsv, EscapesWhatWouldBreakARow) {

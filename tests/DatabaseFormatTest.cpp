@@ -77,25 +77,27 @@ TEST(NamingDatabaseOpen, EveryLookupOfAClosedDatabaseFindsNothing) {
     EXPECT_TRUE(db.listTable("sl").columns.empty());
 }
 
-TEST(NamingDatabaseOpen, AFileWithTheWrongTablesAnswersNoRowPerLookup) {
+TEST(NamingDatabaseOpen, AFileWithTheWrongTablesIsRefusedAndAnswersNoRowPerLookup) {
     TempDatabase wrong(TempDatabase::Schema::Empty);
     NamingDatabase db = wrong.open();
-    ASSERT_TRUE(db.isOpen());
+    ASSERT_FALSE(db.isOpen());
+    EXPECT_EQ(db.failure(), OpenFailure::NotANamingDatabase);
+    EXPECT_EQ(db.failureDetail(), "the table bazi");
     EXPECT_FALSE(db.baziRow("甲子"));
     EXPECT_FALSE(db.wordRow("李"));
     EXPECT_TRUE(db.word1After(0, "女").empty());
     EXPECT_TRUE(db.word1OfGender("男").empty());
     EXPECT_FALSE(db.numerologyRow("1"));
     EXPECT_TRUE(db.listTable("sl").columns.empty());
-    // Asking twice keeps answering the same way.
-    EXPECT_FALSE(db.wordRow("李"));
 }
 
-TEST(NamingDatabaseOpen, AColumnMissingFromATableGivesNoRow) {
-    TempDatabase odd(TempDatabase::Schema::Empty);
-    odd.exec("CREATE TABLE word (zi TEXT, bh INTEGER); INSERT INTO word VALUES ('李', 7);");
+TEST(NamingDatabaseOpen, AColumnMissingFromATableRefusesTheFile) {
+    TempDatabase odd;
+    odd.exec("DROP TABLE word; CREATE TABLE word (zi TEXT, bh INTEGER); INSERT INTO word VALUES ('李', 7);");
     NamingDatabase db = odd.open();
-    EXPECT_FALSE(db.wordRow("李")); // no yongtu column
+    EXPECT_FALSE(db.isOpen());
+    EXPECT_EQ(db.failureDetail(), "the column yongtu of the table word");
+    EXPECT_FALSE(db.wordRow("李"));
 }
 
 } // namespace

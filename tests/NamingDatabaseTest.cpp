@@ -131,7 +131,7 @@ TEST(NamingDatabaseListing, AnEmptyTableHasColumnsButNoRows) {
 }
 
 TEST(NamingDatabaseListing, ReportsEveryKindOfDeclaredColumn) {
-    TempDatabase file(TempDatabase::Schema::Empty);
+    TempDatabase file;
     file.exec(R"sql(
         CREATE TABLE kinds (t TEXT(255), m MEMO, i LONG, s SINGLE, d DOUBLE, w DATETIME, b BOOLEAN, c CURRENCY);
         INSERT INTO kinds VALUES ('x', 'long text', 12, 1.5, 2.25, '2011-01-01 00:00:00', 1, 3.5);

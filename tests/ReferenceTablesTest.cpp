@@ -71,24 +71,31 @@ TEST(ReferenceTables, AnEmptyTableShowsOnlyTheHeader) {
 }
 
 TEST(ReferenceTables, AMemoColumnShowsEmptyCellsUnderItsName) {
-    TempDatabase file(TempDatabase::Schema::Empty);
+    TempDatabase file;
     file.exec(R"sql(
-        CREATE TABLE sl ("数理序号" TEXT(255), "吉否" TEXT(255), "备注" MEMO, "是否常用" BOOLEAN, "一字描述" TEXT(255));
-        INSERT INTO sl VALUES ('1', '吉', '很长的说明', 1, '太极'), ('2', '凶', '又一段', 0, '两仪');
+        DROP TABLE sl;
+        CREATE TABLE sl ("数理序号" TEXT(255), "吉否" TEXT(255), "备注" MEMO, "是否常用" BOOLEAN, "一字描述" TEXT(255),
+                         "基业" TEXT(255), "家庭" TEXT(255), "健康" TEXT(255), "含意" TEXT(255));
+        INSERT INTO sl VALUES ('1', '吉', '很长的说明', 1, '太极', '', '', '', ''),
+                              ('2', '凶', '又一段', 0, '两仪', '', '', '', '');
     )sql");
     ReferenceTables tables(file.path());
     const ReferenceTableListing listing = tables.list("");
-    EXPECT_EQ(listing.headers, (std::vector<std::string>{"数理序号", "吉否", "备注", "是否常用", "一字描述"}));
+    EXPECT_EQ(listing.headers, (std::vector<std::string>{"数理序号", "吉否", "备注", "是否常用", "一字描述", "基业",
+                                                         "家庭", "健康", "含意"}));
     ASSERT_EQ(listing.rowCount(), 2U);
-    EXPECT_EQ(listing.rows[0], (std::vector<std::string>{"1", "吉", "", "", "太极"}));
-    EXPECT_EQ(listing.rows[1], (std::vector<std::string>{"2", "凶", "", "", "两仪"}));
+    EXPECT_EQ(listing.rows[0], (std::vector<std::string>{"1", "吉", "", "", "太极", "", "", "", ""}));
+    EXPECT_EQ(listing.rows[1], (std::vector<std::string>{"2", "凶", "", "", "两仪", "", "", "", ""}));
 }
 
 TEST(ReferenceTables, ColumnsBeyondTheWidthTableKeepTheDefaultWidth) {
-    TempDatabase file(TempDatabase::Schema::Empty);
+    TempDatabase file;
     file.exec(R"sql(
-        CREATE TABLE sl (a TEXT, b TEXT, c TEXT, d TEXT, e TEXT, f TEXT, g TEXT, h TEXT, i TEXT);
-        CREATE TABLE "3cai" (a TEXT, b TEXT, c TEXT, d TEXT, e TEXT);
+        DROP TABLE sl;
+        CREATE TABLE sl ("数理序号" TEXT, "吉否" TEXT, "一字描述" TEXT, "基业" TEXT, "家庭" TEXT, "健康" TEXT,
+                         "含意" TEXT, h TEXT, i TEXT);
+        DROP TABLE "3cai";
+        CREATE TABLE "3cai" (a TEXT, "属性" TEXT, "解释" TEXT, "吉否" TEXT, e TEXT);
         CREATE TABLE unused (x TEXT);
     )sql");
     ReferenceTables tables(file.path());
@@ -97,10 +104,11 @@ TEST(ReferenceTables, ColumnsBeyondTheWidthTableKeepTheDefaultWidth) {
 }
 
 TEST(ReferenceTables, FewerColumnsGetWidthsForTheColumnsThereAre) {
-    TempDatabase file(TempDatabase::Schema::Empty);
-    file.exec(R"sql(CREATE TABLE "3cai" ("属性" TEXT(255), "解释" TEXT(255));)sql");
+    TempDatabase file;
+    file.exec(
+        R"sql(DROP TABLE "3cai"; CREATE TABLE "3cai" ("属性" TEXT(255), "解释" TEXT(255), "吉否" TEXT(255));)sql");
     ReferenceTables tables(file.path());
-    EXPECT_EQ(tables.list("三才").columnWidths, (Widths{25, 30, 50}));
+    EXPECT_EQ(tables.list("三才").columnWidths, (Widths{25, 30, 50, 500}));
 }
 
 TEST(ReferenceTables, AnUnopenableDatabaseGivesAnEmptyListing) {
@@ -118,10 +126,11 @@ TEST(ReferenceTables, AnUnopenableDatabaseGivesAnEmptyListing) {
     EXPECT_EQ(damaged.list("").gridColumnCount(), 0U);
 }
 
-TEST(ReferenceTables, AMissingTableGivesAnEmptyListing) {
+TEST(ReferenceTables, AFileWithoutTheTablesIsClosedAndListsNothing) {
     TempDatabase file(TempDatabase::Schema::Empty);
     ReferenceTables tables(file.path());
-    ASSERT_TRUE(tables.isOpen());
+    EXPECT_FALSE(tables.isOpen());
+    EXPECT_EQ(tables.database().failure(), OpenFailure::NotANamingDatabase);
     EXPECT_TRUE(tables.list("").isEmpty());
     EXPECT_TRUE(tables.list("三才").isEmpty());
 }

@@ -15,7 +15,7 @@ namespace {
 
 const std::filesystem::path kShipped = NAMEWRIGHT_SHIPPED_DATABASE;
 
-TEST(ShippedDatabaseFile, PassesTheQuickCheck) {
+TEST(ShippedDatabaseFile, PassesTheIntegrityCheckAndHasEveryTable) {
     EXPECT_EQ(openConnection(kShipped).failure, OpenFailure::None);
 }
 
@@ -23,7 +23,7 @@ TEST(ShippedDatabaseFile, ACopyWithPages20To79OverwrittenDoesNotOpen) {
     testing::TempPath copy(".mdb");
     std::filesystem::copy_file(kShipped, copy.path());
     ASSERT_TRUE(testing::overwriteSqlitePages(copy.path(), 20, 79));
-    EXPECT_EQ(openConnection(copy.path()).failure, OpenFailure::FailedQuickCheck);
+    EXPECT_EQ(openConnection(copy.path()).failure, OpenFailure::FailedIntegrityCheck);
     NamingDatabase db = NamingDatabase::open(copy.path());
     EXPECT_FALSE(db.isOpen());
     EXPECT_FALSE(db.wordRow("李")) << "no lookup answers from the pages that survived";

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     g++ cmake ninja-build pkg-config
-    qt6-base-dev qt6-translations-l10n libsqlitecpp-dev libsqlite3-dev mdbtools-dev libglib2.0-dev
+    qt6-base-dev qt6-translations-l10n libsqlitecpp-dev libsqlite3-dev mdbtools-dev libglib2.0-dev zlib1g-dev
     liberfa-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev clang-tidy clang-format

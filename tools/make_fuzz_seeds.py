@@ -7,6 +7,9 @@ scratch, never from a licensed sample file:
   access_import/  first pages of Jet 3, Jet 4 and ACE files, with and without a password, and 3-page files
   database_open/  a small SQLite naming database of the shipped schema, the Jet 3 file, a text file
   gbk_text/       two selector bytes followed by texts: Chinese, ASCII, mixed, malformed UTF-8
+  knowledge_file/ a selector byte (1: seal the file again before opening it) followed by a small knowledge file of
+                  data/knowledge_schema.sql, sealed here as tools/make_knowledge_db seals characters.db (the row
+                  checksums of src/knowledge/RowChecksum.h); the small naming database; a text file
 
     tools/make_fuzz_seeds.py [--out DIR]
 """
@@ -16,6 +19,7 @@ import os
 import sqlite3
 import struct
 import tempfile
+import zlib
 from pathlib import Path
 
 ROOT = Path(__file__).resolve().parent.parent
@@ -78,12 +82,85 @@ def small_naming_database() -> bytes:
         return Path(path).read_bytes()
 
 
+def row_checksum(*values) -> int:
+    """The CRC-32 of the values with their types, as src/knowledge/RowChecksum.h defines it."""
+    data = bytearray()
+    for value in values:
+        if value is None:
+            data += bytes([5])
+        elif isinstance(value, int):
+            data += bytes([1]) + struct.pack("<q", value)
+        elif isinstance(value, float):
+            data += bytes([2]) + struct.pack("<d", value)
+        elif isinstance(value, str):
+            encoded = value.encode("utf-8")
+            data += bytes([3]) + struct.pack("<I", len(encoded)) + encoded
+        else:
+            data += bytes([4]) + struct.pack("<I", len(value)) + bytes(value)
+    return zlib.crc32(bytes(data))
+
+
+def seal(db: sqlite3.Connection) -> None:
+    """Every row's checksum, every table's digest in meta, then the meta rows' checksums (KnowledgeSeal.cpp)."""
+    db.create_function("row_checksum", -1, row_checksum, deterministic=True)
+    tables = [row[0] for row in db.execute("SELECT name FROM sqlite_master WHERE type = 'table' ORDER BY rowid")]
+
+    def columns(table: str) -> str:
+        return ", ".join(row[1] for row in db.execute(f"PRAGMA table_info({table})") if row[1] != "checksum")
+
+    for table in tables:
+        if table == "meta":
+            continue
+        db.execute(f"UPDATE {table} SET checksum = row_checksum({columns(table)})")
+        rows, total = db.execute(f"SELECT count(*), coalesce(sum(checksum), 0) FROM {table}").fetchone()
+        db.execute("INSERT OR REPLACE INTO meta (key, value) VALUES (?, ?)", (f"digest:{table}", f"{rows} {total}"))
+    db.execute(f"UPDATE meta SET checksum = row_checksum({columns('meta')})")
+
+
+def small_knowledge_file() -> bytes:
+    """The knowledge schema with a few characters (as tests/support/SmallKnowledgeFile.cpp), two family readings, an
+    unfortunate word and two verses of the pair 思远, sealed, in 512-byte pages."""
+    with tempfile.TemporaryDirectory() as folder:
+        path = os.path.join(folder, "seed.db")
+        db = sqlite3.connect(path)
+        db.execute("PRAGMA page_size = 512")
+        db.executescript((ROOT / "data" / "knowledge_schema.sql").read_text(encoding="utf-8"))
+        db.execute("INSERT INTO meta (key, value) VALUES ('format', '3'), ('verses_per_pair', '3')")
+        characters = [("范", "fàn", "fan", 4, 1), ("统", "tǒng", "tong", 3, 1), ("李", "lǐ", "li", 3, 1),
+                      ("思", "sī", "si", 1, 1), ("远", "yuǎn", "yuan", 3, 1), ("曾", "céng", "ceng", 2, 1),
+                      ("婧", "jìng", "jing", 4, 2)]
+        for zi, pinyin, syllable, tone, level in characters:
+            db.execute(
+                "INSERT INTO characters (zi, pinyin, syllable, tone, readings, level, traditional, radical, "
+                "radical_form, radical_strokes, residual, strokes, rule, working, element, element_reason, glyph_strokes, "
+                "family_element, family_element_reason) VALUES (?, ?, ?, ?, ?, ?, ?, 85, '水', 4, 3, 7, 'reduced', "
+                "'水 4 + 3，氵按水计 4', '水', '水：部首氵（水）', 6, '', '')",
+                (zi, pinyin, syllable, tone, pinyin, level, zi))
+        db.execute("INSERT INTO surnames (family, pinyin, syllables, note) VALUES ('曾', 'zēng', 'zeng1', 'n'), "
+                   "('尉迟', 'yù chí', 'yu4 chi2', 'n')")
+        db.execute("INSERT INTO unfortunate_words (word, pinyin, syllables, kind, other_tones, note) "
+                   "VALUES ('饭桶', 'fàn tǒng', 'fan4 tong3', '可笑', 1, 'n')")
+        db.execute("INSERT INTO poems (id, work, title, author, dynasty) "
+                   "VALUES (1, '诗经', '载驰', '佚名', '先秦'), (2, '诗经', '甫田', '佚名', '先秦')")
+        db.execute("INSERT INTO verses (id, poem, text) VALUES (1, 1, '视尔不臧，我思不远。'), (2, 2, '无思远人。')")
+        db.execute("INSERT INTO verse_pairs (pair, verses) VALUES (?, '1 2')", (ord("思") * (1 << 21) + ord("远"),))
+        db.execute("INSERT INTO verse_index (first_characters, second_characters, classes) "
+                   "VALUES ('思统', '远李', x'03')")
+        seal(db)
+        db.commit()
+        db.execute("VACUUM")
+        db.close()
+        return Path(path).read_bytes()
+
+
 def main() -> None:
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("--out", type=Path, default=ROOT / "fuzz" / "corpus")
     out = parser.parse_args().out
 
     jet3 = access_header_page("jet3")
+    naming = small_naming_database()
+    knowledge = small_knowledge_file()
     seeds = {
         "access_import": {
             "jet3-header": jet3,
@@ -94,9 +171,15 @@ def main() -> None:
             "jet3-western": access_header_page("jet3", code_page=1252) + bytes(2 * 2048),
         },
         "database_open": {
-            "small-naming-database": small_naming_database(),
+            "small-naming-database": naming,
             "jet3-three-pages": jet3 + bytes(2 * 2048),
             "text": "这不是数据库 not a database\n".encode("utf-8"),
+        },
+        "knowledge_file": {
+            "small-knowledge-file": b"\x00" + knowledge,
+            "small-knowledge-file-sealed-again": b"\x01" + knowledge,
+            "small-naming-database": b"\x01" + naming,
+            "text": b"\x00" + "这不是数据库 not a database\n".encode("utf-8"),
         },
         "gbk_text": {
             "chinese": b"\x04\x06" + "李哉栋 庚寅年 戊寅月".encode("utf-8"),

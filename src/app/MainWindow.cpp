@@ -114,6 +114,7 @@ void MainWindow::wireEvents() {
     connect(c.stop, &QPushButton::clicked, this, &MainWindow::pressStop);
     connect(c.grid, &QTableView::doubleClicked, this,
             [this](const QModelIndex& index) { openReportForRow(index.row() + 1); });
+    connect(m_gridModel, &ResultGridModel::storeFull, this, &MainWindow::pauseForFullResults);
 
     // Every change of an input reaches the worker's inputs channel at once.
     for (QLineEdit* edit : {c.familyName, c.fixedCharacter, c.threshold}) {
@@ -171,6 +172,26 @@ void MainWindow::pressCompute() {
         m_gridModel->endClear();
     }
     button->setText(runPhaseCaption(next));
+}
+
+void MainWindow::pauseForFullResults() {
+    // The result store keeps at most ResultStore::rowLimit() names. A run that fills it is paused as 暂停 would pause
+    // it, and our own notice says why; 继续 finds the store full again, 停止 then 分析 start a new series.
+    if (runPhaseOfCaption(m_controls->compute->text()) != RunPhase::Running) {
+        return;
+    }
+    m_controls->compute->setText(runPhaseCaption(m_context->runController().pressCompute(RunPhase::Running)));
+    if (m_resultsFull == nullptr) {
+        m_resultsFull = new QMessageBox(QMessageBox::Information, QStringLiteral("Namewright 提示：结果已满"),
+                                        QString(), QMessageBox::Ok, this);
+        m_resultsFull->setObjectName(QStringLiteral("结果已满提示"));
+        m_resultsFull->setModal(false);
+    }
+    m_resultsFull->setText(
+        QStringLiteral("结果表已存满 %1 个名字，这是本机保存结果的上限（内存的八分之一），运算已暂停。\n"
+                       "已列出的名字可以照常查看、收藏和导出；按“停止”再按“分析”会清空结果、重新开始。")
+            .arg(m_context->results().rowCount()));
+    m_resultsFull->show();
 }
 
 void MainWindow::pressStop() {

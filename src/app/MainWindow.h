@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTableView>
@@ -70,6 +71,7 @@ private:
     void nameLengthChanged();
     void addFavouriteOfRow(std::size_t storeRow);
     void evaluateRow(std::size_t storeRow);
+    void pauseForFullResults();
 
     std::unique_ptr<AppContext> m_context;
     std::unique_ptr<MainWindowControls> m_controls;
@@ -77,6 +79,7 @@ private:
     ChartLabels* m_chartLabels = nullptr;
     YearWarningBridge* m_yearWarnings = nullptr;
     FavouritesStore* m_favourites = nullptr;
+    QMessageBox* m_resultsFull = nullptr; ///< our notice of a full result store, made on first use
 };
 
 } // namespace namewright

@@ -68,12 +68,14 @@ void ResultGridModel::takeNewRows() {
     const std::size_t available =
         std::min<std::size_t>(m_store.rowCount(), static_cast<std::size_t>(std::numeric_limits<int>::max()));
     const int count = static_cast<int>(available);
-    if (count <= m_shownRows) {
-        return;
+    if (count > m_shownRows) {
+        beginInsertRows(QModelIndex(), m_shownRows, count - 1);
+        m_shownRows = count;
+        endInsertRows();
     }
-    beginInsertRows(QModelIndex(), m_shownRows, count - 1);
-    m_shownRows = count;
-    endInsertRows();
+    if (m_store.isFull()) {
+        emit storeFull();
+    }
 }
 
 void ResultGridModel::beginClear() {

@@ -34,12 +34,17 @@ public:
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
-    /// Shows the rows that became visible in the store since the last call; the timer calls it.
+    /// Shows the rows that became visible in the store since the last call, then emits storeFull() while the store is
+    /// full; the timer calls it.
     void takeNewRows();
 
     /// Call around ResultStore::clear (the clear runs between the two calls).
     void beginClear();
     void endClear();
+
+signals:
+    /// The store refused rows at its limit (ResultStore::isFull): emitted on every tick until it is cleared.
+    void storeFull();
 
 private:
     const ResultStore& m_store;

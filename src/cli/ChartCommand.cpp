@@ -36,7 +36,7 @@ ExitStatus describedChart(const CommandInput& input) {
     }
     NamingDatabase database = NamingDatabase::open(input.databaseFile);
     if (!database.isOpen()) {
-        return databaseUnavailable(input);
+        return databaseUnavailable(input, database);
     }
     SharedBirthChart shared;
     const BirthChart result = AnalyseBirthChart(*moment, database, shared, {});

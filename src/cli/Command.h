@@ -5,6 +5,7 @@
 
 #include "cli/Arguments.h"
 #include "cli/ExitStatus.h"
+#include "db/NamingDatabase.h"
 
 #include <filesystem>
 #include <functional>
@@ -15,17 +16,20 @@
 namespace namewright::cli {
 
 /// What a command runs with: its parsed arguments, the naming database file (--db, else hun.mdb beside the program;
-/// the latter for a command without --db) and the two output streams. A command writes its result to `out`; a
-/// refusal is one line on `err` (without the program name, which the dispatcher adds).
+/// the latter for a command without --db), the two output streams and the bound of a result store. A command writes
+/// its result to `out`; a refusal is one line on `err` (without the program name, which the dispatcher adds).
 struct CommandInput {
     const ParsedArguments& arguments;
     const std::filesystem::path& databaseFile;
     std::ostream& out;
     std::ostream& err;
+    std::size_t resultRowLimit; ///< CommandLimits::resultRows
 };
 
-/// The refusal of a command whose naming database cannot be opened: its one line written to `input.err`.
-ExitStatus databaseUnavailable(const CommandInput& input);
+/// The refusal of a command whose naming database did not open: its one line written to `input.err`, "cannot open
+/// the naming database PATH", or for a file that opened but is no naming database, "the naming database PATH lacks
+/// the table word1" (or "the column xb of the table word1").
+ExitStatus databaseUnavailable(const CommandInput& input, const NamingDatabase& database);
 
 struct Command {
     std::string_view name;

@@ -1,11 +1,14 @@
 #include "cli/CommandLine.h"
 
 #include "cli/CommandList.h"
+#include "cli/ErrorLine.h"
+#include "cli/OutputFile.h"
 #include "cli/Version.h"
 #include "text/GbkText.h"
 
 #include <algorithm>
 #include <sstream>
+#include <system_error>
 
 namespace namewright::cli {
 
@@ -86,6 +89,29 @@ std::vector<std::string> commandFirst(std::span<const std::string> words) {
     return reordered;
 }
 
+/// Why the output failed: the system's words for the failed write (an OutputFile knows them), else a general text.
+std::string writeFailureCause(const std::ostream& out) {
+    const auto* file = dynamic_cast<const OutputFile*>(out.rdbuf());
+    if (file != nullptr && file->error() != 0) {
+        return std::error_code(file->error(), std::generic_category()).message();
+    }
+    return "the output stream failed";
+}
+
+/// The exit status after a command: its own, unless a write of its output or the final flush failed, which ends
+/// the run with status 1 and that one line instead of any other.
+int finish(std::ostream& out, std::ostream& err, ExitStatus status, std::string_view refusal) {
+    out.flush();
+    if (!out) {
+        writeErrorLine(err, std::string(kProgram) + ": cannot write the output: " + writeFailureCause(out));
+        return exitCode(ExitStatus::OutputFailed);
+    }
+    if (!refusal.empty()) {
+        writeErrorLine(err, refusal);
+    }
+    return exitCode(status);
+}
+
 } // namespace
 
 std::string overviewText() {
@@ -109,52 +135,54 @@ std::string overviewText() {
 }
 
 int runCommandLine(std::span<const std::string> given, const std::filesystem::path& defaultDatabase, std::ostream& out,
-                   std::ostream& err) {
+                   std::ostream& err, const CommandLimits& limits) {
     const std::vector<std::string> ordered = commandFirst(given);
     const std::span<const std::string> words(ordered);
+    const std::string program(kProgram);
     if (words.empty()) {
-        err << kProgram << ": no command given (" << kProgram << " --help lists them)\n";
-        return exitCode(ExitStatus::BadInput);
+        return finish(out, err, ExitStatus::BadInput,
+                      program + ": no command given (" + program + " --help lists them)");
     }
     if (words.front() == "--help") {
         out << overviewText();
-        return exitCode(ExitStatus::Success);
+        return finish(out, err, ExitStatus::Success, {});
     }
     if (words.front() == "--version" && words.size() == 1) {
         out << kProgram << ' ' << programVersion() << '\n';
-        return exitCode(ExitStatus::Success);
+        return finish(out, err, ExitStatus::Success, {});
     }
     const auto& commands = allCommands();
     const auto command =
         std::find_if(commands.begin(), commands.end(), [&](const Command& c) { return c.name == words.front(); });
     if (command == commands.end()) {
-        err << kProgram << ": unknown command " << words.front() << " (" << kProgram << " --help lists them)\n";
-        return exitCode(ExitStatus::BadInput);
+        return finish(out, err, ExitStatus::BadInput,
+                      program + ": unknown command " + words.front() + " (" + program + " --help lists them)");
     }
+    const std::string prefix = program + ' ' + std::string(command->name) + ": ";
     const std::span<const std::string> rest = words.subspan(1);
     if (wantsHelp(rest)) {
         out << helpText(*command);
-        return exitCode(ExitStatus::Success);
+        return finish(out, err, ExitStatus::Success, {});
     }
     const std::vector<Option> options = optionsOf(*command);
     const ParseOutcome parsed = ArgumentParser{options, command->positionalCount, command->synopsis}.parse(rest);
     if (!parsed.arguments) {
-        err << kProgram << ' ' << command->name << ": " << parsed.error << '\n';
-        return exitCode(ExitStatus::BadInput);
+        return finish(out, err, ExitStatus::BadInput, prefix + parsed.error);
     }
     const std::optional<std::string_view> chosen = parsed.arguments->value("--db");
     const std::filesystem::path database = chosen ? std::filesystem::path(std::string(*chosen)) : defaultDatabase;
     std::ostringstream refusal;
-    const ExitStatus status = command->run(CommandInput{*parsed.arguments, database, out, refusal});
-    if (status != ExitStatus::Success) {
-        std::string reason = refusal.str();
-        std::replace(reason.begin(), reason.end(), '\n', ' ');
-        while (!reason.empty() && reason.back() == ' ') {
-            reason.pop_back();
-        }
-        err << kProgram << ' ' << command->name << ": " << reason << '\n';
+    const ExitStatus status = command->run(CommandInput{*parsed.arguments, database, out, refusal, limits.resultRows});
+    if (status == ExitStatus::Success) {
+        return finish(out, err, status, {});
     }
-    return exitCode(status);
+    // A refusal is one line whatever the command wrote: the escaping keeps an echoed line break or escape sequence
+    // from breaking it or from reaching the terminal.
+    std::string reason = refusal.str();
+    while (!reason.empty() && (reason.back() == ' ' || reason.back() == '\n')) {
+        reason.pop_back();
+    }
+    return finish(out, err, status, prefix + reason);
 }
 
 } // namespace namewright::cli

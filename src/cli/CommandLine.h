@@ -9,7 +9,10 @@
 //   namewright-cli --db PATH COMMAND ...   the same: --db and --knowledge may also stand before the command
 //
 // No command, an unknown one, or arguments the command refuses give status 2; a naming database that cannot be
-// opened gives status 1, and so does a knowledge file that cannot be opened.
+// opened gives status 1, and so do a knowledge file that cannot be opened, a generation that fills the result store
+// and a failed write of the output.
+
+#include "naming/ResultStore.h"
 
 #include <filesystem>
 #include <ostream>
@@ -18,9 +21,14 @@
 
 namespace namewright::cli {
 
+/// The bounds a command runs within: the program uses the defaults, a test makes them small.
+struct CommandLimits {
+    std::size_t resultRows = ResultStore::defaultRowLimit(); ///< the rows generate's result store keeps
+};
+
 /// Runs the words after the program name; returns the exit status. `defaultDatabase` is the file used without --db.
 int runCommandLine(std::span<const std::string> words, const std::filesystem::path& defaultDatabase, std::ostream& out,
-                   std::ostream& err);
+                   std::ostream& err, const CommandLimits& limits = {});
 
 /// The overview that --help prints.
 std::string overviewText();

@@ -48,13 +48,24 @@ ExitStatus describe(const CommandInput& input) {
     const std::filesystem::path file =
         chosen ? std::filesystem::path(std::string(*chosen)) : KnowledgeBase::besideNamingDatabase(input.databaseFile);
     const KnowledgeBase knowledge = KnowledgeBase::open(file);
+    std::vector<std::string> lines = describeName(knowledge, *family, *given);
+    // A row found damaged while describing (a verse read from the file) would leave the lines short of it: the
+    // file is then as unavailable as one refused at opening.
+    const std::string damage = knowledge.damage();
+    if (!damage.empty()) {
+        lines = describeName(KnowledgeBase(), *family, *given);
+    }
     // An unavailable file still gets its one line on standard output, "knowledge<TAB>unavailable", so that a script
     // reading the lines sees why they are missing; the status and standard error say it too.
-    for (const std::string& line : describeName(knowledge, *family, *given)) {
+    for (const std::string& line : lines) {
         input.out << line << '\n';
     }
     if (!knowledge.isAvailable()) {
         input.err << "cannot open the knowledge file " << file.string() << " (" << knowledge.failure() << ")";
+        return ExitStatus::DatabaseUnavailable;
+    }
+    if (!damage.empty()) {
+        input.err << "the knowledge file " << file.string() << " is damaged (" << damage << ")";
         return ExitStatus::DatabaseUnavailable;
     }
     return ExitStatus::Success;

@@ -36,7 +36,7 @@ ExitStatus evaluate(const CommandInput& input) {
     }
     NamingDatabase database = NamingDatabase::open(input.databaseFile);
     if (!database.isOpen()) {
-        return databaseUnavailable(input);
+        return databaseUnavailable(input, database);
     }
     SharedBirthChart chart;
     SharedReportData report;

@@ -6,6 +6,8 @@ namespace namewright::cli {
 enum class ExitStatus : int {
     Success = 0,
     DatabaseUnavailable = 1, ///< the naming database (or its table asked for) or the knowledge file cannot be read
+    OutputFailed = 1,        ///< a write to standard output, or its final flush, failed
+    ResultsFull = 1,         ///< generate filled the result store and stopped there
     BadInput = 2,            ///< bad arguments, an impossible date or a year outside the command's range
 };
 

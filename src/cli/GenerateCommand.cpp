@@ -134,6 +134,17 @@ void writeDistinctNames(std::ostream& out, const ResultStore& store, std::uint64
     }
 }
 
+/// Success, unless the run stopped because the result store was full: then the names written are all there are, and
+/// the refusal says why the run ended early.
+ExitStatus storeFull(const CommandInput& input, const ResultStore& store) {
+    if (!store.isFull()) {
+        return ExitStatus::Success;
+    }
+    input.err << "the result store is full at " << store.rowCount()
+              << " names, the most it keeps: the run stopped there";
+    return ExitStatus::ResultsFull;
+}
+
 ExitStatus generate(const CommandInput& input) {
     const std::optional<GenerationInputs> inputs = readInputs(input.arguments, input.err);
     if (!inputs) {
@@ -153,13 +164,13 @@ ExitStatus generate(const CommandInput& input) {
     }
     NamingDatabase database = NamingDatabase::open(input.databaseFile);
     if (!database.isOpen()) {
-        return databaseUnavailable(input);
+        return databaseUnavailable(input, database);
     }
 
     InputsChannel channel;
     channel.publish(*inputs);
     RunState state;
-    ResultStore store;
+    ResultStore store(input.resultRowLimit);
     SharedBirthChart chart;
     RunController controller(
         database, channel, state, store,
@@ -188,7 +199,7 @@ ExitStatus generate(const CommandInput& input) {
         controller.waitUntilIdle();
         controller.shutdown();
         writeDistinctNames(input.out, store, *limit);
-        return ExitStatus::Success;
+        return storeFull(input, store);
     }
     std::uint64_t written = 0;
     for (;;) {
@@ -198,13 +209,14 @@ ExitStatus generate(const CommandInput& input) {
         for (; written < visible && written < *limit; ++written) {
             writeRow(input.out, store, written);
         }
-        if (written >= *limit || !running) {
+        // A failed write (a full disk, a closed output) ends the run: the dispatcher reports it.
+        if (written >= *limit || !running || !input.out) {
             break;
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
     controller.shutdown();
-    return ExitStatus::Success;
+    return written < *limit ? storeFull(input, store) : ExitStatus::Success;
 }
 
 } // namespace

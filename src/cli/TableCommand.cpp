@@ -21,7 +21,7 @@ ExitStatus table(const CommandInput& input) {
     }
     ReferenceTables tables(input.databaseFile);
     if (!tables.isOpen()) {
-        return databaseUnavailable(input);
+        return databaseUnavailable(input, tables.database());
     }
     const ReferenceTableListing listing = tables.list(selector);
     if (listing.isEmpty()) {

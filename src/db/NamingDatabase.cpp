@@ -1,7 +1,6 @@
 #include "db/NamingDatabase.h"
 
 #include "db/OpenConnection.h"
-#include "text/SqlIdentifier.h"
 
 #include <SQLiteCpp/SQLiteCpp.h>
 #include <SQLiteCpp/VariadicBind.h>
@@ -65,23 +64,12 @@ ThreeTalentsRow threeTalentsOf(SQLite::Statement& statement) {
     return ThreeTalentsRow{textOf(statement, "属性"), textOf(statement, "吉否"), textOf(statement, "解释")};
 }
 
-CellValue cellOf(const SQLite::Column& column) {
-    if (column.isInteger()) {
-        return static_cast<std::int64_t>(column.getInt64());
-    }
-    if (column.isFloat()) {
-        return column.getDouble();
-    }
-    if (column.isText()) {
-        return column.getString();
-    }
-    return std::monostate{};
-}
-
 } // namespace
 
 struct NamingDatabase::Impl {
     std::unique_ptr<SQLite::Database> connection;
+    OpenFailure failure = OpenFailure::None;
+    std::string failureDetail;
     std::array<std::unique_ptr<SQLite::Statement>, static_cast<std::size_t>(Query::Count)> statements;
     std::array<bool, static_cast<std::size_t>(Query::Count)> unusable{};
 
@@ -158,16 +146,23 @@ NamingDatabase::NamingDatabase(std::unique_ptr<Impl> impl) : m_impl(std::move(im
 
 NamingDatabase NamingDatabase::open(const std::filesystem::path& file) {
     OpenedConnection opened = openConnection(file);
-    if (!opened.connection) {
-        return NamingDatabase();
-    }
     auto impl = std::make_unique<Impl>();
     impl->connection = std::move(opened.connection);
+    impl->failure = opened.failure;
+    impl->failureDetail = std::move(opened.detail);
     return NamingDatabase(std::move(impl));
 }
 
 bool NamingDatabase::isOpen() const {
     return m_impl && m_impl->connection;
+}
+
+OpenFailure NamingDatabase::failure() const {
+    return m_impl ? m_impl->failure : OpenFailure::None;
+}
+
+std::string NamingDatabase::failureDetail() const {
+    return m_impl ? m_impl->failureDetail : std::string();
 }
 
 std::optional<BaziRow> NamingDatabase::baziRow(std::string_view pair) {
@@ -258,34 +253,10 @@ std::vector<ThreeTalentsRow> NamingDatabase::allThreeTalentsRows() {
 }
 
 TableListing NamingDatabase::listTable(std::string_view table) {
-    TableListing listing;
     if (!isOpen()) {
-        return listing;
+        return {};
     }
-    try {
-        const std::string quoted = quoteIdentifier(table);
-        SQLite::Statement info(*m_impl->connection, "PRAGMA table_info(" + quoted + ")");
-        while (info.executeStep()) {
-            listing.columns.push_back(ListingColumn{info.getColumn(1).getString(),
-                                                    columnKindFromDeclaredType(info.getColumn(2).getString())});
-        }
-        if (listing.columns.empty()) {
-            return listing;
-        }
-        SQLite::Statement all(*m_impl->connection, "SELECT * FROM " + quoted);
-        const auto width = static_cast<int>(listing.columns.size());
-        while (all.executeStep()) {
-            std::vector<CellValue> row;
-            row.reserve(listing.columns.size());
-            for (int column = 0; column < width; ++column) {
-                row.push_back(cellOf(all.getColumn(column)));
-            }
-            listing.rows.push_back(std::move(row));
-        }
-    } catch (const SQLite::Exception&) {
-        return TableListing{};
-    }
-    return listing;
+    return namewright::listTable(*m_impl->connection, table);
 }
 
 } // namespace namewright

@@ -6,6 +6,7 @@
 // (std::nullopt, an empty vector or 0). Every parameter is bound, never spliced into the query text, so a key that
 // contains quotes is just a key that finds no row.
 
+#include "db/OpenConnection.h"
 #include "db/Rows.h"
 #include "db/TableListing.h"
 
@@ -29,11 +30,16 @@ public:
 
     /// Opens the file read-only (OpenConnection.h): an SQLite file in place, an Access (Jet 3, Jet 4) file through an
     /// in-memory import of its user tables, after which every query behaves as on an SQLite file. A missing or
-    /// unreadable file, a file of an unknown format, one that fails SQLite's quick check, a password-protected Access
-    /// file or a damaged one gives a closed connection, quietly; openConnection tells why.
+    /// unreadable file, a file of an unknown format, one that fails SQLite's integrity check, a password-protected
+    /// Access file, a damaged one, or one that lacks a table or column the program reads gives a closed connection,
+    /// quietly; failure() and failureDetail() tell why.
     static NamingDatabase open(const std::filesystem::path& file);
 
     bool isOpen() const;
+    /// Why open() gave a closed connection; OpenFailure::None when open or never opened.
+    OpenFailure failure() const;
+    /// What the refusing check found, in words (OpenedConnection::detail): "the column xb of the table word1".
+    std::string failureDetail() const;
 
     /// Q1: the `bazi` row of a stem-branch pair such as "甲子".
     std::optional<BaziRow> baziRow(std::string_view pair);

@@ -2,6 +2,8 @@
 
 #include "access/AccessConnection.h"
 #include "db/DatabaseFormat.h"
+#include "db/NamingSchema.h"
+#include "db/ReadOnlySqlite.h"
 #include "db/SchemaIndexes.h"
 
 #include <SQLiteCpp/SQLiteCpp.h>
@@ -40,21 +42,47 @@ std::optional<FileIdentity> identify(const std::filesystem::path& file) {
 std::mutex g_checkedMutex;
 std::optional<FileIdentity> g_lastChecked;
 
-bool passesQuickCheck(SQLite::Database& connection) {
-    SQLite::Statement check(connection, "PRAGMA quick_check(1)");
-    return check.executeStep() && check.getColumn(0).getString() == "ok";
+/// The first finding of `PRAGMA integrity_check`; empty when it finds the file sound.
+std::string integrityFinding(SQLite::Database& connection) {
+    SQLite::Statement check(connection, "PRAGMA integrity_check(1)");
+    if (!check.executeStep()) {
+        return "no answer";
+    }
+    std::string finding = check.getColumn(0).getString();
+    return finding == "ok" ? std::string() : finding;
+}
+
+OpenedConnection refused(OpenFailure failure, std::string detail = {}) {
+    return {nullptr, failure, AccessFailure::None, std::move(detail)};
+}
+
+/// The connection, or why the file is no naming database.
+OpenedConnection withNamingSchema(std::unique_ptr<SQLite::Database> connection) {
+    try {
+        std::string missing = missingFromNamingSchema(*connection);
+        if (!missing.empty()) {
+            return refused(OpenFailure::NotANamingDatabase, std::move(missing));
+        }
+    } catch (const SQLite::Exception& error) {
+        return refused(OpenFailure::FailedIntegrityCheck, error.what());
+    }
+    return {std::move(connection), OpenFailure::None, AccessFailure::None, {}};
 }
 
 OpenedConnection openSqlite(const std::filesystem::path& file) {
+    const ReadOnlySqlite how = readOnlySqlite(file);
+    if (how.uri.empty()) {
+        return refused(OpenFailure::PendingWriteAhead, how.refusal);
+    }
     std::unique_ptr<SQLite::Database> connection;
     try {
-        connection = std::make_unique<SQLite::Database>(file.string(), SQLite::OPEN_READONLY);
+        connection = std::make_unique<SQLite::Database>(how.uri, SQLite::OPEN_READONLY | SQLite::OPEN_URI);
         connection->exec("PRAGMA query_only = 1");
         // Nothing writes the file while the program runs: keep the shared lock once taken instead of taking it
         // (and re-checking the file) for every statement.
         connection->exec("PRAGMA locking_mode = EXCLUSIVE");
-    } catch (const SQLite::Exception&) {
-        return {nullptr, OpenFailure::SqliteRefused, AccessFailure::None};
+    } catch (const SQLite::Exception& error) {
+        return refused(OpenFailure::SqliteRefused, error.what());
     }
     try {
         // Reading the schema takes the shared lock, which this connection keeps: from here on nothing can write the
@@ -65,16 +93,18 @@ OpenedConnection openSqlite(const std::filesystem::path& file) {
         const std::lock_guard lock(g_checkedMutex);
         if (!identity || identity != g_lastChecked) {
             // A file with pages overwritten still opened and answered from the pages that survived: a family name
-            // not found, a name scored with half its lookups missing. quick_check reads every page once.
-            if (!passesQuickCheck(*connection)) {
-                return {nullptr, OpenFailure::FailedQuickCheck, AccessFailure::None};
+            // not found, a name scored with half its lookups missing. One flipped bit in an index entry passed
+            // quick_check, which reads every page but compares no index with its table, and hid 美 from lookups.
+            std::string finding = integrityFinding(*connection);
+            if (!finding.empty()) {
+                return refused(OpenFailure::FailedIntegrityCheck, std::move(finding));
             }
             g_lastChecked = identity;
         }
-    } catch (const SQLite::Exception&) {
-        return {nullptr, OpenFailure::FailedQuickCheck, AccessFailure::None};
+    } catch (const SQLite::Exception& error) {
+        return refused(OpenFailure::FailedIntegrityCheck, error.what());
     }
-    return {std::move(connection), OpenFailure::None, AccessFailure::None};
+    return withNamingSchema(std::move(connection));
 }
 
 } // namespace
@@ -89,10 +119,14 @@ std::string_view nameOf(OpenFailure failure) {
         return "UnknownFormat";
     case OpenFailure::SqliteRefused:
         return "SqliteRefused";
-    case OpenFailure::FailedQuickCheck:
-        return "FailedQuickCheck";
+    case OpenFailure::FailedIntegrityCheck:
+        return "FailedIntegrityCheck";
+    case OpenFailure::PendingWriteAhead:
+        return "PendingWriteAhead";
     case OpenFailure::AccessRefused:
         return "AccessRefused";
+    case OpenFailure::NotANamingDatabase:
+        return "NotANamingDatabase";
     }
     return "?";
 }
@@ -108,16 +142,16 @@ OpenedConnection openConnection(const std::filesystem::path& file) {
     case DatabaseFormat::Access: {
         AccessConnection access = openAccessConnection(file, kSchemaIndexStatements);
         if (!access.connection) {
-            return {nullptr, OpenFailure::AccessRefused, access.failure};
+            return {nullptr, OpenFailure::AccessRefused, access.failure, std::string(nameOf(access.failure))};
         }
-        return {std::move(access.connection), OpenFailure::None, AccessFailure::None};
+        return withNamingSchema(std::move(access.connection));
     }
     case DatabaseFormat::Unreadable:
-        return {nullptr, OpenFailure::Unreadable, AccessFailure::None};
+        return refused(OpenFailure::Unreadable);
     case DatabaseFormat::Unknown:
         break;
     }
-    return {nullptr, OpenFailure::UnknownFormat, AccessFailure::None};
+    return refused(OpenFailure::UnknownFormat);
 }
 
 } // namespace namewright

@@ -5,8 +5,13 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
+
+namespace SQLite {
+class Database;
+}
 
 namespace namewright {
 
@@ -23,5 +28,11 @@ struct TableListing {
     std::vector<ListingColumn> columns;
     std::vector<std::vector<CellValue>> rows; ///< each row has columns.size() values, in stored row order
 };
+
+/// A whole table of a connection, its column kinds from the declared types (ColumnKind.h). Any table name is quoted
+/// as an identifier; a missing table, or one that cannot be read to its end, gives an empty listing (no columns, no
+/// rows). Never throws. NamingDatabase::listTable lists through this; so do the Access reader's tests, on files that
+/// are no naming databases.
+TableListing listTable(SQLite::Database& connection, std::string_view table);
 
 } // namespace namewright

@@ -1,5 +1,8 @@
 #include "knowledge/KnowledgeBase.h"
 
+#include "db/ReadOnlySqlite.h"
+#include "knowledge/KnowledgeTables.h"
+#include "knowledge/RowChecksum.h"
 #include "knowledge/Utf8.h"
 
 #include <SQLiteCpp/SQLiteCpp.h>
@@ -17,7 +20,6 @@ namespace {
 
 constexpr char32_t kFirstCodePoint = 0x4E00;
 constexpr char32_t kEndCodePoint = 0xA000;
-constexpr std::string_view kFormat = "2";
 
 std::size_t slotOf(char32_t codePoint) {
     return static_cast<std::size_t>(codePoint - kFirstCodePoint);
@@ -68,6 +70,32 @@ char32_t singleCodePoint(std::string_view text) {
     return decoded.size() == 1 ? decoded.front() : 0;
 }
 
+/// The columns of a table that is read whole, then its stored checksum and the test of it (RowChecksum.h).
+std::string checkedSelect(const KnowledgeTable& table) {
+    return "SELECT " + std::string(table.columns) + ", checksum, " + rowChecksumTest(table) + " FROM " +
+           std::string(table.name);
+}
+
+/// The row count and checksum sum of a table read whole, for its digest.
+struct Digest {
+    std::int64_t rows = 0;
+    std::int64_t checksumSum = 0;
+};
+
+std::runtime_error damagedRow(const KnowledgeTable& table, const std::string& key) {
+    return std::runtime_error("a row of " + std::string(table.name) + " fails its checksum (" + key + ")");
+}
+
+/// Refuses the current row of a checkedSelect() unless its checksum holds, and counts it into the digest.
+void checkRow(SQLite::Statement& rows, const KnowledgeTable& table, Digest& digest) {
+    const int count = rows.getColumnCount();
+    if (rows.getColumn(count - 1).getInt() != 1) {
+        throw damagedRow(table, rows.getColumn(0).getString());
+    }
+    digest.rows += 1;
+    digest.checksumSum += rows.getColumn(count - 2).getInt64();
+}
+
 } // namespace
 
 struct KnowledgeBase::Impl {
@@ -77,6 +105,7 @@ struct KnowledgeBase::Impl {
     };
 
     std::string failure;
+    std::unordered_map<std::string, std::string> digests; // meta's digest rows, by key
     std::vector<CharacterKnowledge> characters;
     std::vector<std::int32_t> bySlot;       // code point slot -> index into characters, -1 none
     std::vector<CompactCharacter> compacts; // by code point slot
@@ -91,8 +120,16 @@ struct KnowledgeBase::Impl {
     std::unique_ptr<SQLite::Database> db;
     mutable std::mutex dbMutex;
     mutable std::optional<SQLite::Statement> pairQuery, verseQuery;
+    mutable std::string damage; // the first row found damaged after opening; guarded by dbMutex
 
     void load(const std::filesystem::path& file);
+    void loadMeta();
+    void checkDigest(const KnowledgeTable& table, const Digest& digest) const;
+    void noteDamage(std::string what) const {
+        if (damage.empty()) {
+            damage = std::move(what);
+        }
+    }
     void loadCharacters();
     void loadWordsAndFamilies();
     void loadVerseIndex();
@@ -104,28 +141,62 @@ void KnowledgeBase::Impl::load(const std::filesystem::path& file) {
     if (!std::filesystem::is_regular_file(file, error)) {
         throw std::runtime_error("no such file");
     }
-    db = std::make_unique<SQLite::Database>(file.string(), SQLite::OPEN_READONLY);
-    SQLite::Statement format(*db, "SELECT value FROM meta WHERE key = 'format'");
-    if (!format.executeStep() || format.getColumn(0).getString() != kFormat) {
-        throw std::runtime_error("not a knowledge file (format)");
+    // Read-only, with nothing written beside the file: a file in WAL mode left -wal and -shm files behind it.
+    const ReadOnlySqlite how = readOnlySqlite(file);
+    if (how.uri.empty()) {
+        throw std::runtime_error(how.refusal);
     }
-    SQLite::Statement perPair(*db, "SELECT value FROM meta WHERE key = 'verses_per_pair'");
-    versesPerPair = perPair.executeStep() ? perPair.getColumn(0).getInt() : 0;
+    db = std::make_unique<SQLite::Database>(how.uri, SQLite::OPEN_READONLY | SQLite::OPEN_URI);
+    if (!registerRowChecksum(db->getHandle())) {
+        throw std::runtime_error("cannot define row_checksum");
+    }
+    loadMeta();
     loadCharacters();
     loadWordsAndFamilies();
     loadVerseIndex();
-    pairQuery.emplace(*db, "SELECT verses FROM verse_pairs WHERE pair = ?");
-    verseQuery.emplace(*db, "SELECT p.work, p.title, p.author, p.dynasty, v.text FROM verses v "
-                            "JOIN poems p ON p.id = v.poem WHERE v.id = ?");
+    pairQuery.emplace(*db, "SELECT pair, verses, " + rowChecksumTest(knowledgeTable("verse_pairs")) +
+                               " FROM verse_pairs WHERE pair = ?");
+    verseQuery.emplace(*db, "SELECT v.id, p.work, p.title, p.author, p.dynasty, v.text, " +
+                                rowChecksumTest(knowledgeTable("verses"), "v") + ", " +
+                                rowChecksumTest(knowledgeTable("poems"), "p") +
+                                " FROM verses v JOIN poems p ON p.id = v.poem WHERE v.id = ?");
+}
+
+void KnowledgeBase::Impl::loadMeta() {
+    // The format first, alone: a file of another format may lack the checksum columns altogether.
+    SQLite::Statement format(*db, "SELECT value FROM meta WHERE key = 'format'");
+    if (!format.executeStep() || format.getColumn(0).getString() != kKnowledgeFormat) {
+        throw std::runtime_error("not a knowledge file (format)");
+    }
+    const KnowledgeTable& meta = knowledgeTable("meta");
+    SQLite::Statement rows(*db, checkedSelect(meta));
+    Digest unused;
+    while (rows.executeStep()) {
+        checkRow(rows, meta, unused);
+        const std::string key = rows.getColumn(0).getString();
+        const std::string value = rows.getColumn(1).getString();
+        if (key == "verses_per_pair") {
+            versesPerPair = rows.getColumn(1).getInt();
+        } else if (key.starts_with("digest:")) {
+            digests.emplace(key, value);
+        }
+    }
+}
+
+void KnowledgeBase::Impl::checkDigest(const KnowledgeTable& table, const Digest& digest) const {
+    const auto stored = digests.find(digestKey(table));
+    if (stored == digests.end() || stored->second != digestText(digest.rows, digest.checksumSum)) {
+        throw std::runtime_error("the rows of " + std::string(table.name) + " do not match its digest");
+    }
 }
 
 void KnowledgeBase::Impl::loadCharacters() {
     bySlot.assign(slotOf(kEndCodePoint), -1);
-    SQLite::Statement rows(*db, "SELECT zi, pinyin, syllable, tone, readings, level, traditional, radical, "
-                                "radical_form, radical_strokes, residual, strokes, rule, working, element, "
-                                "element_reason, glyph_strokes, family_element, family_element_reason "
-                                "FROM characters");
+    const KnowledgeTable& table = knowledgeTable("characters");
+    SQLite::Statement rows(*db, checkedSelect(table));
+    Digest digest;
     while (rows.executeStep()) {
+        checkRow(rows, table, digest);
         CharacterKnowledge k;
         k.character = rows.getColumn(0).getString();
         const char32_t codePoint = singleCodePoint(k.character);
@@ -158,23 +229,29 @@ void KnowledgeBase::Impl::loadCharacters() {
     if (characters.empty()) {
         throw std::runtime_error("no characters");
     }
+    checkDigest(table, digest);
 }
 
 void KnowledgeBase::Impl::loadWordsAndFamilies() {
     std::vector<UnfortunateWord> list;
-    SQLite::Statement rows(*db, "SELECT word, pinyin, syllables, kind, note, other_tones FROM unfortunate_words");
+    const KnowledgeTable& wordTable = knowledgeTable("unfortunate_words");
+    SQLite::Statement rows(*db, checkedSelect(wordTable));
+    Digest wordDigest;
     while (rows.executeStep()) {
+        checkRow(rows, wordTable, wordDigest);
+        // In the schema's order: word, pinyin, syllables, kind, other_tones, note.
         UnfortunateWord word{rows.getColumn(0).getString(),
                              rows.getColumn(1).getString(),
                              numberedSyllables(rows.getColumn(2).getString()),
                              rows.getColumn(3).getString(),
-                             rows.getColumn(4).getString(),
-                             rows.getColumn(5).getInt() != 0};
+                             rows.getColumn(5).getString(),
+                             rows.getColumn(4).getInt() != 0};
         if (decodeUtf8(word.word).size() != word.syllables.size()) {
             throw std::runtime_error("bad unfortunate word " + word.word);
         }
         list.push_back(std::move(word));
     }
+    checkDigest(wordTable, wordDigest);
     checker = SoundChecker(std::move(list));
     compacts.assign(slotOf(kEndCodePoint), CompactCharacter{});
     for (const auto& k : characters) {
@@ -183,8 +260,11 @@ void KnowledgeBase::Impl::loadWordsAndFamilies() {
         compact.unit = checker.unitOf(k.syllable, codePoint);
         compact.commonLevel = static_cast<std::int8_t>(k.commonLevel);
     }
-    SQLite::Statement familyRows(*db, "SELECT family, pinyin, syllables FROM surnames");
+    const KnowledgeTable& familyTable = knowledgeTable("surnames");
+    SQLite::Statement familyRows(*db, checkedSelect(familyTable));
+    Digest familyDigest;
     while (familyRows.executeStep()) {
+        checkRow(familyRows, familyTable, familyDigest);
         const auto family = familyRows.getColumn(0).getString();
         FamilyReading reading{words(familyRows.getColumn(1).getString()),
                               numberedSyllables(familyRows.getColumn(2).getString())};
@@ -197,13 +277,18 @@ void KnowledgeBase::Impl::loadWordsAndFamilies() {
         }
         families.emplace(family, std::move(reading));
     }
+    checkDigest(familyTable, familyDigest);
 }
 
 void KnowledgeBase::Impl::loadVerseIndex() {
-    SQLite::Statement row(*db, "SELECT first_characters, second_characters, classes FROM verse_index");
+    const KnowledgeTable& table = knowledgeTable("verse_index");
+    SQLite::Statement row(*db, checkedSelect(table));
     if (!row.executeStep()) {
         throw std::runtime_error("no verse index");
     }
+    Digest digest;
+    checkRow(row, table, digest);
+    checkDigest(table, digest);
     const auto first = decodeUtf8(row.getColumn(0).getString());
     const auto second = decodeUtf8(row.getColumn(1).getString());
     const auto classes = row.getColumn(2);
@@ -256,6 +341,11 @@ bool KnowledgeBase::isAvailable() const {
 
 const std::string& KnowledgeBase::failure() const {
     return m_impl->failure;
+}
+
+std::string KnowledgeBase::damage() const {
+    const std::scoped_lock lock(m_impl->dbMutex);
+    return m_impl->damage;
 }
 
 const CharacterKnowledge* KnowledgeBase::character(char32_t codePoint) const {
@@ -330,28 +420,48 @@ std::vector<Verse> KnowledgeBase::verses(char32_t first, char32_t second) const 
     }
     std::vector<Verse> out;
     const std::scoped_lock lock(m_impl->dbMutex);
+    // Each row read is checked as it is read (RowChecksum.h), its key against the key asked for too: a damaged row
+    // gives no verse rather than a wrong one, and damage() says so.
     try {
+        const std::int64_t key = static_cast<std::int64_t>(first) * (1 << 21) + second;
         auto& pair = *m_impl->pairQuery;
         pair.reset();
-        pair.bind(1, static_cast<std::int64_t>(first) * (1 << 21) + second);
+        pair.bind(1, key);
         if (!pair.executeStep()) {
+            m_impl->noteDamage("the verse index lists a pair that verse_pairs lacks");
             return {};
         }
-        const auto ids = words(pair.getColumn(0).getString());
+        if (pair.getColumn(0).getInt64() != key || pair.getColumn(2).getInt() != 1) {
+            m_impl->noteDamage("a row of verse_pairs fails its checksum");
+            pair.reset();
+            return {};
+        }
+        const auto ids = words(pair.getColumn(1).getString());
         pair.reset();
         auto& verse = *m_impl->verseQuery;
         for (const auto& id : ids) {
+            const std::int64_t verseId = std::stoll(id);
             verse.reset();
-            verse.bind(1, static_cast<std::int64_t>(std::stoll(id)));
-            if (verse.executeStep()) {
-                out.push_back({verse.getColumn(0).getString(), verse.getColumn(1).getString(),
-                               verse.getColumn(2).getString(), verse.getColumn(3).getString(),
-                               verse.getColumn(4).getString()});
+            verse.bind(1, verseId);
+            if (!verse.executeStep()) {
+                m_impl->noteDamage("a verse that verse_pairs lists is missing (" + id + ")");
+                verse.reset();
+                return {};
             }
+            if (verse.getColumn(0).getInt64() != verseId || verse.getColumn(6).getInt() != 1 ||
+                verse.getColumn(7).getInt() != 1) {
+                m_impl->noteDamage("a row of verses or poems fails its checksum (" + id + ")");
+                verse.reset();
+                return {};
+            }
+            out.push_back({verse.getColumn(1).getString(), verse.getColumn(2).getString(),
+                           verse.getColumn(3).getString(), verse.getColumn(4).getString(),
+                           verse.getColumn(5).getString()});
         }
         verse.reset();
-    } catch (const std::exception&) {
+    } catch (const std::exception& error) {
         // A file damaged after opening shows no verse rather than part of one.
+        m_impl->noteDamage(error.what());
         return {};
     }
     return out;

@@ -2,8 +2,11 @@
 // KnowledgeBase (字库知识): the read-only character knowledge file characters.db beside hun.mdb.
 //
 // Opening reads the characters, family-name readings, unfortunate words and the verse index into memory; verses are
-// read from the file when asked for. A missing, unreadable, foreign or damaged file gives an unavailable knowledge
-// base, quietly: every lookup then finds nothing, and `failure()` says which check refused the file.
+// read from the file when asked for. The file is opened read-only with nothing written beside it, in WAL mode too
+// (db/ReadOnlySqlite.h). Every row carries a checksum, checked whenever the row is read, and each table read whole
+// at opening a digest of its rows (RowChecksum.h). A missing, unreadable, foreign or damaged file gives an
+// unavailable knowledge base, quietly: every lookup then finds nothing, and `failure()` says which check refused the
+// file. A row read later (a verse) that fails its check gives nothing, and `damage()` says so.
 // Copies share one loaded state. Every const member may be called from several threads at once.
 
 #include "knowledge/CharacterKnowledge.h"
@@ -32,9 +35,12 @@ public:
     static std::filesystem::path besideNamingDatabase(const std::filesystem::path& namingDatabase);
 
     bool isAvailable() const;
-    /// Why the file was refused ("no such file", "not a knowledge file (format)", the SQLite error ...); empty when
-    /// available.
+    /// Why the file was refused ("no such file", "not a knowledge file (format)", "a row of characters fails its
+    /// checksum (美)", the SQLite error ...); empty when available.
     const std::string& failure() const;
+    /// The first damage found in a row read after opening ("a row of verses or poems fails its checksum (12)"), which
+    /// left a lookup empty; empty while none was found.
+    std::string damage() const;
 
     /// The knowledge of a character (UTF-8 of exactly one character, or its code point); nullptr if unknown.
     const CharacterKnowledge* character(std::string_view character) const;

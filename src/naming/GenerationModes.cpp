@@ -73,12 +73,13 @@ public:
 
     int familyStrokes() const { return m_familyStrokes; }
 
-    /// True when the stop flag is set or the worker's stop was requested. Called at the top of every iteration.
+    /// True when the stop flag is set, the worker's stop was requested or the result store is full (it refused rows
+    /// at its limit). Called at the top of every iteration.
     bool shouldStop() {
         if (++m_sinceFlush == kFlushEvery) {
             flush();
         }
-        return m_context.state.stopFlag() == 1 || m_context.stop.stop_requested();
+        return m_context.state.stopFlag() == 1 || m_context.stop.stop_requested() || m_context.store.isFull();
     }
 
     /// Applies the threshold step to a scored candidate. `characters` gives the pair of pooled characters and is

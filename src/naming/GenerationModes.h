@@ -10,7 +10,7 @@
 // A mode reads everything it needs from the database before its loop (one query per table) and issues no query in
 // the loop; the results are those of querying per candidate, because the database does not change while open.
 // At the top of every iteration the mode checks the stop flag and its stop token: the run control requests a stop when
-// a newer press supersedes the worker or the program shuts down.
+// a newer press supersedes the worker or the program shuts down. A mode also stops once the result store is full.
 
 #include "db/NamingDatabase.h"
 #include "db/RandomSource.h"

@@ -1,8 +1,26 @@
 #include "naming/ResultStore.h"
 
+#include <algorithm>
+#include <new>
+
+#include <unistd.h>
+
 namespace namewright {
 
-ResultStore::ResultStore() : m_chunks(std::make_unique<std::atomic<StoredName*>[]>(kMaxChunks)) {
+std::size_t ResultStore::defaultRowLimit() {
+    constexpr std::size_t kFewest = std::size_t{1} << 20;
+    constexpr std::size_t kMost = std::size_t{1} << 25;
+    const long pages = ::sysconf(_SC_PHYS_PAGES);
+    const long pageSize = ::sysconf(_SC_PAGESIZE);
+    if (pages <= 0 || pageSize <= 0) {
+        return kFewest;
+    }
+    const std::size_t memory = static_cast<std::size_t>(pages) * static_cast<std::size_t>(pageSize);
+    return std::clamp(memory / 8 / sizeof(StoredName), kFewest, kMost);
+}
+
+ResultStore::ResultStore(std::size_t rowLimit)
+    : m_chunks(std::make_unique<std::atomic<StoredName*>[]>(kMaxChunks)), m_rowLimit(rowLimit) {
     for (std::size_t i = 0; i < kMaxChunks; ++i) {
         m_chunks[i].store(nullptr, std::memory_order_relaxed);
     }
@@ -18,6 +36,7 @@ void ResultStore::clear(std::uint32_t series) {
     const std::lock_guard lock(m_writeMutex);
     m_acceptedSeries = series;
     m_size.store(0, std::memory_order_release);
+    m_full.store(false, std::memory_order_release);
     m_series.store(series, std::memory_order_release);
     // Give back all but the first chunk: a long run may have listed millions of rows.
     for (std::size_t i = 1; i < m_allocatedChunks; ++i) {
@@ -60,20 +79,31 @@ bool ResultStore::append(std::uint32_t series, std::span<const StoredName> rows)
         return false;
     }
     std::size_t index = m_size.load(std::memory_order_relaxed);
-    if (rows.size() > kMaxChunks * kChunkRows - index) {
-        return false; // the store is full (four billion rows)
+    const std::size_t limit = std::min(rowLimit(), kMaxChunks * kChunkRows);
+    const std::size_t room = index < limit ? limit - index : 0;
+    const bool fits = rows.size() <= room;
+    if (!fits) {
+        // The rows that fit are kept, so that a full store holds exactly its limit.
+        rows = rows.first(room);
+        m_full.store(true, std::memory_order_release);
     }
     for (const StoredName& row : rows) {
         const std::size_t chunk = index >> kChunkBits;
         if (chunk == m_allocatedChunks) {
-            m_chunks[chunk].store(new StoredName[kChunkRows], std::memory_order_release);
+            // The rows written so far stay invisible: m_size moves only once all are written.
+            auto* rowsOfChunk = new (std::nothrow) StoredName[kChunkRows];
+            if (rowsOfChunk == nullptr) {
+                m_full.store(true, std::memory_order_release);
+                return false;
+            }
+            m_chunks[chunk].store(rowsOfChunk, std::memory_order_release);
             ++m_allocatedChunks;
         }
         m_chunks[chunk].load(std::memory_order_relaxed)[index & (kChunkRows - 1)] = row;
         ++index;
     }
     m_size.store(index, std::memory_order_release);
-    return true;
+    return fits;
 }
 
 const StoredName& ResultStore::row(std::size_t index) const {

@@ -7,6 +7,12 @@
 // three-talents key are rebuilt on demand.
 //
 // clear() must not run while the interface thread reads (both happen on the interface thread).
+//
+// The store is bounded: it keeps at most rowLimit() rows (defaultRowLimit(): an eighth of the machine's memory, at most
+// 33,554,432 rows, about 0.9 GB). A database of the user's own with 22,103 rows in the word tables made a random run of
+// 488 million draws that grew without end and ended in an uncaught std::bad_alloc; now an append that would pass the
+// limit, or for which memory runs out, is refused, isFull() turns true and the generation modes stop at their next
+// candidate. The window pauses the run and says so; namewright-cli generate stops with status 1.
 
 #include "naming/FiveGrids.h"
 #include "naming/ResultRows.h"
@@ -41,7 +47,12 @@ static_assert(sizeof(StoredName) <= 28);
 
 class ResultStore final : public ResultRows {
 public:
-    ResultStore();
+    /// The most rows a store keeps by default: an eighth of the machine's physical memory in rows of
+    /// sizeof(StoredName) bytes, within 1,048,576 (more than the longest series of the shipped database, 879,978) and
+    /// 33,554,432.
+    static std::size_t defaultRowLimit();
+
+    explicit ResultStore(std::size_t rowLimit = defaultRowLimit());
     ~ResultStore() override;
     ResultStore(const ResultStore&) = delete;
     ResultStore& operator=(const ResultStore&) = delete;
@@ -69,11 +80,12 @@ public:
     /// The series whose rows the store accepts (the one of the last clear()).
     std::uint32_t series() const { return m_series.load(std::memory_order_acquire); }
 
-    /// Empties the store and accepts rows of `series` only from now on.
+    /// Empties the store and accepts rows of `series` only from now on; the store is no longer full.
     void clear(std::uint32_t series);
 
     /// Appends rows if they belong to the accepted series, all becoming visible at once; returns whether they were
-    /// kept (all or none).
+    /// all kept. Rows of another series are not kept. Of rows that would pass rowLimit() those that fit are kept and
+    /// the rest refused; rows whose memory cannot be had are all refused; either makes the store full.
     bool append(std::uint32_t series, std::span<const StoredName> rows);
     bool append(std::uint32_t series, const StoredName& row) { return append(series, std::span(&row, 1)); }
 
@@ -89,6 +101,15 @@ public:
     /// Heap bytes held by rows and texts.
     std::size_t memoryBytes() const;
 
+    std::size_t rowLimit() const { return m_rowLimit.load(std::memory_order_relaxed); }
+    /// Sets the limit for the rows appended from now on (a test's small limit); rows already kept stay.
+    void setRowLimit(std::size_t rowLimit) { m_rowLimit.store(rowLimit, std::memory_order_relaxed); }
+    /// True once rows were refused for the limit or for memory (or markFull() was called), until the next clear().
+    bool isFull() const { return m_full.load(std::memory_order_acquire); }
+    /// Makes the store full: the worker calls it when memory ran out outside the store (std::bad_alloc), so that the
+    /// run stops and is reported like one at the limit.
+    void markFull() { m_full.store(true, std::memory_order_release); }
+
 private:
     static constexpr std::size_t kChunkBits = 16;
     static constexpr std::size_t kChunkRows = std::size_t{1} << kChunkBits;
@@ -102,6 +123,8 @@ private:
     std::vector<Family> m_families;
     std::unique_ptr<std::atomic<StoredName*>[]> m_chunks;
     std::atomic<std::size_t> m_size{0};
+    std::atomic<std::size_t> m_rowLimit;
+    std::atomic<bool> m_full{false};
     std::mutex m_writeMutex;
     std::uint32_t m_acceptedSeries = 0;
     std::atomic<std::uint32_t> m_series{0};

@@ -3,6 +3,8 @@
 #include "naming/GenerationModes.h"
 #include "text/GbkText.h"
 
+#include <new>
+
 namespace namewright {
 
 namespace {
@@ -87,7 +89,12 @@ void RunController::startWorker() {
     requestStopOfAllWorkers();
     auto finished = std::make_shared<std::atomic<bool>>(false);
     std::jthread thread([this, finished](std::stop_token stop) {
-        workerMain(std::move(stop));
+        try {
+            workerMain(std::move(stop));
+        } catch (const std::bad_alloc&) {
+            // Memory ran out outside the store's own limit (a text pool, a batch): the run ends as at the limit.
+            m_store.markFull();
+        }
         finished->store(true, std::memory_order_release);
     });
     const std::lock_guard lock(m_workersMutex);

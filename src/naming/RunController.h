@@ -9,6 +9,9 @@
 // phase stays Running. With the fix box checked, a worker whose character box is empty or holds a text that is not a
 // character of table `word` ends at once, before the chart analysis, and lists nothing.
 //
+// A worker ends by itself when the result store is full (ResultStore::isFull); one whose memory runs out
+// (std::bad_alloc) ends too and marks the store full, so no exception leaves a worker.
+//
 // Every worker is a std::jthread. Starting one requests a stop of every older worker; the new one waits for the
 // generation lock, so it starts only after the previous one ended, and the previous one ends at its next candidate.
 

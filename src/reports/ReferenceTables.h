@@ -20,6 +20,8 @@ public:
     explicit ReferenceTables(const std::filesystem::path& databaseFile);
 
     bool isOpen() const { return m_database.isOpen(); }
+    /// The connection, for why it did not open (NamingDatabase::failure).
+    const NamingDatabase& database() const { return m_database; }
 
     /// The selected table whole: column names, every cell as text by its column's kind (CellText.h), rows in stored
     /// order, and the column widths of that table:

@@ -420,6 +420,52 @@ private slots:
         QVERIFY(!window.context().interfaceConnection().isOpen());
         window.close();
     }
+
+    void aRunThatFillsTheResultStorePausesWithOurNotice() {
+        TempDatabase file;
+        fillWindowTestDatabase(file);
+        MainWindow window(file.path());
+        window.show();
+        window.context().results().setRowLimit(40);
+        find<QCheckBox>(window, "选择框2")->setChecked(true);
+        find<QLineEdit>(window, "分编辑框")->setText(QStringLiteral("76"));
+        auto* compute = find<QPushButton>(window, "运算按钮");
+        compute->click();
+        QTRY_COMPARE(compute->text(), QStringLiteral("继续"));
+        QCOMPARE(window.context().runState().stopFlag(), 1);
+        const std::size_t listed = window.context().results().rowCount();
+        QVERIFY(listed > 0 && listed <= 40);
+        QTRY_COMPARE(static_cast<std::size_t>(window.gridModel().rowCount()), listed);
+        auto* notice = window.findChild<QMessageBox*>(QStringLiteral("结果已满提示"));
+        QVERIFY(notice != nullptr);
+        QVERIFY(notice->isVisible());
+        QVERIFY(!notice->isModal());
+        QVERIFY(notice->windowTitle().startsWith(QStringLiteral("Namewright 提示")));
+        QVERIFY2(notice->text().contains(QStringLiteral("已存满 %1 个名字").arg(listed)), qPrintable(notice->text()));
+        notice->close();
+        // 继续 finds the store full again and pauses again; 停止 then 分析 start a new series.
+        compute->click();
+        QTRY_COMPARE(compute->text(), QStringLiteral("继续"));
+        QVERIFY(notice->isVisible());
+        QCOMPARE(window.context().results().rowCount(), listed);
+        find<QPushButton>(window, "停止按钮")->click();
+        QCOMPARE(compute->text(), QStringLiteral("分析"));
+        window.close();
+    }
+
+    void aFileWithoutAWordTableOpensLikeAMissingOne() {
+        // It used to open and list nothing, quietly: a run with an empty grid as if no name reached the threshold.
+        TempDatabase file;
+        fillWindowTestDatabase(file);
+        file.exec("DROP TABLE word1");
+        MainWindow window(file.path());
+        window.show();
+        QVERIFY(!find<QTableView>(window, "高级表格1")->horizontalHeader()->isVisibleTo(&window));
+        QCOMPARE(window.context().runState().stopFlag(), 0);
+        QVERIFY(!window.context().interfaceConnection().isOpen());
+        QCOMPARE(window.context().interfaceConnection().failure(), OpenFailure::NotANamingDatabase);
+        window.close();
+    }
 };
 
 } // namespace namewright

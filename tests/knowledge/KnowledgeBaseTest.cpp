@@ -2,6 +2,7 @@
 // verses, the shortlist columns and the describe lines; and a knowledge file that is missing, foreign or damaged.
 
 #include "knowledge/KnowledgeBase.h"
+#include "knowledge/KnowledgeSeal.h"
 #include "knowledge/NameDescription.h"
 #include "knowledge/ShortlistColumns.h"
 
@@ -191,11 +192,12 @@ TEST(KnowledgeFileRefused, ForeignSqliteFile) {
 }
 
 TEST(KnowledgeFileRefused, OtherFormatNumber) {
-    // Format 1, before the words' other tones and the verse classes: a file of an older build is refused by its
-    // number, not half read.
+    // Format 1 had no checksums, no other tones of the words and no verse classes: a file of an older build is
+    // refused whole by its number, not read unchecked or half read.
     SmallKnowledgeFile file;
     SQLite::Database(file.path().string(), SQLite::OPEN_READWRITE)
         .exec("UPDATE meta SET value = '1' WHERE key = 'format'");
+    sealKnowledgeFile(file.path());
     expectUnavailable(KnowledgeBase::open(file.path()), "format");
 }
 
@@ -210,9 +212,11 @@ TEST(KnowledgeFileRefused, DamagedRows) {
         {"DELETE FROM characters", "no characters"},
         {"DELETE FROM verse_index", "no verse index"},
     };
+    // Sealed again after the change, as a faulty build would have sealed it: the checks of the content itself.
     for (const auto& [sql, failure] : damages) {
         SmallKnowledgeFile file;
         SQLite::Database(file.path().string(), SQLite::OPEN_READWRITE).exec(sql);
+        sealKnowledgeFile(file.path());
         expectUnavailable(KnowledgeBase::open(file.path()), failure);
     }
 }

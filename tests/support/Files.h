@@ -20,4 +20,14 @@ void writeFile(const std::filesystem::path& path, std::string_view bytes);
 /// not that long.
 bool overwriteSqlitePages(const std::filesystem::path& path, std::size_t firstPage, std::size_t lastPage);
 
+/// Flips the lowest bit of the last byte of `bytes` where they first stand in the file, as one bad bit on a disk
+/// would, and moves the file's modification time on by a second. Returns false when the file does not hold them.
+bool flipBitInFile(const std::filesystem::path& path, std::string_view bytes);
+
+/// Flips the lowest bit of the last byte of `key` where it first stands in the root page of the index `index` of an
+/// SQLite file (an index of a few rows has no other page), as one bad bit on a disk would, and moves the file's
+/// modification time on by a second. The table's row keeps its key, so only a check that compares the index with its
+/// table finds the damage. Returns false when the key is not in that page.
+bool flipBitInIndexEntry(const std::filesystem::path& path, std::string_view index, std::string_view key);
+
 } // namespace namewright::testing

@@ -3,7 +3,8 @@
 // characters (范 统 李 丽 思 远 曾 单 尉 迟 婧 钰), the family readings 曾 zēng, 单 shàn and 尉迟 yù chí, the
 // unfortunate word 饭桶, and two verses of the pair 思远. Every character has the same stroke working (7, "水 4 + 3，氵
 // 按水计 4"), glyph count 6 and element reason ("水：部首氵（水）"); levels are 1 but 婧 2 and 钰 3. Only 单 has a
-// family element: 金 ("金：声母 sh（姓读 shàn）").
+// family element: 金 ("金：声母 sh（姓读 shàn）"). The file is sealed (every row's checksum and every table's digest
+// written) as tools/make_knowledge_db seals characters.db.
 
 #include "support/TempDatabase.h"
 
@@ -18,6 +19,7 @@ public:
     const std::filesystem::path& path() const { return m_path.path(); }
 
 private:
+    void write();
     TempPath m_path{".db"};
 };
 

@@ -6,10 +6,13 @@
 // the column names, then one row per line, tab-separated UTF-8), reads the poems of classics.tsv (work, title, author,
 // dynasty, famous 1 or 0, echoes: how often later poems quote each verse, separated by "|" or empty, and the verses
 // separated by "|") and indexes the best verses of every pair of a word1 character followed by a word2 character
-// (VerseIndexBuilder.h). The output is written to a temporary file first and renamed into place.
+// (VerseIndexBuilder.h). Last, every row gets its checksum and every table its digest (knowledge/KnowledgeSeal.h).
+// The output is written to a temporary file first and renamed into place.
 
 #include "VerseIndexBuilder.h"
 
+#include "knowledge/KnowledgeSeal.h"
+#include "knowledge/KnowledgeTables.h"
 #include "knowledge/Utf8.h"
 
 #include <SQLiteCpp/SQLiteCpp.h>
@@ -28,7 +31,6 @@
 namespace {
 
 constexpr int kVersesPerPair = 5;
-constexpr int kFormat = 2;
 
 std::vector<std::string> split(const std::string& line, char separator) {
     std::vector<std::string> fields;
@@ -178,7 +180,8 @@ void writeVerses(SQLite::Database& db, const namewright::VerseIndexBuilder& inde
     for (const char32_t c : second) {
         namewright::appendUtf8(secondText, c);
     }
-    SQLite::Statement indexRow(db, "INSERT INTO verse_index VALUES (?, ?, ?)");
+    SQLite::Statement indexRow(db, "INSERT INTO verse_index (first_characters, second_characters, classes) "
+                                   "VALUES (?, ?, ?)");
     indexRow.bind(1, firstText);
     indexRow.bind(2, secondText);
     indexRow.bind(3, classes.data(), static_cast<int>(classes.size()));
@@ -244,10 +247,11 @@ int main(int argc, char** argv) {
                 loadTable(db, knowledge / (std::string(table) + ".tsv"));
             }
             indexVerses(db, argv[4], argv[5], argv[6]);
-            db.exec("INSERT INTO meta VALUES ('format', '" + std::to_string(kFormat) + "'), ('verses_per_pair', '" +
-                    std::to_string(kVersesPerPair) + "')");
+            db.exec("INSERT INTO meta (key, value) VALUES ('format', '" + std::string(namewright::kKnowledgeFormat) +
+                    "'), ('verses_per_pair', '" + std::to_string(kVersesPerPair) + "')");
             transaction.commit();
         }
+        namewright::sealKnowledgeFile(temporary);
         std::filesystem::rename(temporary, output);
     } catch (const std::exception& error) {
         std::cerr << "make_knowledge_db: " << error.what() << "\n";
