@@ -8,8 +8,8 @@
 // 节气八字, the solar-term chart of the name's birth moment with its working. Above the tabs, for a family text that is
 // a compound surname, its grids and score by the compound-surname rule, labelled as this program's own.
 
-#include "naming/ShortlistFacts.h"
 #include "reports/Favourite.h"
+#include "shortlist/ShortlistFacts.h"
 
 #include <QWidget>
 

@@ -1,6 +1,7 @@
 // namewright-cli generate: one generation run, as the main window's worker makes it.
 
 #include "chart/ChartAnalysis.h"
+#include "chart/SeriesChart.h"
 #include "chart/SharedBirthChart.h"
 #include "cli/CommandList.h"
 #include "cli/CommonOptions.h"
@@ -9,7 +10,8 @@
 #include "db/NamingDatabase.h"
 #include "naming/ResultStore.h"
 #include "naming/RunController.h"
-#include "naming/Shortlist.h"
+#include "shortlist/Shortlist.h"
+#include "shortlist/ShortlistSources.h"
 #include "text/GbkText.h"
 
 #include <chrono>
@@ -121,8 +123,9 @@ void writeRow(std::ostream& out, const ResultStore& store, std::size_t index) {
 
 /// The distinct names of the finished run in the shortlist window's order (score, highest first; names of equal score
 /// by their first listed row), each as the cells of its first listed row and its draw count; at most `limit` lines.
-void writeDistinctNames(std::ostream& out, const ResultStore& store, std::uint64_t limit) {
-    Shortlist shortlist(store, ShortlistSources{});
+/// The shortlist works with the sources the window gives it, so that a filter or column added to both agrees.
+void writeDistinctNames(std::ostream& out, const ResultStore& store, ShortlistSources sources, std::uint64_t limit) {
+    Shortlist shortlist(store, std::move(sources));
     shortlist.refresh();
     for (std::size_t i = 0; i < shortlist.size() && i < limit; ++i) {
         const std::uint32_t firstRow = shortlist.firstRowAt(i);
@@ -161,10 +164,13 @@ ExitStatus generate(const CommandInput& input) {
     RunState state;
     ResultStore store;
     SharedBirthChart chart;
+    SharedSeriesChart seriesChart;
     RunController controller(
         database, channel, state, store,
-        [&chart](NamingDatabase& connection, const GenerationInputs& in) {
-            AnalyseBirthChart(BirthMomentTexts{in.year, in.month, in.day, in.hour}, connection, chart, {});
+        [&](NamingDatabase& connection, const GenerationInputs& in) {
+            const BirthMomentTexts moment{in.year, in.month, in.day, in.hour};
+            seriesChart.replace(
+                SeriesChart{state.currentSeries(), AnalyseBirthChart(moment, connection, chart, {}), moment});
         },
         seed ? RandomSource(*seed) : RandomSource());
 
@@ -187,7 +193,15 @@ ExitStatus generate(const CommandInput& input) {
     if (distinct) {
         controller.waitUntilIdle();
         controller.shutdown();
-        writeDistinctNames(input.out, store, *limit);
+        // The worker has ended: its connection serves the sources now. The command line has no minute box, so the
+        // 节气八字 is that of minute 0, as the window's without a minute.
+        const std::optional<SeriesChart> series = seriesChart.current();
+        ShortlistSources sources =
+            shortlistSources(series ? &*series : nullptr, {},
+                             KnowledgeBase::open(KnowledgeBase::besideNamingDatabase(input.databaseFile)),
+                             std::make_shared<const LuckTables>(LuckTables::load(database)), database,
+                             scoreThreshold(inputs->ownThreshold, inputs->thresholdText));
+        writeDistinctNames(input.out, store, std::move(sources), *limit);
         return ExitStatus::Success;
     }
     std::uint64_t written = 0;

@@ -56,7 +56,7 @@ public:
     int versesPerPair() const;
 
     /// The checker holding the unfortunate words, and the unit of a character's name reading for it (unit with
-    /// syllable 0 for an unknown character). For precomputing columns (ShortlistColumns.h).
+    /// syllable 0 for an unknown character). For precomputing columns (FamilyKnowledgeFlags.h).
     const SoundChecker& soundChecker() const;
     SoundChecker::Unit nameUnit(char32_t codePoint) const;
     /// The unit of a family-name reading syllable (registered when the file was opened).

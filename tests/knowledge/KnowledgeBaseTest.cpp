@@ -3,7 +3,7 @@
 
 #include "knowledge/KnowledgeBase.h"
 #include "knowledge/NameDescription.h"
-#include "knowledge/ShortlistColumns.h"
+#include "shortlist/FamilyKnowledgeFlags.h"
 
 #include "support/Files.h"
 #include "support/SmallKnowledgeFile.h"
@@ -100,17 +100,17 @@ TEST_F(KnowledgeFile, DescribeLinesEndWithTheVersesAndMarkUnknownCharacters) {
 }
 
 TEST_F(KnowledgeFile, ShortlistColumnsOfGivenNames) {
-    const ShortlistColumns li(m_knowledge, "李");
-    EXPECT_EQ(li.columns("思远"), (NameColumns{true, true, true, true}));
-    EXPECT_EQ(li.columns("丽"), (NameColumns{true, false, false, true}));   // sounds like the family name
-    EXPECT_EQ(li.columns("婧钰"), (NameColumns{true, true, false, false})); // 钰 is of level 3
-    EXPECT_EQ(li.columns("婧"), (NameColumns{true, true, false, true}));
-    EXPECT_EQ(li.columns("张"), (NameColumns{true, true, false, false})); // unknown: not common, no rule
-    EXPECT_EQ(li.columns(""), (NameColumns{true, false, false, false}));
-    EXPECT_EQ(li.columns("思远思"), (NameColumns{true, false, false, false}));
+    const FamilyKnowledgeFlags li(m_knowledge, "李");
+    EXPECT_EQ(li.flags("思远"), (KnowledgeFlags{true, true, true, true}));
+    EXPECT_EQ(li.flags("丽"), (KnowledgeFlags{true, false, false, true}));   // sounds like the family name
+    EXPECT_EQ(li.flags("婧钰"), (KnowledgeFlags{true, true, false, false})); // 钰 is of level 3
+    EXPECT_EQ(li.flags("婧"), (KnowledgeFlags{true, true, false, true}));
+    EXPECT_EQ(li.flags("张"), (KnowledgeFlags{true, true, false, false})); // unknown: not common, no rule
+    EXPECT_EQ(li.flags(""), (KnowledgeFlags{true, false, false, false}));
+    EXPECT_EQ(li.flags("思远思"), (KnowledgeFlags{true, false, false, false}));
     EXPECT_EQ(li.pinyin("思远"), "lǐ sī yuǎn");
-    EXPECT_EQ(ShortlistColumns(m_knowledge, "范").columns("统").noSoundWarning, false);
-    EXPECT_EQ(ShortlistColumns(m_knowledge, "曾").pinyin("张"), "zēng ?");
+    EXPECT_EQ(FamilyKnowledgeFlags(m_knowledge, "范").flags("统").noSoundWarning, false);
+    EXPECT_EQ(FamilyKnowledgeFlags(m_knowledge, "曾").pinyin("张"), "zēng ?");
 }
 
 TEST_F(KnowledgeFile, CopiesShareTheLoadedFile) {
@@ -127,9 +127,9 @@ void expectUnavailable(const KnowledgeBase& knowledge, const std::string& failur
     EXPECT_TRUE(knowledge.verses("思", "远").empty());
     EXPECT_FALSE(knowledge.hasVerse(U'思', U'远'));
     EXPECT_EQ(describeName(knowledge, "范", "统"), std::vector<std::string>{"knowledge\tunavailable"});
-    const ShortlistColumns columns(knowledge, "范");
+    const FamilyKnowledgeFlags columns(knowledge, "范");
     EXPECT_FALSE(columns.isAvailable());
-    EXPECT_EQ(columns.columns("统"), NameColumns{});
+    EXPECT_EQ(columns.flags("统"), KnowledgeFlags{});
     EXPECT_EQ(columns.pinyin("统"), "");
 }
 

@@ -6,9 +6,9 @@
 
 #include "knowledge/KnowledgeBase.h"
 #include "knowledge/NameDescription.h"
-#include "knowledge/ShortlistColumns.h"
 #include "knowledge/Utf8.h"
 #include "knowledge/VerseMatch.h"
+#include "shortlist/FamilyKnowledgeFlags.h"
 
 #include "db/NamingDatabase.h"
 
@@ -284,11 +284,11 @@ TEST(ShippedKnowledge, ShortlistColumnsAgreeWithTheFullChecks) {
     const auto second = charactersOf("word2");
     std::mt19937 random(7);
     for (const char* family : {"李", "王", "张", "范", "杜", "尉迟", "曾"}) {
-        const ShortlistColumns columns(shipped(), family);
+        const FamilyKnowledgeFlags columns(shipped(), family);
         for (int i = 0; i < 3000; ++i) {
             const auto& a = first[random() % first.size()];
             const auto given = i % 5 == 0 ? a : a + second[random() % second.size()];
-            EXPECT_EQ(columns.columns(given).noSoundWarning, shipped().soundWarnings(family, given).empty())
+            EXPECT_EQ(columns.flags(given).noSoundWarning, shipped().soundWarnings(family, given).empty())
                 << family << given;
         }
     }

@@ -14,10 +14,10 @@
 // hundred bytes per group (family, first character); filtering and sorting borrow 8 bytes per name while they run.
 // Not thread-safe: the interface thread owns it, while the generation worker appends to the store.
 
-#include "naming/DistinctNames.h"
-#include "naming/ShortlistColumn.h"
-#include "naming/ShortlistFacts.h"
-#include "naming/ShortlistFilter.h"
+#include "shortlist/DistinctNames.h"
+#include "shortlist/ShortlistColumn.h"
+#include "shortlist/ShortlistFacts.h"
+#include "shortlist/ShortlistFilter.h"
 
 #include <chrono>
 #include <cstdint>

@@ -11,12 +11,13 @@
 // Not thread-safe; used by the shortlist on the interface thread.
 
 #include "knowledge/KnowledgeBase.h"
-#include "knowledge/ShortlistColumns.h"
-#include "naming/DistinctNames.h"
 #include "naming/FiveGrids.h"
 #include "naming/LuckTables.h"
-#include "naming/ShortlistColumn.h"
-#include "naming/ShortlistFilter.h"
+#include "shortlist/DistinctNames.h"
+#include "shortlist/FamilyKnowledgeFlags.h"
+#include "shortlist/ShortlistColumn.h"
+#include "shortlist/ShortlistFilter.h"
+#include "shortlist/ShortlistSources.h"
 
 #include "calendar/Element.h"
 #include "db/Rows.h"
@@ -33,19 +34,6 @@
 
 namespace namewright {
 
-/// The `word` rows of the two characters of a compound surname, or nothing when it is none or was not looked up.
-using CompoundFamilyLookup = std::function<std::optional<std::pair<WordRow, WordRow>>(std::string_view familyText)>;
-
-/// What the shortlist works with beside the result store.
-struct ShortlistSources {
-    ElementSet missingElements;                    ///< the elements the series' chart lacks (its 喜用神)
-    std::optional<ElementSet> solarTermFavourable; ///< 用神 and 喜神 of the series' 节气八字, when worked out
-    KnowledgeBase knowledge;                       ///< unavailable: the knowledge columns stay empty
-    std::shared_ptr<const LuckTables> luck;        ///< for the compound-surname score; none: no such score
-    CompoundFamilyLookup compoundFamily;           ///< the family characters' rows of a compound surname
-    bool capCompoundScore = false;                 ///< apply the score cap to the compound-surname score
-};
-
 /// A favourite as the shortlist matches it: family text and given characters as typed, and its stars (1-5).
 struct FavouriteName {
     std::string familyText;
@@ -60,7 +48,7 @@ struct NameFacts {
     bool suppliesMissingElement = false;
     bool suppliesFavourableElement = false; ///< false where the 节气八字 was not worked out
     int favouriteStars = 0;                 ///< 0: not a favourite
-    NameColumns knowledge;                  ///< `available` false without the knowledge file
+    KnowledgeFlags knowledge;               ///< `available` false without the knowledge file
     std::optional<FiveGrids> compoundGrids; ///< for a compound surname with both characters in `word`
     std::optional<int> compoundScore;
 };

@@ -1,6 +1,6 @@
-#include "naming/Shortlist.h"
+#include "shortlist/Shortlist.h"
 
-#include "naming/RadixSort.h"
+#include "shortlist/RadixSort.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "naming/ShortlistFacts.h"
+#include "shortlist/ShortlistFacts.h"
 
 #include "knowledge/Utf8.h"
 #include "naming/CompoundSurnameScoring.h"
@@ -15,7 +15,7 @@ struct ShortlistFacts::Family {
     ResultStore::FamilyRecord record;
     std::string text;
     std::string element;
-    std::unique_ptr<ShortlistColumns> columns;
+    std::unique_ptr<FamilyKnowledgeFlags> knowledgeFlags;
     std::optional<std::pair<int, int>> compoundStrokes;
     std::string pinyinKey; ///< toneless letters and tone of each family syllable ("li3")
 };
@@ -116,7 +116,7 @@ void ShortlistFacts::update() {
         family->text = texts.text(family->record.text);
         family->element = texts.text(family->record.element);
         if (knowledge.isAvailable()) {
-            family->columns = std::make_unique<ShortlistColumns>(knowledge, family->text);
+            family->knowledgeFlags = std::make_unique<FamilyKnowledgeFlags>(knowledge, family->text);
             for (const auto& reading : knowledge.readName(family->text, {})) {
                 family->pinyinKey += syllableKey(reading.syllable) + " ";
             }
@@ -189,7 +189,7 @@ void ShortlistFacts::setBit(std::vector<std::vector<std::uint64_t>>& bits, NameR
 
 void ShortlistFacts::noteKnowledge(NameRef ref) {
     const Family& f = family(m_names.groupFamily(ref.group));
-    if (!f.columns) {
+    if (!f.knowledgeFlags) {
         return;
     }
     const char32_t first = m_characters[m_names.groupFirstCharacter(ref.group)].codePoint;
@@ -198,10 +198,10 @@ void ShortlistFacts::noteKnowledge(NameRef ref) {
     if (first == 0 || (secondText != StoredName::kNoSecondCharacter && second == 0)) {
         return;
     }
-    const NameColumns columns = f.columns->columns(first, second);
-    setBit(m_noWarning, ref, columns.noSoundWarning);
-    setBit(m_verse, ref, columns.hasVerse);
-    setBit(m_common, ref, columns.commonOnly);
+    const KnowledgeFlags flags = f.knowledgeFlags->flags(first, second);
+    setBit(m_noWarning, ref, flags.noSoundWarning);
+    setBit(m_verse, ref, flags.hasVerse);
+    setBit(m_common, ref, flags.commonOnly);
 }
 
 void ShortlistFacts::noteAdded(const std::vector<NameRef>& added) {
@@ -360,7 +360,7 @@ NameFacts ShortlistFacts::facts(NameRef ref, const StoredName& row, std::uint32_
         out.favouriteStars = found->second;
     }
     if (knowledgeAvailable()) {
-        out.knowledge = NameColumns{true, bit(m_noWarning, ref), bit(m_verse, ref), bit(m_common, ref)};
+        out.knowledge = KnowledgeFlags{true, bit(m_noWarning, ref), bit(m_verse, ref), bit(m_common, ref)};
     }
     out.compoundScore = compoundScore(family(row.family), row, &out.compoundGrids);
     return out;
@@ -368,14 +368,14 @@ NameFacts ShortlistFacts::facts(NameRef ref, const StoredName& row, std::uint32_
 
 std::string ShortlistFacts::pinyin(NameRef ref) const {
     const Family& f = family(m_names.groupFamily(ref.group));
-    if (!f.columns) {
+    if (!f.knowledgeFlags) {
         return {};
     }
     std::string given = m_store.texts().text(m_names.groupFirstCharacter(ref.group));
     if (const std::uint32_t second = m_names.secondCharacter(ref.second); second != StoredName::kNoSecondCharacter) {
         m_store.texts().appendTo(given, second);
     }
-    return f.columns->pinyin(given);
+    return f.knowledgeFlags->pinyin(given);
 }
 
 std::size_t ShortlistFacts::memoryBytes() const {
