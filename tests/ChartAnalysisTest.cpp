@@ -51,7 +51,8 @@ TEST_F(ChartAnalysisTest, MainFormHandsEachResultToItsLabelInOrder) {
     EXPECT_EQ(labels, expected);
     EXPECT_EQ(chart,
               (BirthChart{"2010年  寅虎年 正月 初一 辰时", "虎", "庚寅年 戊寅月 乙未日 庚辰时", "庚寅 戊寅 乙未 庚辰",
-                          "金木 土木 木土 金土 ", "松柏木 城头土 沙中金 白蜡金 ", "水 火 "}));
+                          "金木 土木 木土 金土 ", "松柏木 城头土 沙中金 白蜡金 ", "水 火 ",
+                          fourPillarsOf(SolarToLunar(2010, 2, 14), 8), ElementSet{Element::Water, Element::Fire}}));
     EXPECT_EQ(m_shared.current(), chart);
     EXPECT_EQ(m_warnings, 0);
 }
@@ -145,7 +146,8 @@ TEST(ChartFromValues, AnOutOfRangeDateLooksNothingUp) {
     };
     const BirthChart chart = AnalyseBirthChart(SolarToLunar(1881, 1, 29), std::nullopt, lookup);
     EXPECT_EQ(lookups, 0);
-    EXPECT_EQ(chart, (BirthChart{"1881-2060", "", "1881-2060", "1881-2060", "    ", "    ", "金 木 水 火 土 "}));
+    EXPECT_EQ(chart, (BirthChart{"1881-2060", "", "1881-2060", "1881-2060", "    ", "    ", "金 木 水 火 土 ",
+                                 std::nullopt, ElementSet::all()}));
 }
 
 TEST_F(ChartAnalysisTest, EraYearsStillGiveTheZodiacAnimal) {
@@ -160,9 +162,9 @@ TEST_F(ChartAnalysisTest, EraYearsStillGiveTheZodiacAnimal) {
 TEST_F(ChartAnalysisTest, TwoAnalysesInARowLeaveOnlyTheSecond) {
     const BirthChart first = evaluate({"2010", "2", "14", "8"});
     const BirthChart second = evaluate({"1881", "1", "30", "0"});
-    EXPECT_EQ(second,
-              (BirthChart{"1881年  光绪七年 巳蛇年 正月 初一 子时", "蛇", "辛巳年 庚寅月 甲子日 甲子时",
-                          "辛巳 庚寅 甲子 甲子", "金火 金木 木水 木水 ", "白蜡金 松柏木 海中金 海中金 ", "土 "}));
+    EXPECT_EQ(second, (BirthChart{"1881年  光绪七年 巳蛇年 正月 初一 子时", "蛇", "辛巳年 庚寅月 甲子日 甲子时",
+                                  "辛巳 庚寅 甲子 甲子", "金火 金木 木水 木水 ", "白蜡金 松柏木 海中金 海中金 ", "土 ",
+                                  fourPillarsOf(SolarToLunar(1881, 1, 30), 0), ElementSet{Element::Earth}}));
     EXPECT_EQ(m_shared.current(), second);
     EXPECT_NE(first.elements, second.elements);
 }
@@ -178,7 +180,8 @@ TEST_F(ChartAnalysisTest, BirthAtTwentyThreeLooksUpTheSameDaysZiHour) {
 TEST_F(ChartAnalysisTest, BadYearWarnsOnceForEachTextAndGivesAChartWithoutPillars) {
     const BirthChart chart = evaluate({"1880", "6", "1", "5"});
     EXPECT_EQ(m_warnings, 2);
-    EXPECT_EQ(chart, (BirthChart{"1881-2060", "", "1881-2060", "1881-2060", "    ", "    ", "金 木 水 火 土 "}));
+    EXPECT_EQ(chart, (BirthChart{"1881-2060", "", "1881-2060", "1881-2060", "    ", "    ", "金 木 水 火 土 ",
+                                 std::nullopt, ElementSet::all()}));
     EXPECT_EQ(m_shared.current(), chart);
 }
 
@@ -207,7 +210,8 @@ TEST_F(ChartAnalysisTest, DatesThatDoNotExistWarnTwiceAndTakeTheOutOfRangePath) 
 TEST_F(ChartAnalysisTest, OutOfRangeAfterAGoodChartRepeatsNothingOfIt) {
     evaluate({"2010", "2", "14", "8"});
     const BirthChart chart = evaluate({"1881", "1", "29", "8"});
-    EXPECT_EQ(chart, (BirthChart{"1881-2060", "", "1881-2060", "1881-2060", "    ", "    ", "金 木 水 火 土 "}));
+    EXPECT_EQ(chart, (BirthChart{"1881-2060", "", "1881-2060", "1881-2060", "    ", "    ", "金 木 水 火 土 ",
+                                 std::nullopt, ElementSet::all()}));
     EXPECT_EQ(m_warnings, 0) << "1881 is a good year";
 }
 

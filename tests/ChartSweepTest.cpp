@@ -51,7 +51,15 @@ public:
         chart.fourPillars = ConvertToFourPillars(year, month, day, hour);
         chart.zodiacAnimal = zodiacAnimal(chart.lunarDate);
         chart.eightCharacters = withoutUnits(chart.fourPillars);
-        for (const std::string& pair : pairs(chart.eightCharacters)) {
+        const std::array<std::string, 4> cut = pairs(chart.eightCharacters);
+        const auto yearPillar = SexagenaryPair::fromText(cut[0]);
+        const auto monthPillar = SexagenaryPair::fromText(cut[1]);
+        const auto dayPillar = SexagenaryPair::fromText(cut[2]);
+        const auto hourPillar = SexagenaryPair::fromText(cut[3]);
+        if (yearPillar && monthPillar && dayPillar && hourPillar) {
+            chart.pillars = FourPillars{*yearPillar, *monthPillar, *dayPillar, *hourPillar};
+        }
+        for (const std::string& pair : cut) {
             const auto found = m_rows.find(pair);
             if (found != m_rows.end()) {
                 chart.elements += found->second.elements;
@@ -68,6 +76,7 @@ public:
         if (chart.favourableElement.empty()) {
             chart.favourableElement = "无";
         }
+        chart.missingElements = ElementSet::occurringIn(chart.elements).complement();
         return chart;
     }
 

@@ -1,8 +1,10 @@
 #include "chart/ElementStrength.h"
 #include "chart/SolarTermChart.h"
+#include "cli/KeyValueLines.h"
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -162,12 +164,11 @@ TEST(ElementStrength, CountsATieAsWeak) {
     EXPECT_EQ(s.useful, Element::Metal);
 }
 
-TEST(ElementStrength, TellsWhetherAGivenNameSuppliesAFavourableElement) {
+TEST(ElementStrength, TheFavourableElementsAreTheUsefulAndTheFavourableOne) {
     const ElementStrength s = analyseElementStrength(pillarsOf("癸卯", "乙丑", "戊戌", "戊午")); // 用神 木, 喜神 水
-    EXPECT_TRUE(suppliesFavourableElement("木", s));
-    EXPECT_TRUE(suppliesFavourableElement("金水", s));
-    EXPECT_FALSE(suppliesFavourableElement("金土", s));
-    EXPECT_FALSE(suppliesFavourableElement("", s));
+    EXPECT_EQ(s.favourableElements(), (ElementSet{Element::Wood, Element::Water}));
+    EXPECT_TRUE(s.favourableElements().intersects(ElementSet::occurringIn("金水")));
+    EXPECT_FALSE(s.favourableElements().intersects(ElementSet::occurringIn("金土")));
 }
 
 // --- The command-line lines ------------------------------------------------------------------------------------
@@ -184,7 +185,7 @@ std::string valueOf(const std::vector<std::string>& lines, std::string_view key)
 TEST(SolarTermChartLines, OpenWithThePillarsAndShowTheWorking) {
     const auto chart = solarTermChartOf({{2024, 2, 4}, 12, 0});
     ASSERT_TRUE(chart);
-    const std::vector<std::string> lines = solarTermChartLines(*chart);
+    const std::vector<std::string> lines = cli::solarTermChartLines(*chart);
     ASSERT_FALSE(lines.empty());
     EXPECT_EQ(lines.front(), "pillars\t癸卯 乙丑 戊戌 戊午");
     EXPECT_EQ(valueOf(lines, "year"), "癸卯: 立春 2023-02-04 10:43 至 立春 2024-02-04 16:27");
@@ -208,13 +209,31 @@ TEST(SolarTermChartLines, NameTheOptionsInUse) {
     const auto chart =
         solarTermChartOf({{2024, 2, 4}, 23, 30}, {.ziHourStartsNextDay = true, .birthplaceLongitude = 116.4});
     ASSERT_TRUE(chart);
-    const std::vector<std::string> lines = solarTermChartLines(*chart);
+    const std::vector<std::string> lines = cli::solarTermChartLines(*chart);
     EXPECT_EQ(lines.front(), "pillars\t甲辰 丙寅 己亥 甲子");
     EXPECT_EQ(valueOf(lines, "zi-hour"), "23:00 起算次日（早晚子时），日柱取次日");
     EXPECT_TRUE(
         valueOf(lines, "solar-time").starts_with("真太阳时 2024-02-04 23:01 = 北京时间 -14.4 分（东经 116.40°）"))
         << valueOf(lines, "solar-time");
     EXPECT_EQ(valueOf(lines, "day"), "己亥: 2024-02-05");
+}
+
+TEST(SolarTermChartWorking, EveryItemHasItsOwnKeyAndAChineseCaption) {
+    const auto chart = solarTermChartOf({{2024, 2, 4}, 12, 0});
+    ASSERT_TRUE(chart);
+    const std::vector<WorkingItem> items = solarTermChartWorking(*chart);
+    std::set<std::string> keys;
+    for (const WorkingItem& item : items) {
+        EXPECT_TRUE(keys.insert(item.key).second) << item.key;
+        ASSERT_FALSE(item.caption.empty()) << item.key;
+        EXPECT_GE(static_cast<unsigned char>(item.caption.front()), 0x80U) << item.key << " " << item.caption;
+    }
+    ASSERT_EQ(items.size(), 35U);
+    EXPECT_EQ(items.front(), (WorkingItem{"pillars", "四柱", "癸卯 乙丑 戊戌 戊午"}));
+    EXPECT_EQ(items[9].caption, "年支藏干");
+    EXPECT_EQ(items[14].caption, "年干得分");
+    EXPECT_EQ(items[22].caption, "木 合计");
+    EXPECT_EQ(items.back().caption, "取用神之法");
 }
 
 TEST(SolarTermChart, RefusesWhatThePillarsRefuse) {

@@ -1,6 +1,11 @@
 #pragma once
-// The birth chart (生辰八字) of a birth moment: seven texts, shown beside the results and printed in every report.
+// The birth chart (生辰八字) of a birth moment: seven texts, shown beside the results and printed in every report, and
+// beside them the values they were written from.
 
+#include "calendar/Element.h"
+#include "calendar/Sexagenary.h"
+
+#include <optional>
 #include <string>
 
 namespace namewright {
@@ -13,6 +18,12 @@ struct BirthChart {
     std::string elements;        ///< 五行: `wuxing` of each pillar, each followed by one space
     std::string nayin;           ///< 纳音: `wuxing1` of each pillar, each followed by one space
     std::string favourableElement; ///< 喜用神: each missing element of 金 木 水 火 土 followed by a space, or "无"
+
+    /// The pillars the texts were written from; nothing for a date out of range.
+    std::optional<FourPillars> pillars;
+    /// The elements none of the pillars' `bazi` element texts names: the 喜用神 as a set (all five out of range).
+    ElementSet missingElements;
+
     bool operator==(const BirthChart&) const = default;
 };
 

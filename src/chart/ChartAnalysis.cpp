@@ -76,6 +76,8 @@ BirthChart AnalyseBirthChart(const LunarDate& date, const std::optional<FourPill
     show(ChartLabel::Elements, chart.elements);
     show(ChartLabel::Nayin, chart.nayin);
 
+    chart.pillars = pillars;
+    chart.missingElements = present.complement();
     chart.favourableElement = favourableElementOf(present);
     show(ChartLabel::FavourableElement, chart.favourableElement);
     return chart;

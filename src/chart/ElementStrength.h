@@ -134,8 +134,4 @@ struct ElementStrength {
 
 ElementStrength analyseElementStrength(const FourPillars& pillars);
 
-/// True when a name supplies a favourable element (用神 or 喜神) of the chart: when any element character of
-/// `givenCharacterElements` (the element texts of the given-name characters, without the family character's) is one.
-bool suppliesFavourableElement(std::string_view givenCharacterElements, const ElementStrength& strength);
-
 } // namespace namewright

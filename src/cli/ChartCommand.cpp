@@ -8,6 +8,7 @@
 #include "cli/CommandList.h"
 #include "cli/CommonOptions.h"
 #include "cli/InputValues.h"
+#include "cli/KeyValueLines.h"
 #include "cli/Tsv.h"
 #include "db/NamingDatabase.h"
 

@@ -2,6 +2,7 @@
 
 #include "cli/CommandList.h"
 #include "cli/CommonOptions.h"
+#include "cli/KeyValueLines.h"
 #include "knowledge/KnowledgeBase.h"
 #include "knowledge/NameDescription.h"
 #include "knowledge/Utf8.h"
@@ -50,7 +51,7 @@ ExitStatus describe(const CommandInput& input) {
     const KnowledgeBase knowledge = KnowledgeBase::open(file);
     // An unavailable file still gets its one line on standard output, "knowledge<TAB>unavailable", so that a script
     // reading the lines sees why they are missing; the status and standard error say it too.
-    for (const std::string& line : describeName(knowledge, *family, *given)) {
+    for (const std::string& line : describedNameLines(describeName(knowledge, *family, *given))) {
         input.out << line << '\n';
     }
     if (!knowledge.isAvailable()) {

@@ -8,6 +8,7 @@
 //
 // clear() must not run while the interface thread reads (both happen on the interface thread).
 
+#include "calendar/Element.h"
 #include "naming/FiveGrids.h"
 #include "naming/ResultRows.h"
 #include "naming/TextPool.h"
@@ -33,7 +34,8 @@ struct StoredName {
     std::uint32_t elementText = 0;                      ///< text id of the name's element text
     std::int32_t firstStrokes = 0;
     std::int32_t secondStrokes = 0;
-    std::uint8_t score = 0; ///< 0..100
+    std::uint8_t score = 0;   ///< 0..100
+    ElementSet givenElements; ///< the elements of the given characters' `yongtu` texts (the family's left out)
 
     bool isOneCharacter() const { return secondCharacter == kNoSecondCharacter; }
 };

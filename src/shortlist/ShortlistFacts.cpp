@@ -14,7 +14,6 @@ namespace namewright {
 struct ShortlistFacts::Family {
     ResultStore::FamilyRecord record;
     std::string text;
-    std::string element;
     std::unique_ptr<FamilyKnowledgeFlags> knowledgeFlags;
     std::optional<std::pair<int, int>> compoundStrokes;
     std::string pinyinKey; ///< toneless letters and tone of each family syllable ("li3")
@@ -81,7 +80,6 @@ void ShortlistFacts::reset() {
     m_families.clear();
     m_characters.clear();
     m_knownTexts = 0;
-    m_elementBits.clear();
     m_noWarning.clear();
     m_verse.clear();
     m_common.clear();
@@ -114,7 +112,6 @@ void ShortlistFacts::update() {
         auto family = std::make_unique<Family>();
         family->record = m_store.family(static_cast<std::uint32_t>(id));
         family->text = texts.text(family->record.text);
-        family->element = texts.text(family->record.element);
         if (knowledge.isAvailable()) {
             family->knowledgeFlags = std::make_unique<FamilyKnowledgeFlags>(knowledge, family->text);
             for (const auto& reading : knowledge.readName(family->text, {})) {
@@ -128,7 +125,6 @@ void ShortlistFacts::update() {
         }
         m_families.push_back(std::move(family));
     }
-    m_elementBits.resize(m_families.size());
     for (auto* bits : {&m_noWarning, &m_verse, &m_common, &m_favourite}) {
         bits->resize(m_names.groupCount());
     }
@@ -140,28 +136,12 @@ void ShortlistFacts::update() {
     }
 }
 
-std::uint8_t ShortlistFacts::elementBits(std::uint32_t familyId, std::uint32_t elementText) const {
-    std::vector<std::uint8_t>& byText = m_elementBits[familyId];
-    if (elementText >= byText.size()) {
-        byText.resize(std::max<std::size_t>(elementText + std::size_t{1}, m_knownTexts));
-    }
-    std::uint8_t& bits = byText[elementText];
-    if (bits == 0) {
-        // The element text is the family character's element followed by those of the given characters.
-        const std::string text = m_store.texts().text(elementText);
-        const std::string& prefix = family(familyId).element;
-        const std::string_view given =
-            std::string_view(text).starts_with(prefix) ? std::string_view(text).substr(prefix.size()) : text;
-        const ElementSet elements = ElementSet::occurringIn(given);
-        bits = KnownBit;
-        if (elements.intersects(m_sources.missingElements)) {
-            bits |= SuppliesMissingBit;
-        }
-        if (m_sources.solarTermFavourable && elements.intersects(*m_sources.solarTermFavourable)) {
-            bits |= SuppliesFavourableBit;
-        }
-    }
-    return bits;
+bool ShortlistFacts::suppliesMissingElement(const StoredName& row) const {
+    return row.givenElements.intersects(m_sources.missingElements);
+}
+
+bool ShortlistFacts::suppliesFavourableElement(const StoredName& row) const {
+    return m_sources.solarTermFavourable && row.givenElements.intersects(*m_sources.solarTermFavourable);
 }
 
 bool ShortlistFacts::bit(const std::vector<std::vector<std::uint64_t>>& bits, NameRef ref) const {
@@ -304,11 +284,10 @@ bool ShortlistFacts::passes(NameRef ref, const StoredName& row) const {
         (!row.isOneCharacter() && m_characters[row.secondCharacter].excluded)) {
         return false;
     }
-    if (f.suppliesMissingElement && (elementBits(row.family, row.elementText) & SuppliesMissingBit) == 0) {
+    if (f.suppliesMissingElement && !suppliesMissingElement(row)) {
         return false;
     }
-    if (f.suppliesFavourableElement && solarTermChartAvailable() &&
-        (elementBits(row.family, row.elementText) & SuppliesFavourableBit) == 0) {
+    if (f.suppliesFavourableElement && solarTermChartAvailable() && !suppliesFavourableElement(row)) {
         return false;
     }
     if (f.favouritesOnly && !bit(m_favourite, ref)) {
@@ -353,9 +332,8 @@ NameFacts ShortlistFacts::facts(NameRef ref, const StoredName& row, std::uint32_
     NameFacts out;
     out.firstRow = firstRow;
     out.draws = draws;
-    const std::uint8_t elements = elementBits(row.family, row.elementText);
-    out.suppliesMissingElement = (elements & SuppliesMissingBit) != 0;
-    out.suppliesFavourableElement = (elements & SuppliesFavourableBit) != 0;
+    out.suppliesMissingElement = suppliesMissingElement(row);
+    out.suppliesFavourableElement = suppliesFavourableElement(row);
     if (const auto found = m_stars.find({ref.group, ref.second}); found != m_stars.end()) {
         out.favouriteStars = found->second;
     }
@@ -388,9 +366,6 @@ std::size_t ShortlistFacts::memoryBytes() const {
     };
     std::size_t bytes = m_characters.capacity() * sizeof(Character) + m_families.capacity() * sizeof(Family) +
                         bitmaps(m_noWarning) + bitmaps(m_verse) + bitmaps(m_common) + bitmaps(m_favourite);
-    for (const auto& byText : m_elementBits) {
-        bytes += byText.capacity();
-    }
     for (const auto* ranks :
          {&m_groupNameOrdinal, &m_secondNameRank, &m_groupPinyinOrdinal, &m_secondPinyinRank, &m_elementRank}) {
         bytes += ranks->capacity() * sizeof(std::uint32_t);
@@ -579,7 +554,7 @@ std::uint32_t ShortlistFacts::key(ShortlistColumn column, NameRef ref, const Sto
     case ShortlistColumn::Draws:
         return draws;
     case ShortlistColumn::SuppliesMissingElement:
-        return (elementBits(row.family, row.elementText) & SuppliesMissingBit) != 0 ? 1 : 0;
+        return suppliesMissingElement(row) ? 1 : 0;
     case ShortlistColumn::Favourite: {
         const auto found = m_stars.find({ref.group, ref.second});
         return found == m_stars.end() ? 0U : static_cast<std::uint32_t>(found->second);

@@ -3,8 +3,9 @@
 // missing or favourable element, whether it is a favourite, its knowledge columns, its compound-surname score, and
 // the sort keys of every column.
 //
-// Everything is worked out per family, per character text or per element text (a few thousand of each) and kept in
-// small tables indexed by their ids, except the three knowledge flags, which depend on the family and both given
+// The elements a name supplies come from its stored row (StoredName::givenElements). Everything else is worked out
+// per family, per character text or per element text (a few thousand of each) and kept in small tables indexed by
+// their ids, except the three knowledge flags, which depend on the family and both given
 // characters: those are worked out once per name when it is added and kept as bits over the name's group and
 // second-character number (a bit per possible name, about a tenth of a byte per name in a well-filled series).
 //
@@ -105,10 +106,11 @@ private:
         std::uint32_t pinyinRank = 0;
         bool excluded = false;
     };
-    enum ElementBits : std::uint8_t { KnownBit = 1, SuppliesMissingBit = 2, SuppliesFavourableBit = 4 };
 
     const Family& family(std::uint32_t id) const { return *m_families[id]; }
-    std::uint8_t elementBits(std::uint32_t familyId, std::uint32_t elementText) const;
+    /// A given character's element is one the series' chart lacks / is a 用神 or 喜神 of the 节气八字.
+    bool suppliesMissingElement(const StoredName& row) const;
+    bool suppliesFavourableElement(const StoredName& row) const;
     bool bit(const std::vector<std::vector<std::uint64_t>>& bits, NameRef ref) const;
     static void setBit(std::vector<std::vector<std::uint64_t>>& bits, NameRef ref, bool value);
     void noteKnowledge(NameRef ref);
@@ -126,7 +128,6 @@ private:
     std::vector<std::unique_ptr<Family>> m_families;
     std::vector<Character> m_characters; // by text id
     std::size_t m_knownTexts = 0;
-    mutable std::vector<std::vector<std::uint8_t>> m_elementBits; // [family][element text id]
 
     std::vector<std::vector<std::uint64_t>> m_noWarning, m_verse, m_common; // [group] bits over dense numbers
     std::vector<std::vector<std::uint64_t>> m_favourite;

@@ -25,7 +25,7 @@ ShortlistSources shortlistSources(const SeriesChart* chart, std::string_view min
                                   std::shared_ptr<const LuckTables> luck, NamingDatabase& database, int threshold) {
     ShortlistSources sources;
     if (chart != nullptr) {
-        sources.missingElements = ElementSet::occurringIn(chart->chart.favourableElement);
+        sources.missingElements = chart->chart.missingElements;
         // The minute box plays no part in the described chart; the solar-term chart reads it.
         const SeriesSolarTermChart solar = seriesSolarTermChart(chart->moment, minuteText);
         if (solar.chart) {

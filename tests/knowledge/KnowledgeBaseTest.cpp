@@ -2,6 +2,7 @@
 // verses, the shortlist columns and the describe lines; and a knowledge file that is missing, foreign or damaged.
 
 #include "knowledge/KnowledgeBase.h"
+#include "cli/KeyValueLines.h"
 #include "knowledge/NameDescription.h"
 #include "shortlist/FamilyKnowledgeFlags.h"
 
@@ -82,7 +83,7 @@ TEST_F(KnowledgeFile, VersesOfAnIndexedPairBestFirst) {
 
 TEST_F(KnowledgeFile, DescribeLinesOfAName) {
     EXPECT_EQ(
-        describeName(m_knowledge, "范", "统"),
+        cli::describedNameLines(describeName(m_knowledge, "范", "统")),
         (std::vector<std::string>{"pinyin\tfàn tǒng", "tones\t4 3", "warning\t谐音：范统 ≈ 饭桶（fàn tǒng，可笑）",
                                   "char\t范", "traditional\t范", "strokes\t7 (水 4 + 3, 氵 as 水 4)",
                                   "element\t水: radical 氵 (水)", "level\t1", "char\t统", "traditional\t统",
@@ -90,13 +91,34 @@ TEST_F(KnowledgeFile, DescribeLinesOfAName) {
 }
 
 TEST_F(KnowledgeFile, DescribeLinesEndWithTheVersesAndMarkUnknownCharacters) {
-    const auto lines = describeName(m_knowledge, "张", "思远");
+    const auto lines = cli::describedNameLines(describeName(m_knowledge, "张", "思远"));
     EXPECT_EQ(lines[0], "pinyin\t? sī yuǎn");
     EXPECT_EQ(lines[1], "tones\t? 1 3");
     EXPECT_EQ(lines[2], "char\t张");
     EXPECT_EQ(lines[3], "char\t思");
     EXPECT_EQ(lines[lines.size() - 2], "verse\t诗经\t国风·鄘风·载驰\t佚名\t视尔不臧，我思不远。");
     EXPECT_EQ(lines.back(), "verse\t诗经\t国风·齐风·甫田\t佚名\t无思远人，劳心忉忉。");
+}
+
+TEST_F(KnowledgeFile, DescriptionHoldsTheValuesTheLinesAreWrittenFrom) {
+    const NameDescription fanTong = describeName(m_knowledge, "范", "统");
+    ASSERT_TRUE(fanTong.available);
+    ASSERT_EQ(fanTong.readings.size(), 2U);
+    EXPECT_TRUE(fanTong.readings[0].isFamily);
+    EXPECT_EQ(fanTong.readings[1].syllable.tone, 3);
+    ASSERT_EQ(fanTong.soundWarnings.size(), 1U);
+    EXPECT_EQ(fanTong.soundWarnings[0].soundsLike, "饭桶");
+    ASSERT_EQ(fanTong.characters.size(), 2U);
+    EXPECT_EQ(fanTong.characters[1],
+              (DescribedCharacter{"统", true, "统", 7, "水 4 + 3, 氵 as 水 4", "水: radical 氵 (水)", 1}));
+    EXPECT_TRUE(fanTong.verses.empty());
+
+    const NameDescription zhang = describeName(m_knowledge, "张", "思远");
+    EXPECT_EQ(zhang.characters[0], (DescribedCharacter{"张", false, "", 0, "", "", 0}));
+    EXPECT_EQ(zhang.pinyinText(), "? sī yuǎn");
+    EXPECT_EQ(zhang.tonesText(), "? 1 3");
+    EXPECT_EQ(zhang.verses, m_knowledge.verses("思", "远"));
+    EXPECT_EQ(zhang.verses.size(), 2U);
 }
 
 TEST_F(KnowledgeFile, ShortlistColumnsOfGivenNames) {
@@ -126,7 +148,9 @@ void expectUnavailable(const KnowledgeBase& knowledge, const std::string& failur
     EXPECT_TRUE(knowledge.soundWarnings("范", "统").empty());
     EXPECT_TRUE(knowledge.verses("思", "远").empty());
     EXPECT_FALSE(knowledge.hasVerse(U'思', U'远'));
-    EXPECT_EQ(describeName(knowledge, "范", "统"), std::vector<std::string>{"knowledge\tunavailable"});
+    EXPECT_EQ(cli::describedNameLines(describeName(knowledge, "范", "统")),
+              std::vector<std::string>{"knowledge\tunavailable"});
+    EXPECT_FALSE(describeName(knowledge, "范", "统").available);
     const FamilyKnowledgeFlags columns(knowledge, "范");
     EXPECT_FALSE(columns.isAvailable());
     EXPECT_EQ(columns.flags("统"), KnowledgeFlags{});

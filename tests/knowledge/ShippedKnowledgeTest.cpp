@@ -4,6 +4,7 @@
 // shortlist columns against the full sound checks. (tools/make_knowledge.py --check, a test of its own, keeps the
 // committed tables equal to their generator's output.)
 
+#include "cli/KeyValueLines.h"
 #include "knowledge/KnowledgeBase.h"
 #include "knowledge/NameDescription.h"
 #include "knowledge/Utf8.h"
@@ -254,7 +255,7 @@ TEST(ShippedKnowledge, VerseCarriesItsSource) {
 }
 
 TEST(ShippedKnowledge, DescribeLinesOfFanTong) {
-    EXPECT_EQ(describeName(shipped(), "范", "统"),
+    EXPECT_EQ(cli::describedNameLines(describeName(shipped(), "范", "统")),
               (std::vector<std::string>{
                   "pinyin\tfàn tǒng", "tones\t4 3", "warning\t谐音：范统 ≈ 饭桶（fàn tǒng，可笑）", "char\t范",
                   "traditional\t范", "strokes\t11 (艸 6 + 5, 艹 as 艸 6)", "element\t木: radical 艹 (艸)", "level\t1",
