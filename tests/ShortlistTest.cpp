@@ -224,7 +224,7 @@ TEST_F(ShortlistOfASeries, EachFilterAloneAndCombinedMatchesAPlainLoop) {
 
     Shortlist shortlist(s.store, sources());
     shortlist.refresh();
-    shortlist.setFavourites({FavouriteName{"李", favouriteGiven, 4}, FavouriteName{"王", favouriteGiven, 2}});
+    shortlist.setFavourites({FavouriteStars{"李", favouriteGiven, 4}, FavouriteStars{"王", favouriteGiven, 2}});
     const auto names = distinctNames(s.store);
     const auto byScore = [](const Oracle& a, const Oracle& b) { return a.score > b.score; };
     for (const Case& c : cases) {
@@ -240,7 +240,7 @@ TEST_F(ShortlistOfASeries, FavouritesCarryTheirStarsAndFollowNamesThatComeLater)
     ShortlistFilter favourites;
     favourites.favouritesOnly = true;
     shortlist.setFilter(favourites);
-    shortlist.setFavourites({FavouriteName{"李", later, 5}});
+    shortlist.setFavourites({FavouriteStars{"李", later, 5}});
     EXPECT_EQ(shortlist.size(), 0U);
 
     const auto li = s.family("李", 7, "火");

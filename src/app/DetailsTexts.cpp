@@ -53,7 +53,7 @@ QString knowledgeText(const NameDescription& description) {
     return out.join(QLatin1Char('\n'));
 }
 
-QString solarTermText(const SeriesSolarTermChart& chart) {
+QString solarTermText(const MomentSolarTermChart& chart) {
     QStringList out;
     out << QStringLiteral("节气八字（本程序另算：以立春为岁首、以节气分月；左边报告中的八字按原来的算法，不受影响）");
     out << (chart.minuteFromBox

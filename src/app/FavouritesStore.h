@@ -34,7 +34,7 @@ public:
     const QString& saveError() const { return m_saveError; }
 
     /// The favourites as the shortlist matches them.
-    std::vector<FavouriteName> names() const;
+    std::vector<FavouriteStars> names() const;
 
 signals:
     void changed();

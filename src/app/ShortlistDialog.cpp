@@ -54,14 +54,12 @@ QString thousands(std::size_t n) {
     return QLocale(QLocale::Chinese, QLocale::China).toString(static_cast<qulonglong>(n));
 }
 
-/// The sources of the shortlist of the series the store holds: its chart only when that chart is of this series.
+/// The sources of the shortlist of the series the store holds.
 ShortlistSources sourcesOf(AppContext& context) {
-    const std::optional<SeriesChart> chart = context.seriesChart().current();
-    const bool current = chart && chart->series == context.results().series();
+    const std::optional<SeriesRecord> record = context.seriesRecord();
     const GenerationInputs inputs = context.inputs().snapshot();
-    return shortlistSources(current ? &*chart : nullptr, context.seriesMinuteText, context.knowledge(),
-                            context.interfaceLuck(), context.interfaceConnection(),
-                            scoreThreshold(inputs.ownThreshold, inputs.thresholdText));
+    return shortlistSources(record ? &*record : nullptr, context.knowledge(), context.interfaceLuck(),
+                            context.interfaceConnection(), scoreThreshold(inputs.ownThreshold, inputs.thresholdText));
 }
 
 } // namespace
@@ -335,9 +333,10 @@ void ShortlistDialog::currentNameChanged() {
         return;
     }
     const std::uint32_t firstRow = m_model->firstRowAt(current.row());
-    NameSubject subject{
-        favouriteOfRow(m_context.results(), firstRow, m_context.seriesChart().current(), m_context.seriesMinuteText),
-        m_model->shortlist().factsAt(static_cast<std::size_t>(current.row()))};
+    const std::optional<SeriesRecord> record = m_context.seriesRecord();
+    NameSubject subject =
+        subjectOf(listedNameOfRow(m_context.results(), firstRow, record ? &*record : nullptr),
+                  m_model->shortlist().factsAt(static_cast<std::size_t>(current.row())), record ? &*record : nullptr);
     if (m_details->subject() && m_details->subject()->name.cells == subject.name.cells &&
         m_details->subject()->name.familyText == subject.name.familyText) {
         return; // the same name, moved by names that came: nothing to redo
@@ -357,7 +356,7 @@ void ShortlistDialog::currentFavouriteChanged() {
         m_details->showSubject(std::nullopt);
         return;
     }
-    m_details->showSubject(NameSubject{m_favouritesModel->favouriteAt(current.row()), std::nullopt});
+    m_details->showSubject(subjectOf(m_favouritesModel->favouriteAt(current.row()), std::nullopt, nullptr));
 }
 
 void ShortlistDialog::openReport() {

@@ -37,7 +37,7 @@ public:
     void sort(int column, Qt::SortOrder order) override;
 
     void setFilter(const ShortlistFilter& filter);
-    void setFavourites(std::vector<FavouriteName> favourites);
+    void setFavourites(std::vector<FavouriteStars> favourites);
 
     /// Takes the store's new rows (the timer calls it); with `budget` nothing, all of them.
     void refresh(std::optional<std::chrono::nanoseconds> budget = kRefreshBudget);

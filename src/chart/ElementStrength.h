@@ -35,8 +35,8 @@
 // Pure functions of the pillars; safe from any thread.
 
 #include "calendar/Element.h"
-#include "calendar/SeasonalState.h"
 #include "calendar/Sexagenary.h"
+#include "chart/SeasonalState.h"
 
 #include <array>
 #include <cstdint>

@@ -1,8 +1,5 @@
 // namewright-cli generate: one generation run, as the main window's worker makes it.
 
-#include "chart/ChartAnalysis.h"
-#include "chart/SeriesChart.h"
-#include "chart/SharedBirthChart.h"
 #include "cli/CommandList.h"
 #include "cli/CommonOptions.h"
 #include "cli/InputValues.h"
@@ -96,10 +93,7 @@ std::optional<GenerationInputs> readInputs(const ParsedArguments& arguments, std
     if (!moment) {
         return std::nullopt;
     }
-    inputs.year = moment->year;
-    inputs.month = moment->month;
-    inputs.day = moment->day;
-    inputs.hour = moment->hour;
+    inputs.moment = *moment;
     return inputs;
 }
 
@@ -163,16 +157,7 @@ ExitStatus generate(const CommandInput& input) {
     channel.publish(*inputs);
     RunState state;
     ResultStore store;
-    SharedBirthChart chart;
-    SharedSeriesChart seriesChart;
-    RunController controller(
-        database, channel, state, store,
-        [&](NamingDatabase& connection, const GenerationInputs& in) {
-            const BirthMomentTexts moment{in.year, in.month, in.day, in.hour};
-            seriesChart.replace(
-                SeriesChart{state.currentSeries(), AnalyseBirthChart(moment, connection, chart, {}), moment});
-        },
-        seed ? RandomSource(*seed) : RandomSource());
+    RunController controller(database, channel, state, store, {}, seed ? RandomSource(*seed) : RandomSource());
 
     std::array<std::string, kResultColumnCount> header;
     for (const ResultColumn column : kResultColumns) {
@@ -189,18 +174,17 @@ ExitStatus generate(const CommandInput& input) {
 
     const bool distinct = input.arguments.has(kDistinctOption.name);
     // The worker lists into the store while this thread writes out what became visible, as the grid follows it.
-    controller.pressCompute(RunPhase::Idle);
+    controller.pressCompute();
     if (distinct) {
         controller.waitUntilIdle();
         controller.shutdown();
         // The worker has ended: its connection serves the sources now. The command line has no minute box, so the
         // 节气八字 is that of minute 0, as the window's without a minute.
-        const std::optional<SeriesChart> series = seriesChart.current();
-        ShortlistSources sources =
-            shortlistSources(series ? &*series : nullptr, {},
-                             KnowledgeBase::open(KnowledgeBase::besideNamingDatabase(input.databaseFile)),
-                             std::make_shared<const LuckTables>(LuckTables::load(database)), database,
-                             scoreThreshold(inputs->ownThreshold, inputs->thresholdText));
+        const std::optional<SeriesRecord> record = controller.seriesRecord(store.series());
+        ShortlistSources sources = shortlistSources(
+            record ? &*record : nullptr, KnowledgeBase::open(KnowledgeBase::besideNamingDatabase(input.databaseFile)),
+            std::make_shared<const LuckTables>(LuckTables::load(database)), database,
+            scoreThreshold(inputs->ownThreshold, inputs->thresholdText));
         writeDistinctNames(input.out, store, std::move(sources), *limit);
         return ExitStatus::Success;
     }

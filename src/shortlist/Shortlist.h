@@ -59,7 +59,7 @@ public:
     ShortlistColumn sortColumn() const { return m_column; }
     bool sortDescending() const { return m_descending; }
     /// The favourites; the shown order is rebuilt when they matter to it (favourites only, or sorted by them).
-    void setFavourites(std::vector<FavouriteName> favourites);
+    void setFavourites(std::vector<FavouriteStars> favourites);
 
     /// Names shown.
     std::size_t size() const { return m_view.size(); }

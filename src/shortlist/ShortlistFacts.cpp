@@ -228,7 +228,7 @@ void ShortlistFacts::resolveFilterTexts() {
     }
 }
 
-void ShortlistFacts::setFavourites(std::vector<FavouriteName> favourites) {
+void ShortlistFacts::setFavourites(std::vector<FavouriteStars> favourites) {
     m_favourites = std::move(favourites);
     resolveFavourites();
 }
@@ -239,7 +239,7 @@ void ShortlistFacts::resolveFavourites() {
     }
     m_stars.clear();
     const TextPool& texts = m_store.texts();
-    for (const FavouriteName& favourite : m_favourites) {
+    for (const FavouriteStars& favourite : m_favourites) {
         const std::u32string given = decodeUtf8(favourite.given);
         if (given.empty() || given.size() > 2) {
             continue;

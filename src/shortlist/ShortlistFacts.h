@@ -35,8 +35,9 @@
 
 namespace namewright {
 
-/// A favourite as the shortlist matches it: family text and given characters as typed, and its stars (1-5).
-struct FavouriteName {
+/// The stars of a favourite as the shortlist matches them to its names: the favourite's family text and given
+/// characters as typed, and its stars (1-5). The favourites themselves are kept elsewhere (reports/FavouriteList.h).
+struct FavouriteStars {
     std::string familyText;
     std::string given;
     int stars = 1;
@@ -80,7 +81,7 @@ public:
     /// Takes a filter's typed characters; call update() first.
     void setFilter(const ShortlistFilter& filter);
     /// Takes the favourites (resolved again by update() as new names come).
-    void setFavourites(std::vector<FavouriteName> favourites);
+    void setFavourites(std::vector<FavouriteStars> favourites);
 
     /// Whether a name passes the filter set last.
     bool passes(NameRef ref, const StoredName& row) const;
@@ -132,7 +133,7 @@ private:
     std::vector<std::vector<std::uint64_t>> m_noWarning, m_verse, m_common; // [group] bits over dense numbers
     std::vector<std::vector<std::uint64_t>> m_favourite;
     std::map<std::pair<std::uint32_t, std::uint32_t>, int> m_stars; // (group, dense) -> stars
-    std::vector<FavouriteName> m_favourites;
+    std::vector<FavouriteStars> m_favourites;
     std::size_t m_favouritesResolvedAt = 0; // names counted when the favourites were last resolved
 
     ShortlistFilter m_filter;

@@ -1,6 +1,5 @@
 #include "shortlist/ShortlistSources.h"
 
-#include "chart/SeriesSolarTermChart.h"
 #include "naming/CompoundSurnames.h"
 #include "naming/NameScoring.h"
 
@@ -21,15 +20,13 @@ CompoundFamilyLookup compoundFamilyLookup(NamingDatabase& database) {
     };
 }
 
-ShortlistSources shortlistSources(const SeriesChart* chart, std::string_view minuteText, KnowledgeBase knowledge,
+ShortlistSources shortlistSources(const SeriesRecord* record, KnowledgeBase knowledge,
                                   std::shared_ptr<const LuckTables> luck, NamingDatabase& database, int threshold) {
     ShortlistSources sources;
-    if (chart != nullptr) {
-        sources.missingElements = chart->chart.missingElements;
-        // The minute box plays no part in the described chart; the solar-term chart reads it.
-        const SeriesSolarTermChart solar = seriesSolarTermChart(chart->moment, minuteText);
-        if (solar.chart) {
-            sources.solarTermFavourable = solar.chart->strength.favourableElements();
+    if (record != nullptr) {
+        sources.missingElements = record->chart.missingElements;
+        if (record->solarTerms.chart) {
+            sources.solarTermFavourable = record->solarTerms.chart->strength.favourableElements();
         }
     }
     sources.knowledge = std::move(knowledge);

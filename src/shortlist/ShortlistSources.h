@@ -4,7 +4,7 @@
 // `namewright-cli generate --distinct` build them with shortlistSources(), so both rank and filter alike.
 
 #include "calendar/Element.h"
-#include "chart/SeriesChart.h"
+#include "chart/SeriesRecord.h"
 #include "db/NamingDatabase.h"
 #include "db/Rows.h"
 #include "knowledge/KnowledgeBase.h"
@@ -35,11 +35,11 @@ struct ShortlistSources {
 /// used by no other thread while the lookup runs.
 CompoundFamilyLookup compoundFamilyLookup(NamingDatabase& database);
 
-/// The sources of the shortlist of a series. `chart` is the chart of the series the store holds (nothing when none is
-/// known, e.g. before its worker analysed it): its missing elements, and the 节气八字 of its moment at the minute
-/// `minuteText` (see SeriesSolarTermChart.h). `threshold` is the run's score threshold: above 95 the compound-surname
-/// score is capped, as the listed scores are.
-ShortlistSources shortlistSources(const SeriesChart* chart, std::string_view minuteText, KnowledgeBase knowledge,
+/// The sources of the shortlist of a series. `record` is the record of the series the store holds (nothing when none
+/// is known yet, before its first worker analysed): the elements its chart lacks, and the favourable elements of its
+/// 节气八字. `threshold` is the run's score threshold: above 95 the compound-surname score is capped, as the listed
+/// scores are.
+ShortlistSources shortlistSources(const SeriesRecord* record, KnowledgeBase knowledge,
                                   std::shared_ptr<const LuckTables> luck, NamingDatabase& database, int threshold);
 
 } // namespace namewright
