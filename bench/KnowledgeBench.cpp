@@ -5,7 +5,7 @@
 #include "db/NamingDatabase.h"
 #include "knowledge/KnowledgeBase.h"
 #include "knowledge/NameDescription.h"
-#include "knowledge/Utf8.h"
+#include "text/Utf8.h"
 #include "shortlist/FamilyKnowledgeFlags.h"
 
 #include <benchmark/benchmark.h>

@@ -33,7 +33,6 @@ public:
     ~ShortlistDialog() override;
 
     ShortlistModel& model() { return *m_model; }
-    FavouritesModel& favouritesModel() { return *m_favouritesModel; }
     NameDetailsPane& details() { return *m_details; }
 
     /// Selects the name of store row `storeRow` (any row of it) when it is shown, and shows its details.

@@ -5,7 +5,7 @@
 #include "cli/KeyValueLines.h"
 #include "knowledge/KnowledgeBase.h"
 #include "knowledge/NameDescription.h"
-#include "knowledge/Utf8.h"
+#include "text/Utf8.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "knowledge/KnowledgeBase.h"
 
-#include "knowledge/Utf8.h"
+#include "text/Utf8.h"
 
 #include <SQLiteCpp/SQLiteCpp.h>
 
@@ -351,11 +351,6 @@ int KnowledgeBase::versesPerPair() const {
 
 const SoundChecker& KnowledgeBase::soundChecker() const {
     return m_impl->checker;
-}
-
-SoundChecker::Unit KnowledgeBase::nameUnit(char32_t codePoint) const {
-    const auto& record = compact(codePoint);
-    return record.unit.syllable == 0 ? SoundChecker::Unit{0, 0, 0, 0, 0, codePoint} : record.unit;
 }
 
 const KnowledgeBase::CompactCharacter& KnowledgeBase::compact(char32_t codePoint) const {

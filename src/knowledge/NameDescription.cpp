@@ -1,6 +1,6 @@
 #include "knowledge/NameDescription.h"
 
-#include "knowledge/Utf8.h"
+#include "text/Utf8.h"
 
 namespace namewright {
 

@@ -1,6 +1,6 @@
 #include "shortlist/FamilyKnowledgeFlags.h"
 
-#include "knowledge/Utf8.h"
+#include "text/Utf8.h"
 
 #include <array>
 

@@ -56,8 +56,6 @@ public:
     void setFilter(const ShortlistFilter& filter);
     const ShortlistFilter& filter() const { return m_filter; }
     void sort(ShortlistColumn column, bool descending);
-    ShortlistColumn sortColumn() const { return m_column; }
-    bool sortDescending() const { return m_descending; }
     /// The favourites; the shown order is rebuilt when they matter to it (favourites only, or sorted by them).
     void setFavourites(std::vector<FavouriteStars> favourites);
 

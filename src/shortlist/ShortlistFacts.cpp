@@ -1,6 +1,6 @@
 #include "shortlist/ShortlistFacts.h"
 
-#include "knowledge/Utf8.h"
+#include "text/Utf8.h"
 #include "naming/CompoundSurnameScoring.h"
 #include "naming/CompoundSurnames.h"
 #include "naming/NameScoring.h"
@@ -194,14 +194,6 @@ void ShortlistFacts::noteAdded(const std::vector<NameRef>& added) {
     }
 }
 
-void ShortlistFacts::noteAll() {
-    if (!knowledgeAvailable()) {
-        return;
-    }
-    update();
-    m_names.forEach([this](NameRef ref, const DistinctName&) { noteKnowledge(ref); }, false);
-}
-
 void ShortlistFacts::setFilter(const ShortlistFilter& filter) {
     m_filter = filter;
     resolveFilterTexts();
@@ -314,18 +306,13 @@ std::optional<int> ShortlistFacts::compoundScore(const Family& f, const StoredNa
         return std::nullopt;
     }
     const auto [s1, s2] = *f.compoundStrokes;
-    const FiveGrids compound = row.isOneCharacter()
-                                   ? compoundSurnameGridNumbers(s1, s2, row.firstStrokes)
-                                   : compoundSurnameGridNumbers(s1, s2, row.firstStrokes, row.secondStrokes);
-    int score = row.isOneCharacter() ? scoreOneCharacter(compound, *m_sources.luck)
-                                     : scoreTwoCharacters(compound, *m_sources.luck);
-    if (m_sources.capCompoundScore) {
-        score = applyScoreCap(score);
-    }
+    const CompoundSurnameScore scored = compoundSurnameScore(
+        s1, s2, row.firstStrokes, row.isOneCharacter() ? std::nullopt : std::optional<int>(row.secondStrokes),
+        *m_sources.luck, m_sources.capCompoundScore);
     if (grids != nullptr) {
-        *grids = compound;
+        *grids = scored.grids;
     }
-    return score;
+    return scored.score;
 }
 
 NameFacts ShortlistFacts::facts(NameRef ref, const StoredName& row, std::uint32_t draws, std::uint32_t firstRow) const {

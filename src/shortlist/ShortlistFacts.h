@@ -75,8 +75,6 @@ public:
     void update();
     /// Works out the knowledge flags of names just added.
     void noteAdded(const std::vector<NameRef>& added);
-    /// Works out the knowledge flags of every name.
-    void noteAll();
 
     /// Takes a filter's typed characters; call update() first.
     void setFilter(const ShortlistFilter& filter);

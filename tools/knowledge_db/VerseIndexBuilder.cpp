@@ -1,6 +1,6 @@
 #include "VerseIndexBuilder.h"
 
-#include "knowledge/Utf8.h"
+#include "text/Utf8.h"
 #include "knowledge/VerseMatch.h"
 
 #include <algorithm>

@@ -9,7 +9,7 @@
 
 #include "VerseIndexBuilder.h"
 
-#include "knowledge/Utf8.h"
+#include "text/Utf8.h"
 
 #include <SQLiteCpp/SQLiteCpp.h>
 #include <SQLiteCpp/VariadicBind.h>
