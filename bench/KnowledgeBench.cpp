@@ -5,8 +5,8 @@
 #include "db/NamingDatabase.h"
 #include "knowledge/KnowledgeBase.h"
 #include "knowledge/NameDescription.h"
-#include "text/Utf8.h"
 #include "shortlist/FamilyKnowledgeFlags.h"
+#include "text/Utf8.h"
 
 #include <benchmark/benchmark.h>
 

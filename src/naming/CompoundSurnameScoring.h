@@ -44,8 +44,7 @@ struct CompoundSurnameScore {
     int score = 0;
 };
 CompoundSurnameScore compoundSurnameScore(int firstFamilyStrokes, int secondFamilyStrokes, int firstGivenStrokes,
-                                          std::optional<int> secondGivenStrokes, const LuckTables& luck,
-                                          bool capScore);
+                                          std::optional<int> secondGivenStrokes, const LuckTables& luck, bool capScore);
 
 /// Scores a name by the compound-surname rule. `firstFamily` and `secondFamily` are the `word` rows of the two family
 /// characters (a missing row reads as WordRow{}: 0 strokes, empty element); the display name is `familyText` and the

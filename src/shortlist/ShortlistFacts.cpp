@@ -1,9 +1,9 @@
 #include "shortlist/ShortlistFacts.h"
 
-#include "text/Utf8.h"
 #include "naming/CompoundSurnameScoring.h"
 #include "naming/CompoundSurnames.h"
 #include "naming/NameScoring.h"
+#include "text/Utf8.h"
 
 #include <algorithm>
 #include <bit>

@@ -7,9 +7,9 @@
 #include "cli/KeyValueLines.h"
 #include "knowledge/KnowledgeBase.h"
 #include "knowledge/NameDescription.h"
-#include "text/Utf8.h"
 #include "knowledge/VerseMatch.h"
 #include "shortlist/FamilyKnowledgeFlags.h"
+#include "text/Utf8.h"
 
 #include "db/NamingDatabase.h"
 
