@@ -7,8 +7,8 @@
 #include "knowledge/KnowledgeBase.h"
 #include "knowledge/NameDescription.h"
 #include "knowledge/RowChecksum.h"
-#include "knowledge/ShortlistColumns.h"
-#include "knowledge/Utf8.h"
+#include "shortlist/FamilyKnowledgeFlags.h"
+#include "text/Utf8.h"
 
 #include <SQLiteCpp/SQLiteCpp.h>
 #include <benchmark/benchmark.h>
@@ -67,9 +67,9 @@ void shortlistColumnsOfAMillionNames(benchmark::State& state) {
     names.resize(std::min<std::size_t>(names.size(), 1'000'000));
     std::size_t flagged = 0;
     for (auto _ : state) {
-        const ShortlistColumns columns(shipped(), "李");
+        const FamilyKnowledgeFlags columns(shipped(), "李");
         for (const auto& [a, b] : names) {
-            const auto c = columns.columns(a, b);
+            const auto c = columns.flags(a, b);
             flagged += c.noSoundWarning + c.hasVerse + c.commonOnly;
         }
         benchmark::DoNotOptimize(flagged);

@@ -2,7 +2,7 @@
 // composed report text, against the shipped hun.mdb and against a temporary database with tables of the shipped
 // size (81 numbers, 125 three-talents keys, 60 stem-branch pairs, 3000 characters). Target: under 1 ms per name.
 
-#include "chart/SharedBirthChart.h"
+#include "chart/LatestLunarChart.h"
 #include "db/NamingDatabase.h"
 #include "naming/ResultRows.h"
 #include "reports/NameEvaluation.h"
@@ -35,11 +35,11 @@ const testing::TempDatabase& shippedSizeDatabase() {
 const EvaluationInput kInitialContents{"李", "哉栋", BirthMomentTexts{"2011", "1", "1", "1"}};
 
 void evaluateOn(benchmark::State& state, NamingDatabase& database) {
-    SharedBirthChart chart;
+    LatestLunarChart chart;
     SharedReportData report;
     std::size_t bytes = 0;
     for (auto _ : state) {
-        const auto composed = evaluateName(kInitialContents, database, chart, report, {});
+        const auto composed = evaluateName(kInitialContents, database, {.latestChart = &chart, .report = &report});
         bytes = composed ? composed->text.size() : 0;
         benchmark::DoNotOptimize(bytes);
     }
@@ -78,7 +78,7 @@ public:
 
 void BM_ReportFromRowAndComposeRealistic(benchmark::State& state) {
     NamingDatabase database = NamingDatabase::open(shippedSizeDatabase().path());
-    SharedBirthChart chart;
+    LatestLunarChart chart;
     SharedReportData report;
     const SingleRow rows;
     for (auto _ : state) {

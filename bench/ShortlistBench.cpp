@@ -8,7 +8,7 @@
 #include "db/NamingDatabase.h"
 #include "knowledge/KnowledgeBase.h"
 #include "naming/GenerationModes.h"
-#include "naming/Shortlist.h"
+#include "shortlist/Shortlist.h"
 
 #include "support/SyntheticStore.h"
 

@@ -53,28 +53,28 @@ TEST(CalendarThreads, ConcurrentAnalysesReplaceTheSharedChartAsAWhole) {
     file.exec(
         "INSERT INTO bazi VALUES ('庚寅', '金木', '松柏木'), ('戊寅', '土木', '城头土'), ('乙未', '木土', '沙中金'),"
         " ('庚辰', '金土', '白蜡金'), ('辛巳', '金火', '白蜡金'), ('甲子', '木水', '海中金');");
-    SharedBirthChart shared;
-    BirthChart first;
-    BirthChart second;
+    LatestLunarChart shared;
+    LunarChart first;
+    LunarChart second;
     std::atomic<bool> torn{false};
     {
         std::jthread a([&] {
             NamingDatabase db = file.open();
             for (int i = 0; i < 50; ++i) {
-                first = AnalyseBirthChart({"2010", "2", "14", "8"}, db, shared, {});
+                first = AnalyseBirthChart({"2010", "2", "14", "8"}, db, {.latest = &shared});
             }
         });
         std::jthread b([&] {
             NamingDatabase db = file.open();
             for (int i = 0; i < 50; ++i) {
-                second =
-                    AnalyseBirthChart({"1881", "1", "30", "0"}, db, shared, {}, [](ChartLabel, const std::string&) {});
+                second = AnalyseBirthChart({"1881", "1", "30", "0"}, db,
+                                           {.labels = [](ChartLabel, const std::string&) {}, .latest = &shared});
             }
         });
         std::jthread reader([&] {
             for (int i = 0; i < 200; ++i) {
-                const BirthChart now = shared.current();
-                const bool empty = now == BirthChart{};
+                const LunarChart now = shared.current();
+                const bool empty = now == LunarChart{};
                 const bool oneOfThem = now.lunarDate.starts_with("2010") ? now.elements == "金木 土木 木土 金土 "
                                                                          : now.elements == "金火 金木 木水 木水 ";
                 if (!empty && !oneOfThem) {
@@ -84,7 +84,7 @@ TEST(CalendarThreads, ConcurrentAnalysesReplaceTheSharedChartAsAWhole) {
         });
     }
     EXPECT_FALSE(torn.load());
-    const BirthChart last = shared.current();
+    const LunarChart last = shared.current();
     EXPECT_TRUE(last == first || last == second);
     EXPECT_EQ(first.zodiacAnimal, "虎");
     EXPECT_EQ(second.zodiacAnimal, "蛇");

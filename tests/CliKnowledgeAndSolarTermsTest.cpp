@@ -4,6 +4,7 @@
 #include "calendar/SolarTermListing.h"
 #include "chart/SolarTermChart.h"
 #include "cli/CommandLine.h"
+#include "cli/KeyValueLines.h"
 #include "knowledge/KnowledgeBase.h"
 #include "knowledge/NameDescription.h"
 #include "support/Files.h"
@@ -75,7 +76,8 @@ TEST(CliDescribe, PrintsTheDescriptionLinesOfTheKnowledgeFileBesideTheNamingData
     const Outcome outcome = run({"describe", "--family", "李", "--given", "思远"}, folder.namingDatabase());
     ASSERT_EQ(outcome.status, 0) << outcome.err;
     EXPECT_EQ(outcome.err, "");
-    EXPECT_EQ(outcome.out, joinedLines(describeName(KnowledgeBase::open(folder.knowledgeFile()), "李", "思远")));
+    EXPECT_EQ(outcome.out, joinedLines(cli::describedNameLines(
+                               describeName(KnowledgeBase::open(folder.knowledgeFile()), "李", "思远"))));
     EXPECT_EQ(firstLine(outcome.out), "pinyin\tlǐ sī yuǎn");
     EXPECT_NE(outcome.out.find("\nverse\t诗经\t国风·齐风·甫田\t佚名\t无思远人，劳心忉忉。\n"), std::string::npos)
         << outcome.out;
@@ -85,7 +87,8 @@ TEST(CliDescribe, KnowledgeOptionPicksAnotherFileAndTheNamingDatabaseIsNotRead) 
     const SmallKnowledgeFile file;
     const Outcome outcome = run({"describe", "--family", "范", "--given", "统", "--knowledge", file.path().string()});
     ASSERT_EQ(outcome.status, 0) << outcome.err;
-    EXPECT_EQ(outcome.out, joinedLines(describeName(KnowledgeBase::open(file.path()), "范", "统")));
+    EXPECT_EQ(outcome.out,
+              joinedLines(cli::describedNameLines(describeName(KnowledgeBase::open(file.path()), "范", "统"))));
     EXPECT_NE(outcome.out.find("\nwarning\t"), std::string::npos) << "范统 sounds like 饭桶: " << outcome.out;
 }
 
@@ -182,7 +185,7 @@ TEST(CliSolarTermChart, PrintsTheChartLinesWithTheirWorking) {
     EXPECT_EQ(outcome.err, "");
     const std::optional<SolarTermChart> chart = solarTermChartOf(BeijingTime{{2024, 2, 4}, 16, 27});
     ASSERT_TRUE(chart);
-    EXPECT_EQ(outcome.out, joinedLines(solarTermChartLines(*chart)));
+    EXPECT_EQ(outcome.out, joinedLines(cli::solarTermChartLines(*chart)));
     EXPECT_NE(outcome.out.find("\nuseful\t"), std::string::npos) << outcome.out;
 }
 
@@ -213,7 +216,7 @@ TEST(CliSolarTermChart, LongitudeReadsTheDayAndHourFromTrueSolarTime) {
     const Outcome outcome =
         run({"chart", "--solar-terms", "--date", "2024-03-02", "--hour", "0", "--minute", "40", "--longitude", "87.6"});
     ASSERT_EQ(outcome.status, 0) << outcome.err;
-    EXPECT_EQ(outcome.out, joinedLines(solarTermChartLines(*chart)));
+    EXPECT_EQ(outcome.out, joinedLines(cli::solarTermChartLines(*chart)));
     EXPECT_EQ(firstLine(outcome.out), "pillars\t" + pillarsLineText(chart->pillars.pillars));
 }
 

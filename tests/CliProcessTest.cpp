@@ -1,6 +1,6 @@
 // namewright-cli run as a program: its standard output byte for byte, its standard error and its exit status.
 
-#include "chart/SharedBirthChart.h"
+#include "chart/LatestLunarChart.h"
 #include "reports/NameEvaluation.h"
 #include "reports/SharedReportData.h"
 #include "support/BaziFixture.h"
@@ -130,10 +130,11 @@ TEST(CliProgram, EvaluatePrintsTheEvaluationWindowsReportByteForByte) {
     const ProcessResult result = runCli({"evaluate", "--family", "李", "--given", "哉栋", "--date", "2011-01-01",
                                          "--hour", "1", "--db", file.path().string()});
     NamingDatabase database = file.open();
-    SharedBirthChart chart;
+    LatestLunarChart chart;
     SharedReportData report;
-    const std::optional<ComposedReport> composed = evaluateName(
-        EvaluationInput{"李", "哉栋", BirthMomentTexts{"2011", "1", "1", "1"}}, database, chart, report, {});
+    const std::optional<ComposedReport> composed =
+        evaluateName(EvaluationInput{"李", "哉栋", BirthMomentTexts{"2011", "1", "1", "1"}}, database,
+                     {.latestChart = &chart, .report = &report});
     ASSERT_TRUE(composed);
     EXPECT_EQ(result.status, 0);
     EXPECT_EQ(result.err, "");

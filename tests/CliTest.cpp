@@ -236,8 +236,8 @@ TEST_F(CliReportTest, ChartPrintsTheSevenResultsInTheOrderOfTheLabels) {
     const Outcome outcome = run({"chart", "--date", "2010-02-14", "--hour", "8"});
     ASSERT_EQ(outcome.status, 0) << outcome.err;
     NamingDatabase database = m_file.open();
-    SharedBirthChart shared;
-    const BirthChart chart = AnalyseBirthChart({"2010", "2", "14", "8"}, database, shared, {});
+    LatestLunarChart shared;
+    const LunarChart chart = AnalyseBirthChart({"2010", "2", "14", "8"}, database, {.latest = &shared});
     EXPECT_EQ(outcome.out, "农历\t" + chart.lunarDate + "\n属相\t" + chart.zodiacAnimal + "\n四柱\t" +
                                chart.fourPillars + "\n八字\t" + chart.eightCharacters + "\n五行\t" + chart.elements +
                                "\n纳音\t" + chart.nayin + "\n喜用神\t" + chart.favourableElement + "\n");

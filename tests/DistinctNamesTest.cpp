@@ -1,6 +1,6 @@
 // The distinct names of a series against a brute-force count over the store's rows.
 
-#include "naming/DistinctNames.h"
+#include "shortlist/DistinctNames.h"
 #include "support/SyntheticStore.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,10 @@
 #include "chart/ElementStrength.h"
 #include "chart/SolarTermChart.h"
+#include "cli/KeyValueLines.h"
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -163,12 +165,11 @@ TEST(ElementStrength, CountsATieAsWeak) {
     EXPECT_EQ(s.useful, Element::Metal);
 }
 
-TEST(ElementStrength, TellsWhetherAGivenNameSuppliesAFavourableElement) {
+TEST(ElementStrength, TheFavourableElementsAreTheUsefulAndTheFavourableOne) {
     const ElementStrength s = analyseElementStrength(pillarsOf("癸卯", "乙丑", "戊戌", "戊午")); // 用神 木, 喜神 水
-    EXPECT_TRUE(suppliesFavourableElement("木", s));
-    EXPECT_TRUE(suppliesFavourableElement("金水", s));
-    EXPECT_FALSE(suppliesFavourableElement("金土", s));
-    EXPECT_FALSE(suppliesFavourableElement("", s));
+    EXPECT_EQ(s.favourableElements(), (ElementSet{Element::Wood, Element::Water}));
+    EXPECT_TRUE(s.favourableElements().intersects(ElementSet::occurringIn("金水")));
+    EXPECT_FALSE(s.favourableElements().intersects(ElementSet::occurringIn("金土")));
 }
 
 // --- The command-line lines ------------------------------------------------------------------------------------
@@ -185,7 +186,7 @@ std::string valueOf(const std::vector<std::string>& lines, std::string_view key)
 TEST(SolarTermChartLines, OpenWithThePillarsAndShowTheWorking) {
     const auto chart = solarTermChartOf({{2024, 2, 4}, 12, 0});
     ASSERT_TRUE(chart);
-    const std::vector<std::string> lines = solarTermChartLines(*chart);
+    const std::vector<std::string> lines = cli::solarTermChartLines(*chart);
     ASSERT_FALSE(lines.empty());
     EXPECT_EQ(lines.front(), "pillars\t癸卯 乙丑 戊戌 戊午");
     EXPECT_EQ(valueOf(lines, "year"), "癸卯: 立春 2023-02-04 10:43 至 立春 2024-02-04 16:27");
@@ -209,7 +210,7 @@ TEST(SolarTermChartLines, NameTheOptionsInUse) {
     const auto chart =
         solarTermChartOf({{2024, 2, 4}, 23, 30}, {.ziHourStartsNextDay = true, .birthplaceLongitude = 116.4});
     ASSERT_TRUE(chart);
-    const std::vector<std::string> lines = solarTermChartLines(*chart);
+    const std::vector<std::string> lines = cli::solarTermChartLines(*chart);
     EXPECT_EQ(lines.front(), "pillars\t甲辰 丙寅 己亥 甲子");
     EXPECT_EQ(valueOf(lines, "zi-hour"), "23:00 起算次日（子时换日），日柱取次日");
     EXPECT_EQ(valueOf(lines, "hour"), "甲子: 子时 23:00-00:59 (23:01), 己日子时起甲子");
@@ -228,14 +229,32 @@ TEST(SolarTermChartLines, GiveTheLateZiHourTheNextDaysStemAndKeepTheDay) {
     for (const auto& [birth, pillars] : births) {
         const auto chart = solarTermChartOf(birth);
         ASSERT_TRUE(chart);
-        const std::vector<std::string> lines = solarTermChartLines(*chart);
+        const std::vector<std::string> lines = cli::solarTermChartLines(*chart);
         EXPECT_EQ(lines.front(), pillars);
         EXPECT_EQ(valueOf(lines, "zi-hour"), "23:00 后仍属当日（早晚子时），时柱取次日子时");
         EXPECT_EQ(valueOf(lines, "hour"), "甲子: 子时 23:00-00:59 (23:30), 晚子时按次日己日子时起甲子");
     }
-    EXPECT_EQ(valueOf(solarTermChartLines(*solarTermChartOf({{1984, 2, 4}, 23, 30})), "day"), "戊辰: 1984-02-04");
-    EXPECT_EQ(valueOf(solarTermChartLines(*solarTermChartOf({{1984, 2, 4}, 0, 30})), "hour"),
+    EXPECT_EQ(valueOf(cli::solarTermChartLines(*solarTermChartOf({{1984, 2, 4}, 23, 30})), "day"), "戊辰: 1984-02-04");
+    EXPECT_EQ(valueOf(cli::solarTermChartLines(*solarTermChartOf({{1984, 2, 4}, 0, 30})), "hour"),
               "壬子: 子时 23:00-00:59 (00:30), 戊日子时起壬子");
+}
+
+TEST(SolarTermChartWorking, EveryItemHasItsOwnKeyAndAChineseCaption) {
+    const auto chart = solarTermChartOf({{2024, 2, 4}, 12, 0});
+    ASSERT_TRUE(chart);
+    const std::vector<WorkingItem> items = solarTermChartWorking(*chart);
+    std::set<std::string> keys;
+    for (const WorkingItem& item : items) {
+        EXPECT_TRUE(keys.insert(item.key).second) << item.key;
+        ASSERT_FALSE(item.caption.empty()) << item.key;
+        EXPECT_GE(static_cast<unsigned char>(item.caption.front()), 0x80U) << item.key << " " << item.caption;
+    }
+    ASSERT_EQ(items.size(), 35U);
+    EXPECT_EQ(items.front(), (WorkingItem{"pillars", "四柱", "癸卯 乙丑 戊戌 戊午"}));
+    EXPECT_EQ(items[9].caption, "年支藏干");
+    EXPECT_EQ(items[14].caption, "年干得分");
+    EXPECT_EQ(items[22].caption, "木 合计");
+    EXPECT_EQ(items.back().caption, "取用神之法");
 }
 
 TEST(SolarTermChart, RefusesWhatThePillarsRefuse) {

@@ -2,6 +2,7 @@
 
 #include "reports/FavouriteList.h"
 #include "reports/FavouritesCsv.h"
+#include "reports/ListedName.h"
 
 #include "support/SyntheticStore.h"
 
@@ -91,24 +92,24 @@ TEST(FavouriteList, AssignDropsRepeatedNamesAndClampsStars) {
     EXPECT_EQ(list.all()[1].name(), "王栋");
 }
 
-TEST(FavouriteOfRow, TakesTheRowsTextsCellsAndTheSeriesChart) {
+TEST(ListedNameOfRow, TakesTheRowsTextsCellsAndTheSeriesRecord) {
     testing::SyntheticStore synthetic;
     const auto family = synthetic.family("欧阳", 15, "土");
     synthetic.add(family, 3, 7);
     synthetic.add(family, 4, testing::SyntheticStore::kNone);
-    SeriesChart chart;
-    chart.chart.favourableElement = "金水";
-    chart.moment = {"2011", "1", "1", "1"};
+    SeriesRecord record;
+    record.chart.favourableElement = "金水";
+    record.moment = {"2011", "1", "1", "1", "10"};
 
-    const Favourite two = favouriteOfRow(synthetic.store, 0, chart, "10");
+    const ListedName two = listedNameOfRow(synthetic.store, 0, &record);
     EXPECT_EQ(two.familyText, "欧阳");
     EXPECT_EQ(two.given, testing::SyntheticStore::character(3) + testing::SyntheticStore::character(7));
     EXPECT_EQ(two.cells, synthetic.store.rowCells(0));
     EXPECT_EQ(two.chart.favourableElement, "金水");
     EXPECT_EQ(two.birth.year, "2011");
-    EXPECT_EQ(two.minute, "10");
+    EXPECT_EQ(two.birth.minute, "10");
 
-    const Favourite one = favouriteOfRow(synthetic.store, 1, std::nullopt, {});
+    const ListedName one = listedNameOfRow(synthetic.store, 1, nullptr);
     EXPECT_EQ(one.given, testing::SyntheticStore::character(4));
     EXPECT_TRUE(one.chart.favourableElement.empty());
 }

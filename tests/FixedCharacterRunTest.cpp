@@ -23,12 +23,16 @@ protected:
         m_connection = m_file.open();
         m_controller = std::make_unique<RunController>(
             m_connection, m_inputs, m_state, m_store,
-            [this](NamingDatabase&, const GenerationInputs&) { ++m_chartCalls; }, RandomSource(7));
+            [this](NamingDatabase&, std::uint32_t series, const BirthMomentTexts& moment) {
+                ++m_chartCalls;
+                return SeriesRecord{series, moment, {}, {}};
+            },
+            RandomSource(7));
         m_state.setStopFlag(1);
     }
 
-    /// Presses the compute button in its idle phase ("分析") with the fix box checked and `character` in the character
-    /// box, and waits for the worker.
+    /// Presses the stop button, then the compute button in its idle phase ("分析") with the fix box checked and
+    /// `character` in the character box, and waits for the worker.
     RunPhase runWithFixed(const std::string& character, FixedPosition position = FixedPosition::Second) {
         GenerationInputs inputs;
         inputs.fixCharacter = true;
@@ -37,7 +41,8 @@ protected:
         inputs.ownThreshold = true;
         inputs.thresholdText = "76";
         m_inputs.publish(inputs);
-        const RunPhase phase = m_controller->pressCompute(RunPhase::Idle);
+        m_controller->pressStop();
+        const RunPhase phase = m_controller->pressCompute();
         m_controller->waitUntilIdle();
         return phase;
     }
@@ -80,8 +85,8 @@ TEST_F(FixedCharacterRunTest, ContinuingAfterTheCharacterWasCorrectedGoesOnWithT
     GenerationInputs inputs = m_inputs.snapshot();
     inputs.fixedCharacter = "安";
     m_inputs.publish(inputs);
-    EXPECT_EQ(m_controller->pressCompute(RunPhase::Running), RunPhase::Paused);
-    EXPECT_EQ(m_controller->pressCompute(RunPhase::Paused), RunPhase::Running);
+    EXPECT_EQ(m_controller->pressCompute(), RunPhase::Paused);
+    EXPECT_EQ(m_controller->pressCompute(), RunPhase::Running);
     m_controller->waitUntilIdle();
     EXPECT_GT(m_store.rowCount(), 0U);
 }

@@ -1,5 +1,5 @@
 #include "reports/NameEvaluation.h"
-#include "chart/SharedBirthChart.h"
+#include "chart/LatestLunarChart.h"
 #include "db/NamingDatabase.h"
 #include "naming/ResultRows.h"
 #include "reports/ReportComposer.h"
@@ -29,8 +29,8 @@ private:
 };
 
 /// A chart no analysis produces, standing for what an earlier analysis left behind.
-BirthChart earlierChart() {
-    BirthChart chart;
+LunarChart earlierChart() {
+    LunarChart chart;
     chart.lunarDate = "早先的农历";
     chart.zodiacAnimal = "龙";
     chart.fourPillars = "早先的四柱";
@@ -57,12 +57,12 @@ protected:
     }
 
     std::optional<ComposedReport> evaluate(const EvaluationInput& typed) {
-        return evaluateName(typed, m_database, m_chart, m_report, [this] { ++m_warnings; });
+        return evaluateName(typed, m_database, {[this] { ++m_warnings; }, &m_chart, &m_report});
     }
 
     TempDatabase m_file;
     NamingDatabase m_database;
-    SharedBirthChart m_chart;
+    LatestLunarChart m_chart;
     SharedReportData m_report;
     int m_warnings = 0;
 };
@@ -73,7 +73,7 @@ TEST_F(NameEvaluationTest, TheInitialContentsEvaluateATwoCharacterName) {
     EXPECT_TRUE(report->clearFirst);
     EXPECT_EQ(report->colour, (TextColour{0, 0, 255}));
 
-    const BirthChart chart = m_chart.current();
+    const LunarChart chart = m_chart.current();
     EXPECT_NE(chart, earlierChart());
     EXPECT_TRUE(chart.lunarDate.starts_with("2010年")) << "1 January 2011 lies in the lunar year 2010";
     EXPECT_EQ(chart.zodiacAnimal, "虎");
@@ -152,7 +152,7 @@ TEST_F(NameEvaluationTest, ASecondEvaluationReplacesTheFirstWhole) {
     EXPECT_TRUE(second->text.starts_with("\r\n\r\n姓名：李明  得分：74\r\n"));
     EXPECT_EQ(second->text.find("哉栋"), std::string::npos);
     EXPECT_EQ(m_report.current().name, "李明");
-    const BirthChart chart = m_chart.current();
+    const LunarChart chart = m_chart.current();
     EXPECT_EQ(chart.zodiacAnimal, "马") << "1990 is a 午 year";
     EXPECT_NE(second->text.find("\r\n农历：" + chart.lunarDate + "\r\n"), std::string::npos);
     EXPECT_EQ(second->text.find("农历：2010年"), std::string::npos);
@@ -160,7 +160,7 @@ TEST_F(NameEvaluationTest, ASecondEvaluationReplacesTheFirstWhole) {
 
 TEST_F(NameEvaluationTest, AReportFromARowAfterAnEvaluationShowsTheEvaluationsChart) {
     ASSERT_TRUE(evaluate(input("李", "哉栋", "1990", "6", "15", "12")));
-    const BirthChart evaluated = m_chart.current();
+    const LunarChart evaluated = m_chart.current();
 
     const OneRow rows({"欧阳明", "62", "16", "23", "9", "2", "23", "土火水", "土火"});
     ASSERT_TRUE(reportFromResultRow(1, rows, m_database, m_report));
@@ -192,9 +192,9 @@ TEST_F(NameEvaluationTest, DateTextsThatAreNoNumbersGiveADefinedReport) {
 
 TEST(NameEvaluation, AClosedConnectionStillComposesAReport) {
     NamingDatabase closed;
-    SharedBirthChart chart;
+    LatestLunarChart chart;
     SharedReportData data;
-    const auto report = evaluateName(input("李", "明"), closed, chart, data, {});
+    const auto report = evaluateName(input("李", "明"), closed, {.latestChart = &chart, .report = &data});
     ASSERT_TRUE(report);
     EXPECT_EQ(data.current().name, "李");
     EXPECT_EQ(data.current().score, "11");

@@ -1,5 +1,5 @@
 #include "reports/ReportComposer.h"
-#include "chart/SharedBirthChart.h"
+#include "chart/LatestLunarChart.h"
 #include "reports/SharedReportData.h"
 
 #include <gtest/gtest.h>
@@ -26,8 +26,8 @@ ReportData oneCharacterData() {
     return data;
 }
 
-BirthChart completeChart() {
-    BirthChart chart;
+LunarChart completeChart() {
+    LunarChart chart;
     chart.lunarDate = "2010年  寅虎年 冬月 廿七日 丑时";
     chart.zodiacAnimal = "虎";
     chart.fourPillars = "庚寅年 戊子月 乙未日 丁丑时";
@@ -87,7 +87,7 @@ TEST(ReportComposer, ComposesTheWholeReportOfATwoCharacterNameWithMissingElement
     data.threeTalentsExplanation = "\r\n";
     data.elementText = "火金木";
 
-    BirthChart chart;
+    LunarChart chart;
     chart.lunarDate = "1948年  子鼠年 二月 初三日 午时";
     chart.zodiacAnimal = "鼠";
     chart.fourPillars = "戊子年 乙卯月 甲寅日 庚午时";
@@ -140,7 +140,7 @@ struct FavourableCase {
 class ReportComposerFavourable : public ::testing::TestWithParam<FavourableCase> {};
 
 TEST_P(ReportComposerFavourable, EndsWithTheElementSentence) {
-    BirthChart chart = completeChart();
+    LunarChart chart = completeChart();
     chart.favourableElement = GetParam().favourable;
     const std::string text = composeReport(oneCharacterData(), chart, ReportBox::EvaluationWindow).text;
     const std::string ending = std::string("  李明  的五行属性为： 火火\r\n\r\n") + GetParam().lastSentence;
@@ -160,13 +160,13 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ReportComposer, ComposesFromTheSharedValuesAsTheyStand) {
     SharedReportData data;
-    SharedBirthChart chart;
+    LatestLunarChart chart;
     data.replace(oneCharacterData());
     chart.replace(completeChart());
     EXPECT_EQ(composeReport(data, chart, ReportBox::ReportWindow),
               composeReport(oneCharacterData(), completeChart(), ReportBox::ReportWindow));
 
-    BirthChart later = completeChart();
+    LunarChart later = completeChart();
     later.zodiacAnimal = "兔";
     chart.replace(later);
     EXPECT_NE(composeReport(data, chart, ReportBox::ReportWindow).text.find("属相：兔\r\n"), std::string::npos);

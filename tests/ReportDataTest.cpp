@@ -1,4 +1,4 @@
-#include "chart/SharedBirthChart.h"
+#include "chart/LatestLunarChart.h"
 #include "db/NamingDatabase.h"
 #include "naming/ResultRows.h"
 #include "reports/ExplanationBuilder.h"
@@ -109,7 +109,7 @@ TEST_F(ReportDataTest, ARowListedWithATwoCharacterFamilyTextShowsThatWholeText) 
     ListedRows rows;
     rows.append(kOuyangMing);
     SharedReportData shared;
-    SharedBirthChart chart;
+    LatestLunarChart chart;
     ASSERT_TRUE(reportFromResultRow(1, rows, m_database, shared));
 
     const std::string text = composeReport(shared, chart, ReportBox::ReportWindow).text;

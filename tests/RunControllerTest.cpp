@@ -65,12 +65,13 @@ protected:
         m_inputs.publish(inputs);
         m_controller = std::make_unique<RunController>(
             m_workerDb, m_inputs, m_state, m_store,
-            [this](NamingDatabase&, const GenerationInputs& in) {
+            [this](NamingDatabase&, std::uint32_t series, const BirthMomentTexts& moment) {
                 {
                     const std::lock_guard lock(m_chartMutex);
-                    m_chartCalls.push_back(in);
+                    m_chartCalls.push_back(moment);
                 }
                 m_gate.pass();
+                return SeriesRecord{series, moment, {}, {}};
             },
             RandomSource(5));
         m_state.setStopFlag(1); // as start-up does once the database is open
@@ -121,17 +122,19 @@ protected:
     ResultStore m_store;
     Gate m_gate;
     std::mutex m_chartMutex;
-    std::vector<GenerationInputs> m_chartCalls;
+    std::vector<BirthMomentTexts> m_chartCalls;
     std::unique_ptr<RunController> m_controller;
 };
 
 TEST_F(RunControllerTest, PhasesFollowTheButtonTable) {
     change([](GenerationInputs& in) { in.fixCharacter = true; }); // no character typed: workers end at once
-    EXPECT_EQ(m_controller->pressCompute(RunPhase::Idle), RunPhase::Running);
+    EXPECT_EQ(m_controller->phase(), RunPhase::Idle);
+    EXPECT_EQ(m_controller->pressCompute(), RunPhase::Running);
+    EXPECT_EQ(m_controller->phase(), RunPhase::Running);
     EXPECT_EQ(m_state.stopFlag(), 0);
-    EXPECT_EQ(m_controller->pressCompute(RunPhase::Running), RunPhase::Paused);
+    EXPECT_EQ(m_controller->pressCompute(), RunPhase::Paused);
     EXPECT_EQ(m_state.stopFlag(), 1);
-    EXPECT_EQ(m_controller->pressCompute(RunPhase::Paused), RunPhase::Running);
+    EXPECT_EQ(m_controller->pressCompute(), RunPhase::Running);
     EXPECT_EQ(m_state.stopFlag(), 0);
     EXPECT_EQ(m_controller->pressStop(), RunPhase::Idle);
     EXPECT_EQ(m_state.stopFlag(), 1);
@@ -139,14 +142,14 @@ TEST_F(RunControllerTest, PhasesFollowTheButtonTable) {
 }
 
 TEST_F(RunControllerTest, AWholeRunAnalysesTheChartThenListsEveryName) {
-    EXPECT_EQ(m_controller->pressCompute(RunPhase::Idle), RunPhase::Running);
+    EXPECT_EQ(m_controller->pressCompute(), RunPhase::Running);
     m_controller->waitUntilIdle();
     EXPECT_EQ(listedNames(), expectedSingleNames());
     ASSERT_EQ(chartCalls(), 1U);
     EXPECT_EQ(m_chartCalls[0].year, "2011");
     // A finished run changes nothing: a press still pauses, and continuing finds nothing after the resume mark.
-    EXPECT_EQ(m_controller->pressCompute(RunPhase::Running), RunPhase::Paused);
-    EXPECT_EQ(m_controller->pressCompute(RunPhase::Paused), RunPhase::Running);
+    EXPECT_EQ(m_controller->pressCompute(), RunPhase::Paused);
+    EXPECT_EQ(m_controller->pressCompute(), RunPhase::Running);
     m_controller->waitUntilIdle();
     EXPECT_EQ(listedNames(), expectedSingleNames());
 }
@@ -159,24 +162,24 @@ protected:
 TEST_F(LongRunControllerTest, PauseAndContinueListNoNameTwiceAndSkipNone) {
     const auto expected = expectedSingleNames();
     ASSERT_GT(expected.size(), 5000U);
-    m_controller->pressCompute(RunPhase::Idle);
+    m_controller->pressCompute();
     for (std::size_t target : {50U, 1000U, 3000U}) {
         waitForRows(target);
-        EXPECT_EQ(m_controller->pressCompute(RunPhase::Running), RunPhase::Paused);
+        EXPECT_EQ(m_controller->pressCompute(), RunPhase::Paused);
         m_controller->waitUntilIdle();
         EXPECT_LT(m_store.rowCount(), expected.size()) << "the pause came before the end of the run";
-        EXPECT_EQ(m_controller->pressCompute(RunPhase::Paused), RunPhase::Running);
+        EXPECT_EQ(m_controller->pressCompute(), RunPhase::Running);
     }
     m_controller->waitUntilIdle();
     EXPECT_EQ(listedNames(), expected);
 }
 
 TEST_F(RunControllerTest, StopThenAnalyseStartsAgainFromTheFirstRow) {
-    m_controller->pressCompute(RunPhase::Idle);
+    m_controller->pressCompute();
     waitForRows(100);
     EXPECT_EQ(m_controller->pressStop(), RunPhase::Idle);
     m_controller->waitUntilIdle();
-    EXPECT_EQ(m_controller->pressCompute(RunPhase::Idle), RunPhase::Running);
+    EXPECT_EQ(m_controller->pressCompute(), RunPhase::Running);
     m_controller->waitUntilIdle();
     EXPECT_EQ(listedNames(), expectedSingleNames());
 }
@@ -186,7 +189,7 @@ TEST_F(RunControllerTest, AFixBoxWithoutACharacterGeneratesNothing) {
         in.fixCharacter = true;
         in.fixedCharacter = "";
     });
-    EXPECT_EQ(m_controller->pressCompute(RunPhase::Idle), RunPhase::Running);
+    EXPECT_EQ(m_controller->pressCompute(), RunPhase::Running);
     m_controller->waitUntilIdle();
     EXPECT_EQ(m_store.rowCount(), 0U);
     EXPECT_EQ(chartCalls(), 0U) << "the worker ends before analysing";
@@ -195,7 +198,8 @@ TEST_F(RunControllerTest, AFixBoxWithoutACharacterGeneratesNothing) {
         in.fixedCharacter = "安";
         in.fixedPosition = FixedPosition::Neither;
     });
-    m_controller->pressCompute(RunPhase::Paused);
+    m_controller->pressCompute(); // pause
+    m_controller->pressCompute(); // and continue with the new inputs
     m_controller->waitUntilIdle();
     EXPECT_EQ(chartCalls(), 0U) << "a position other than 二 or 三 ends the worker too";
 }
@@ -206,7 +210,7 @@ TEST_F(RunControllerTest, TheFixedModeIgnoresTheNameLengthBox) {
         in.fixedCharacter = "安";
         in.fixedPosition = FixedPosition::Third;
     });
-    m_controller->pressCompute(RunPhase::Idle);
+    m_controller->pressCompute();
     m_controller->waitUntilIdle();
     ASSERT_GT(m_store.rowCount(), 0U);
     EXPECT_TRUE(listedNames()[0].ends_with("安"));
@@ -214,25 +218,25 @@ TEST_F(RunControllerTest, TheFixedModeIgnoresTheNameLengthBox) {
 
 TEST_F(RunControllerTest, AWorkerSupersededWhileHeldListsNothing) {
     m_gate.close();
-    m_controller->pressCompute(RunPhase::Idle);
+    m_controller->pressCompute();
     m_gate.awaitWaiter(); // the first worker sits in its chart analysis, holding the generation lock
-    m_controller->pressCompute(RunPhase::Running);
-    m_controller->pressCompute(RunPhase::Paused); // the second worker waits for the lock
+    m_controller->pressCompute();
+    m_controller->pressCompute(); // the second worker waits for the lock
     m_gate.open();
     m_controller->waitUntilIdle();
     EXPECT_EQ(listedNames(), expectedSingleNames()) << "only the second worker listed, each name once";
 }
 
 TEST_F(RunControllerTest, AnAnalyseWhileAWorkerIsHeldStartsACleanSeries) {
-    m_controller->pressCompute(RunPhase::Idle);
+    m_controller->pressCompute();
     waitForRows(300);
-    m_controller->pressCompute(RunPhase::Running);
+    m_controller->pressCompute();
     m_controller->waitUntilIdle();
     m_gate.close();
-    m_controller->pressCompute(RunPhase::Paused);
+    m_controller->pressCompute();
     m_gate.awaitWaiter();
     m_controller->pressStop();
-    m_controller->pressCompute(RunPhase::Idle);
+    m_controller->pressCompute();
     m_gate.open();
     m_controller->waitUntilIdle();
     EXPECT_EQ(listedNames(), expectedSingleNames());
@@ -240,7 +244,7 @@ TEST_F(RunControllerTest, AnAnalyseWhileAWorkerIsHeldStartsACleanSeries) {
 
 TEST_F(RunControllerTest, ShutdownStopsARandomRunAndWaits) {
     change([](GenerationInputs& in) { in.nameLength = NameLength::Double; });
-    m_controller->pressCompute(RunPhase::Idle);
+    m_controller->pressCompute();
     waitForRows(1000);
     EXPECT_TRUE(m_controller->isGenerating()) << "3000 x 3000 draws do not finish by themselves this soon";
     m_controller->shutdown();
@@ -258,8 +262,9 @@ TEST_F(RunControllerTest, RapidPressesFromOneThreadNeverCorruptTheResult) {
         if (engine() % 5 == 0) {
             phase = m_controller->pressStop();
         } else {
-            phase = m_controller->pressCompute(phase);
+            phase = m_controller->pressCompute();
         }
+        EXPECT_EQ(m_controller->phase(), phase);
         if (engine() % 3 == 0) {
             change(
                 [&](GenerationInputs& in) { in.nameLength = engine() % 2 ? NameLength::Single : NameLength::Double; });
@@ -270,9 +275,52 @@ TEST_F(RunControllerTest, RapidPressesFromOneThreadNeverCorruptTheResult) {
     m_controller->waitUntilIdle();
 
     change([](GenerationInputs& in) { in.nameLength = NameLength::Single; });
-    EXPECT_EQ(m_controller->pressCompute(RunPhase::Idle), RunPhase::Running);
+    EXPECT_EQ(m_controller->pressCompute(), RunPhase::Running);
     m_controller->waitUntilIdle();
     EXPECT_EQ(listedNames(), expectedSingleNames());
+}
+
+TEST(RunControllerRecord, EachWorkerKeepsTheRecordOfItsSeries) {
+    TempDatabase file;
+    fillGenerationTables(file, 200, 50);
+    NamingDatabase db = file.open();
+    InputsChannel inputs;
+    GenerationInputs typed;
+    typed.nameLength = NameLength::Single;
+    typed.moment = {"2024", "2", "4", "16", "40"}; // 立春 2024 at 16:27
+    inputs.publish(typed);
+    RunState state;
+    ResultStore store;
+    RunController controller(db, inputs, state, store);
+    EXPECT_FALSE(controller.seriesRecord(state.currentSeries())) << "no worker has analysed";
+
+    controller.pressCompute();
+    controller.waitUntilIdle();
+    const std::uint32_t first = state.currentSeries();
+    const std::optional<SeriesRecord> record = controller.seriesRecord(first);
+    ASSERT_TRUE(record);
+    EXPECT_EQ(record->series, first);
+    EXPECT_EQ(record->moment, typed.moment);
+    EXPECT_EQ(record->chart.fourPillars, "癸卯年 乙丑月 戊戌日 庚申时") << "the lunar new year 2024 is 10 February";
+    ASSERT_TRUE(record->solarTerms.chart);
+    EXPECT_EQ(record->solarTerms.minute, 40);
+    EXPECT_EQ(pillarsLineText(record->solarTerms.chart->pillars.pillars), "甲辰 丙寅 戊戌 庚申");
+
+    // Continuing reads the inputs again: the record follows the latest worker of the series.
+    typed.moment.minute = "";
+    inputs.publish(typed);
+    controller.pressCompute();
+    controller.pressCompute();
+    controller.waitUntilIdle();
+    ASSERT_TRUE(controller.seriesRecord(first));
+    EXPECT_FALSE(controller.seriesRecord(first)->solarTerms.minuteFromBox);
+
+    // A new series has no record until its worker analysed; the old one's is gone.
+    controller.pressStop();
+    controller.pressCompute();
+    controller.waitUntilIdle();
+    EXPECT_FALSE(controller.seriesRecord(first));
+    EXPECT_TRUE(controller.seriesRecord(state.currentSeries()));
 }
 
 TEST(RunControllerShutdown, DestroyingTheControllerDuringARunIsSafe) {
@@ -283,8 +331,8 @@ TEST(RunControllerShutdown, DestroyingTheControllerDuringARunIsSafe) {
     RunState state;
     ResultStore store;
     {
-        RunController controller(db, inputs, state, store, [](NamingDatabase&, const GenerationInputs&) {});
-        controller.pressCompute(RunPhase::Idle);
+        RunController controller(db, inputs, state, store);
+        controller.pressCompute();
         ASSERT_TRUE(waitUntil([&] { return store.rowCount() >= 10; }, testing::kWaitDeadline));
     }
     EXPECT_EQ(state.stopFlag(), 1);

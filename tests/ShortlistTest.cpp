@@ -1,7 +1,7 @@
 // The shortlist: its ranking and every column's order against a brute-force sort of the distinct names, its filters
 // alone and combined against a plain loop, names arriving while it is shown, and a new series.
 
-#include "naming/Shortlist.h"
+#include "shortlist/Shortlist.h"
 #include "naming/CompoundSurnameScoring.h"
 #include "support/SmallKnowledgeFile.h"
 #include "support/SyntheticStore.h"
@@ -224,7 +224,7 @@ TEST_F(ShortlistOfASeries, EachFilterAloneAndCombinedMatchesAPlainLoop) {
 
     Shortlist shortlist(s.store, sources());
     shortlist.refresh();
-    shortlist.setFavourites({FavouriteName{"李", favouriteGiven, 4}, FavouriteName{"王", favouriteGiven, 2}});
+    shortlist.setFavourites({FavouriteStars{"李", favouriteGiven, 4}, FavouriteStars{"王", favouriteGiven, 2}});
     const auto names = distinctNames(s.store);
     const auto byScore = [](const Oracle& a, const Oracle& b) { return a.score > b.score; };
     for (const Case& c : cases) {
@@ -240,7 +240,7 @@ TEST_F(ShortlistOfASeries, FavouritesCarryTheirStarsAndFollowNamesThatComeLater)
     ShortlistFilter favourites;
     favourites.favouritesOnly = true;
     shortlist.setFilter(favourites);
-    shortlist.setFavourites({FavouriteName{"李", later, 5}});
+    shortlist.setFavourites({FavouriteStars{"李", later, 5}});
     EXPECT_EQ(shortlist.size(), 0U);
 
     const auto li = s.family("李", 7, "火");
@@ -449,7 +449,7 @@ TEST(ShortlistKnowledge, KnowledgeFiltersAgreeWithTheKnowledgeColumns) {
     Shortlist shortlist(store, sources);
     shortlist.refresh();
     ASSERT_TRUE(shortlist.facts().knowledgeAvailable());
-    const ShortlistColumns columns(knowledge, "范");
+    const FamilyKnowledgeFlags columns(knowledge, "范");
     for (int mask = 0; mask < 8; ++mask) {
         ShortlistFilter filter;
         filter.noSoundWarning = (mask & 1) != 0;
@@ -459,7 +459,7 @@ TEST(ShortlistKnowledge, KnowledgeFiltersAgreeWithTheKnowledgeColumns) {
         std::vector<std::string> expected;
         for (std::size_t i = 0; i < store.rowCount(); ++i) {
             const std::string given = store.cellText(i, ResultColumn::Name).substr(3);
-            const NameColumns c = columns.columns(given);
+            const KnowledgeFlags c = columns.flags(given);
             if ((!filter.noSoundWarning || c.noSoundWarning) && (!filter.hasVerse || c.hasVerse) &&
                 (!filter.commonOnly || c.commonOnly)) {
                 expected.push_back(given);
@@ -468,7 +468,7 @@ TEST(ShortlistKnowledge, KnowledgeFiltersAgreeWithTheKnowledgeColumns) {
         std::vector<std::string> got;
         for (std::size_t i = 0; i < shortlist.size(); ++i) {
             got.push_back(store.cellText(shortlist.firstRowAt(i), ResultColumn::Name).substr(3));
-            EXPECT_EQ(shortlist.factsAt(i).knowledge, columns.columns(got.back()));
+            EXPECT_EQ(shortlist.factsAt(i).knowledge, columns.flags(got.back()));
         }
         EXPECT_EQ(got, expected) << "filters " << mask;
     }

@@ -32,12 +32,12 @@ TEST(SolarTermThreads, ReadsOfTheTableFromSeveralThreadsGiveTheComputedMoments) 
     EXPECT_EQ(mismatches.load(), 0);
 }
 
-TEST(SolarTermThreads, ChartsOnSeveralThreadsGiveTheLinesOfOne) {
+TEST(SolarTermThreads, ChartsOnSeveralThreadsGiveTheWorkingOfOne) {
     const std::vector<BeijingTime> births{
         {{1900, 3, 1}, 6, 0}, {{1984, 2, 4}, 23, 30}, {{2024, 2, 4}, 16, 27}, {{2061, 12, 31}, 23, 59}};
-    std::vector<std::vector<std::string>> expected;
+    std::vector<std::vector<WorkingItem>> expected;
     for (const BeijingTime& birth : births) {
-        expected.push_back(solarTermChartLines(*solarTermChartOf(birth)));
+        expected.push_back(solarTermChartWorking(*solarTermChartOf(birth)));
     }
     std::atomic<int> mismatches{0};
     {
@@ -46,7 +46,7 @@ TEST(SolarTermThreads, ChartsOnSeveralThreadsGiveTheLinesOfOne) {
             threads.emplace_back([&, t] {
                 for (int round = 0; round < 20; ++round) {
                     const std::size_t i = (t + static_cast<std::size_t>(round)) % births.size();
-                    if (solarTermChartLines(*solarTermChartOf(births[i])) != expected[i]) {
+                    if (solarTermChartWorking(*solarTermChartOf(births[i])) != expected[i]) {
                         ++mismatches;
                     }
                 }

@@ -7,10 +7,8 @@ AppContext::AppContext(std::filesystem::path databaseFile)
       m_interfaceConnection(NamingDatabase::open(m_databaseFile)) {
     m_runController = std::make_unique<RunController>(
         m_workerConnection, m_inputs, m_runState, m_results,
-        [this](NamingDatabase& connection, const GenerationInputs& inputs) {
-            const BirthMomentTexts moment{inputs.year, inputs.month, inputs.day, inputs.hour};
-            BirthChart chart = AnalyseBirthChart(moment, connection, m_birthChart, m_yearWarning, m_labels);
-            m_seriesChart.replace(SeriesChart{m_runState.currentSeries(), std::move(chart), moment});
+        [this](NamingDatabase& connection, std::uint32_t series, const BirthMomentTexts& moment) {
+            return analyseSeries(series, moment, connection, ChartSinks{m_yearWarning, m_labels, &m_latestChart});
         });
 }
 
@@ -28,6 +26,10 @@ const KnowledgeBase& AppContext::knowledge() {
         m_knowledge = KnowledgeBase::open(KnowledgeBase::besideNamingDatabase(m_databaseFile));
     }
     return *m_knowledge;
+}
+
+std::optional<SeriesRecord> AppContext::seriesRecord() const {
+    return m_runController->seriesRecord(m_results.series());
 }
 
 std::shared_ptr<const LuckTables> AppContext::interfaceLuck() {

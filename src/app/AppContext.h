@@ -4,8 +4,8 @@
 
 #include "calendar/YearWarning.h"
 #include "chart/ChartAnalysis.h"
-#include "chart/SeriesChart.h"
-#include "chart/SharedBirthChart.h"
+#include "chart/LatestLunarChart.h"
+#include "chart/SeriesRecord.h"
 #include "db/NamingDatabase.h"
 #include "knowledge/KnowledgeBase.h"
 #include "naming/GenerationInputs.h"
@@ -38,9 +38,11 @@ public:
     /// The connection of the interface thread: evaluations and reports.
     NamingDatabase& interfaceConnection() { return m_interfaceConnection; }
 
-    SharedBirthChart& birthChart() { return m_birthChart; }
-    /// The chart of the current series' latest worker (the shortlist reads it; an evaluation does not replace it).
-    SharedSeriesChart& seriesChart() { return m_seriesChart; }
+    /// The chart of the latest analysis, a worker's or an evaluation's: what a report window prints.
+    LatestLunarChart& latestChart() { return m_latestChart; }
+    /// The record of the series the result store holds (its moment and both charts), once its worker analysed; an
+    /// evaluation does not touch it. The shortlist, its pane and the favourites read it.
+    std::optional<SeriesRecord> seriesRecord() const;
     SharedReportData& reportData() { return m_reportData; }
     RunState& runState() { return m_runState; }
     InputsChannel& inputs() { return m_inputs; }
@@ -55,10 +57,6 @@ public:
     /// The luck tables read on the interface connection, on first use (interface thread only).
     std::shared_ptr<const LuckTables> interfaceLuck();
 
-    /// The text of the minute box 分组合框 when the current series' latest run was started. The described runs read
-    /// nothing of it; only the shortlist's 节气八字 does. Interface thread only.
-    std::string seriesMinuteText;
-
     /// The reference-table selector: "" for the numerology table, "三才" for the three-talents table. Interface
     /// thread only.
     std::string referenceTableSelector;
@@ -70,8 +68,7 @@ private:
     std::filesystem::path m_databaseFile;
     NamingDatabase m_workerConnection;
     NamingDatabase m_interfaceConnection;
-    SharedBirthChart m_birthChart;
-    SharedSeriesChart m_seriesChart;
+    LatestLunarChart m_latestChart;
     std::optional<KnowledgeBase> m_knowledge;
     std::shared_ptr<const LuckTables> m_interfaceLuck;
     SharedReportData m_reportData;

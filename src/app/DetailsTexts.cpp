@@ -4,127 +4,56 @@
 
 #include <QStringList>
 
-#include <string_view>
-#include <utility>
-
 namespace namewright {
 
 namespace {
 
-/// "key\tvalue" split at its first tab.
-std::pair<std::string_view, std::string_view> keyAndValue(std::string_view line) {
-    const std::size_t tab = line.find('\t');
-    return tab == std::string_view::npos ? std::pair{line, std::string_view()}
-                                         : std::pair{line.substr(0, tab), line.substr(tab + 1)};
-}
-
-QString levelText(std::string_view level) {
-    if (level == "1") {
+QString levelText(int level) {
+    switch (level) {
+    case 1:
         return QStringLiteral("一级字");
-    }
-    if (level == "2") {
+    case 2:
         return QStringLiteral("二级字");
-    }
-    if (level == "3") {
+    case 3:
         return QStringLiteral("三级字");
+    default:
+        return QStringLiteral("表外字");
     }
-    return QStringLiteral("表外字");
-}
-
-/// The Chinese caption of a key of the solar-term chart's lines (the keys are the command line's, kept ASCII there);
-/// the key itself for one this table does not know, so that a line added to the chart still shows.
-QString solarTermCaption(std::string_view key) {
-    static const std::pair<std::string_view, const char*> captions[] = {
-        {"pillars", "四柱"},
-        {"chart", "算法"},
-        {"birth", "出生时刻"},
-        {"zi-hour", "子时"},
-        {"solar-time", "真太阳时"},
-        {"year", "年柱"},
-        {"month", "月柱"},
-        {"day", "日柱"},
-        {"hour", "时柱"},
-        {"hidden.year", "年支藏干"},
-        {"hidden.month", "月支藏干"},
-        {"hidden.day", "日支藏干"},
-        {"hidden.hour", "时支藏干"},
-        {"season", "月令"},
-        {"points.year-stem", "年干得分"},
-        {"points.year-branch", "年支得分"},
-        {"points.month-stem", "月干得分"},
-        {"points.month-branch", "月支得分"},
-        {"points.day-stem", "日干得分"},
-        {"points.day-branch", "日支得分"},
-        {"points.hour-stem", "时干得分"},
-        {"points.hour-branch", "时支得分"},
-        {"element.wood", "木 合计"},
-        {"element.fire", "火 合计"},
-        {"element.earth", "土 合计"},
-        {"element.metal", "金 合计"},
-        {"element.water", "水 合计"},
-        {"day-master", "日主"},
-        {"support", "生扶"},
-        {"restraint", "克泄耗"},
-        {"strength", "身强身弱"},
-        {"useful", "用神"},
-        {"favourable", "喜神"},
-        {"unfavourable", "忌神"},
-        {"method", "取用神之法"},
-    };
-    for (const auto& [k, caption] : captions) {
-        if (k == key) {
-            return QString::fromUtf8(caption);
-        }
-    }
-    return toQString(key);
 }
 
 } // namespace
 
-QString knowledgeText(const std::vector<std::string>& describedLines) {
+QString knowledgeText(const NameDescription& description) {
     QStringList out;
-    QStringList verses;
-    bool warned = false;
-    for (const std::string& line : describedLines) {
-        const auto [key, value] = keyAndValue(line);
-        const QString text = toQString(value);
-        if (key == "pinyin") {
-            out << QStringLiteral("拼音：") + text;
-        } else if (key == "tones") {
-            out << QStringLiteral("声调：") + text;
-        } else if (key == "warning") {
-            out << QStringLiteral("读音提示：") + text;
-            warned = true;
-        } else if (key == "char") {
-            if (!warned) {
-                out << QStringLiteral("读音提示：无");
-                warned = true;
-            }
-            out << QString() << QStringLiteral("【") + text + QStringLiteral("】");
-        } else if (key == "traditional") {
-            out << QStringLiteral("  繁体（计笔画之形）：") + text;
-        } else if (key == "strokes") {
-            out << QStringLiteral("  笔画：") + text;
-        } else if (key == "element") {
-            out << QStringLiteral("  五行：") + text;
-        } else if (key == "level") {
-            out << QStringLiteral("  通用规范汉字表：") + levelText(value);
-        } else if (key == "verse") {
-            // work \t title \t author \t line
-            const QStringList parts = text.split(QLatin1Char('\t'));
-            if (parts.size() == 4) {
-                verses << QStringLiteral("  ") + parts[3] + QStringLiteral("——") + parts[0] + QStringLiteral("《") +
-                              parts[1] + QStringLiteral("》") + parts[2];
-            }
-        }
+    out << QStringLiteral("拼音：") + toQString(description.pinyinText());
+    out << QStringLiteral("声调：") + toQString(description.tonesText());
+    for (const SoundWarning& warning : description.soundWarnings) {
+        out << QStringLiteral("读音提示：") + toQString(warning.text);
     }
-    if (!verses.isEmpty()) {
-        out << QString() << QStringLiteral("名字两字同在的诗句：") << verses;
+    if (description.soundWarnings.empty()) {
+        out << QStringLiteral("读音提示：无");
+    }
+    for (const DescribedCharacter& c : description.characters) {
+        out << QString() << QStringLiteral("【") + toQString(c.character) + QStringLiteral("】");
+        if (!c.known) {
+            continue;
+        }
+        out << QStringLiteral("  繁体（计笔画之形）：") + toQString(c.traditional);
+        out << QStringLiteral("  笔画：%1（").arg(c.strokes) + toQString(c.strokeWorking) + QStringLiteral("）");
+        out << QStringLiteral("  五行：") + toQString(c.elementReason);
+        out << QStringLiteral("  通用规范汉字表：") + levelText(c.commonLevel);
+    }
+    if (!description.verses.empty()) {
+        out << QString() << QStringLiteral("名字两字同在的诗句：");
+        for (const Verse& verse : description.verses) {
+            out << QStringLiteral("  ") + toQString(verse.text) + QStringLiteral("——") + toQString(verse.work) +
+                       QStringLiteral("《") + toQString(verse.title) + QStringLiteral("》") + toQString(verse.author);
+        }
     }
     return out.join(QLatin1Char('\n'));
 }
 
-QString solarTermText(const SeriesSolarTermChart& chart) {
+QString solarTermText(const MomentSolarTermChart& chart) {
     QStringList out;
     out << QStringLiteral("节气八字（本程序另算：以立春为岁首、以节气分月；左边报告中的八字按原来的算法，不受影响）");
     out << (chart.minuteFromBox
@@ -135,9 +64,8 @@ QString solarTermText(const SeriesSolarTermChart& chart) {
         return out.join(QLatin1Char('\n'));
     }
     out << QString();
-    for (const std::string& line : solarTermChartLines(*chart.chart)) {
-        const auto [key, value] = keyAndValue(line);
-        out << solarTermCaption(key) + QStringLiteral("：") + toQString(value);
+    for (const WorkingItem& item : solarTermChartWorking(*chart.chart)) {
+        out << toQString(item.caption) + QStringLiteral("：") + toQString(item.value);
     }
     return out.join(QLatin1Char('\n'));
 }

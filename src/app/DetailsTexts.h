@@ -2,24 +2,22 @@
 // The texts of the details pane's tabs beside the report: the character knowledge of a name (读音与字形), its
 // solar-term chart (节气八字) and its compound-surname score (复姓).
 
-#include "chart/SeriesSolarTermChart.h"
+#include "chart/MomentSolarTermChart.h"
+#include "knowledge/NameDescription.h"
 #include "naming/FiveGrids.h"
 
 #include <QString>
 
-#include <string>
-#include <vector>
-
 namespace namewright {
 
-/// The lines of describeName (knowledge/NameDescription.h) as the pane shows them: pinyin, tones, the sound warnings
-/// ("读音提示：无" when there is none), then each character with its traditional form, strokes and their working,
-/// element with its reason and common level, then the verses with their source.
-QString knowledgeText(const std::vector<std::string>& describedLines);
+/// A name's description as the pane shows it: pinyin, tones, the sound warnings ("读音提示：无" when there is none),
+/// then each character with its traditional form, strokes and their working, element with its reason and common
+/// level, then the verses with their source.
+QString knowledgeText(const NameDescription& description);
 
 /// The solar-term chart with its working and the minute it was worked out for (from the minute box, or minute 0
 /// where the box held no minute); a line saying it cannot be worked out when there is no chart.
-QString solarTermText(const SeriesSolarTermChart& chart);
+QString solarTermText(const MomentSolarTermChart& chart);
 
 /// "复姓算法（本程序另算）：天格 … 总格 …，分数 …", the grids and score by the compound-surname rule.
 QString compoundSurnameText(const FiveGrids& grids, int score);

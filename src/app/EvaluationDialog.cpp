@@ -65,8 +65,9 @@ void EvaluationDialog::evaluate() {
     const EvaluationInput input{toUtf8(m_familyName->text()), toUtf8(m_givenName->text()),
                                 BirthMomentTexts{toUtf8(m_year->currentText()), toUtf8(m_month->currentText()),
                                                  toUtf8(m_day->currentText()), toUtf8(m_hour->currentText())}};
-    const auto report = evaluateName(input, m_context.interfaceConnection(), m_context.birthChart(),
-                                     m_context.reportData(), [this] { YearWarningBridge::showMessageBox(this); });
+    const auto report = evaluateName(input, m_context.interfaceConnection(),
+                                     EvaluationSinks{[this] { YearWarningBridge::showMessageBox(this); },
+                                                     &m_context.latestChart(), &m_context.reportData()});
     if (report) {
         writeReport(m_report, *report);
     }

@@ -19,21 +19,6 @@ namespace {
 constexpr auto kFormat = "namewright-favourites";
 constexpr int kVersion = 1;
 
-// The chart's seven texts under names of their own, so the file reads without knowing the order of a struct.
-struct ChartField {
-    const char* key;
-    std::string BirthChart::*field;
-};
-constexpr ChartField kChartFields[] = {
-    {"lunarDate", &BirthChart::lunarDate},
-    {"zodiacAnimal", &BirthChart::zodiacAnimal},
-    {"fourPillars", &BirthChart::fourPillars},
-    {"eightCharacters", &BirthChart::eightCharacters},
-    {"elements", &BirthChart::elements},
-    {"nayin", &BirthChart::nayin},
-    {"favourableElement", &BirthChart::favourableElement},
-};
-
 QString text(std::string_view utf8) {
     return toQString(utf8);
 }
@@ -44,14 +29,15 @@ QJsonObject toObject(const Favourite& f) {
         cells.append(text(cell));
     }
     QJsonObject chart;
-    for (const ChartField& field : kChartFields) {
-        chart.insert(QLatin1String(field.key), text(f.chart.*field.field));
+    // The chart's seven texts under names of their own, so the file reads without knowing the order of a struct.
+    for (const ChartResult& result : kChartResults) {
+        chart.insert(toQString(result.key), text(f.chart.*result.text));
     }
     const QJsonObject birth{{QStringLiteral("year"), text(f.birth.year)},
                             {QStringLiteral("month"), text(f.birth.month)},
                             {QStringLiteral("day"), text(f.birth.day)},
                             {QStringLiteral("hour"), text(f.birth.hour)},
-                            {QStringLiteral("minute"), text(f.minute)}};
+                            {QStringLiteral("minute"), text(f.birth.minute)}};
     return QJsonObject{{QStringLiteral("family"), text(f.familyText)},
                        {QStringLiteral("given"), text(f.given)},
                        {QStringLiteral("cells"), cells},
@@ -62,8 +48,8 @@ QJsonObject toObject(const Favourite& f) {
                        {QStringLiteral("added"), text(f.added)}};
 }
 
-bool readText(const QJsonObject& object, const char* key, std::string& out) {
-    const QJsonValue value = object.value(QLatin1String(key));
+bool readText(const QJsonObject& object, std::string_view key, std::string& out) {
+    const QJsonValue value = object.value(toQString(key));
     if (!value.isString()) {
         return false;
     }
@@ -92,15 +78,15 @@ std::optional<Favourite> fromObject(const QJsonValue& value) {
         f.cells.texts[static_cast<std::size_t>(i)] = toUtf8(cells[i].toString());
     }
     const QJsonObject chart = object.value(QStringLiteral("chart")).toObject();
-    for (const ChartField& field : kChartFields) {
-        readText(chart, field.key, f.chart.*field.field); // a chart text that is missing stays empty
+    for (const ChartResult& result : kChartResults) {
+        readText(chart, result.key, f.chart.*result.text); // a chart text that is missing stays empty
     }
     const QJsonObject birth = object.value(QStringLiteral("birth")).toObject();
     readText(birth, "year", f.birth.year);
     readText(birth, "month", f.birth.month);
     readText(birth, "day", f.birth.day);
     readText(birth, "hour", f.birth.hour);
-    readText(birth, "minute", f.minute);
+    readText(birth, "minute", f.birth.minute);
     const QJsonValue stars = object.value(QStringLiteral("stars"));
     if (!stars.isDouble()) {
         return std::nullopt;

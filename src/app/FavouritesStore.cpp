@@ -55,10 +55,10 @@ bool FavouritesStore::setNote(const std::string& familyText, const std::string& 
     return true;
 }
 
-std::vector<FavouriteName> FavouritesStore::names() const {
-    std::vector<FavouriteName> names;
+std::vector<FavouriteStars> FavouritesStore::names() const {
+    std::vector<FavouriteStars> names;
     for (const Favourite& f : m_list.all()) {
-        names.push_back(FavouriteName{f.familyText, f.given, f.stars});
+        names.push_back(FavouriteStars{f.familyText, f.given, f.stars});
     }
     return names;
 }

@@ -3,8 +3,8 @@
 // once after every change. The main window owns one; the result grid's menu and the shortlist window change it.
 
 #include "app/FavouritesFile.h"
-#include "naming/ShortlistFacts.h"
 #include "reports/FavouriteList.h"
+#include "shortlist/ShortlistFacts.h"
 
 #include <QObject>
 
@@ -34,7 +34,7 @@ public:
     const QString& saveError() const { return m_saveError; }
 
     /// The favourites as the shortlist matches them.
-    std::vector<FavouriteName> names() const;
+    std::vector<FavouriteStars> names() const;
 
 signals:
     void changed();

@@ -120,7 +120,7 @@ void MainWindow::wireEvents() {
     for (QLineEdit* edit : {c.familyName, c.fixedCharacter, c.threshold}) {
         connect(edit, &QLineEdit::textChanged, this, &MainWindow::publishInputs);
     }
-    for (QComboBox* box : {c.nameLength, c.gender, c.year, c.month, c.day, c.hour, c.fixedPosition}) {
+    for (QComboBox* box : {c.nameLength, c.gender, c.year, c.month, c.day, c.hour, c.minute, c.fixedPosition}) {
         connect(box, &QComboBox::currentTextChanged, this, &MainWindow::publishInputs);
     }
     for (QCheckBox* box : {c.fixCharacter, c.ownThreshold}) {
@@ -134,10 +134,9 @@ void MainWindow::publishInputs() {
     inputs.familyText = toUtf8(c.familyName->text());
     inputs.nameLength = nameLengthOfText(toUtf8(c.nameLength->currentText()));
     inputs.gender = genderOfText(toUtf8(c.gender->currentText()));
-    inputs.year = toUtf8(c.year->currentText());
-    inputs.month = toUtf8(c.month->currentText());
-    inputs.day = toUtf8(c.day->currentText());
-    inputs.hour = toUtf8(c.hour->currentText());
+    inputs.moment =
+        BirthMomentTexts{toUtf8(c.year->currentText()), toUtf8(c.month->currentText()), toUtf8(c.day->currentText()),
+                         toUtf8(c.hour->currentText()), toUtf8(c.minute->currentText())};
     inputs.fixCharacter = c.fixCharacter->isChecked();
     inputs.fixedPosition = fixedPositionOfText(toUtf8(c.fixedPosition->currentText()));
     inputs.fixedCharacter = toUtf8(c.fixedCharacter->text());
@@ -154,24 +153,20 @@ void MainWindow::nameLengthChanged() {
 
 void MainWindow::pressCompute() {
     QPushButton* button = m_controls->compute;
-    const std::optional<RunPhase> shown = runPhaseOfCaption(button->text());
-    if (!shown) {
+    RunController& control = m_context->runController();
+    if (!pressActsOn(button->text(), control.phase())) {
         return;
     }
-    const bool startsSeries = *shown == RunPhase::Idle;
+    const bool startsSeries = control.phase() == RunPhase::Idle;
     publishInputs();
     if (startsSeries) {
         m_gridModel->beginClear();
     }
-    if (*shown != RunPhase::Running) {
-        // The run's minute, for the shortlist's 节气八字 only: nothing the described system does reads this box.
-        m_context->seriesMinuteText = toUtf8(m_controls->minute->currentText());
-    }
-    const RunPhase next = m_context->runController().pressCompute(*shown);
+    control.pressCompute();
     if (startsSeries) {
         m_gridModel->endClear();
     }
-    button->setText(runPhaseCaption(next));
+    button->setText(runPhaseCaption(control.phase()));
 }
 
 void MainWindow::pauseForFullResults() {
@@ -222,7 +217,7 @@ std::unique_ptr<QMenu> MainWindow::gridMenu(int row) {
     const auto storeRow = static_cast<std::size_t>(row - 1);
     auto menu = std::make_unique<QMenu>(this);
     menu->setObjectName(QStringLiteral("结果菜单"));
-    const Favourite name = favouriteOfRow(m_context->results(), storeRow, std::nullopt, {});
+    const ListedName name = listedNameOfRow(m_context->results(), storeRow, nullptr);
     QAction* favourite = menu->addAction(QStringLiteral("加入收藏"));
     favourite->setObjectName(QStringLiteral("加入收藏动作"));
     if (m_favourites->list().contains(name.familyText, name.given)) {
@@ -246,8 +241,8 @@ std::unique_ptr<QMenu> MainWindow::gridMenu(int row) {
 }
 
 void MainWindow::addFavouriteOfRow(std::size_t storeRow) {
-    Favourite favourite =
-        favouriteOfRow(m_context->results(), storeRow, m_context->seriesChart().current(), m_context->seriesMinuteText);
+    const std::optional<SeriesRecord> record = m_context->seriesRecord();
+    Favourite favourite{listedNameOfRow(m_context->results(), storeRow, record ? &*record : nullptr)};
     favourite.added = toUtf8(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")));
     if (m_favourites->add(std::move(favourite)) && !m_favourites->saveError().isEmpty()) {
         QMessageBox::warning(this, QStringLiteral("收藏"), m_favourites->saveError());
@@ -255,7 +250,7 @@ void MainWindow::addFavouriteOfRow(std::size_t storeRow) {
 }
 
 void MainWindow::evaluateRow(std::size_t storeRow) {
-    const Favourite name = favouriteOfRow(m_context->results(), storeRow, std::nullopt, {});
+    const ListedName name = listedNameOfRow(m_context->results(), storeRow, nullptr);
     const MainWindowControls& c = *m_controls;
     EvaluationDialog dialog(*m_context, this);
     dialog.fillIn(toQString(name.familyText), toQString(name.given),

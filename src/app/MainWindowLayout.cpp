@@ -4,7 +4,9 @@
 #include "app/GbkLengthValidator.h"
 #include "app/GridScrollBar.h"
 #include "app/MainWindowControls.h"
+#include "app/TextConversion.h"
 #include "app/ToolButton.h"
+#include "chart/LunarChart.h"
 
 #include <QHeaderView>
 
@@ -125,27 +127,28 @@ void buildMainWindowControls(QWidget* window, MainWindowControls& c) {
     panelPicture->setPixmap(QPixmap(QStringLiteral(":/images/panel.png")));
     panelPicture->setScaledContents(true);
 
+    // By ChartLabel: the caption label's name and place, and the result label's place. The captions come from the
+    // chart's table of results (kChartResults): "农历" is captioned "农历：" and shown by the label 农历标签.
     struct ChartRow {
         const char* caption;
-        const char* captionText;
         QRect captionGeometry;
-        const char* result;
         QRect resultGeometry;
     };
     const std::array<ChartRow, 7> rows{{
-        {"标签19", "农历：", {0, 24, 32, 24}, "农历标签", {40, 24, 160, 24}},
-        {"标签21", "四柱：", {0, 88, 32, 24}, "四柱标签", {32, 88, 160, 24}},
-        {"标签20", "属相：", {0, 56, 32, 24}, "属相标签", {32, 56, 152, 24}},
-        {"标签22", "八字：", {0, 120, 32, 24}, "八字标签", {32, 120, 160, 24}},
-        {"标签23", "五行：", {0, 152, 32, 24}, "五行标签", {32, 152, 160, 24}},
-        {"标签24", "纳音：", {0, 184, 32, 24}, "纳音标签", {32, 184, 160, 24}},
-        {"标签25", "喜用神：", {0, 216, 48, 24}, "喜用神标签", {48, 216, 80, 24}},
+        {"标签19", {0, 24, 32, 24}, {40, 24, 160, 24}},
+        {"标签21", {0, 88, 32, 24}, {32, 88, 160, 24}},
+        {"标签20", {0, 56, 32, 24}, {32, 56, 152, 24}},
+        {"标签22", {0, 120, 32, 24}, {32, 120, 160, 24}},
+        {"标签23", {0, 152, 32, 24}, {32, 152, 160, 24}},
+        {"标签24", {0, 184, 32, 24}, {32, 184, 160, 24}},
+        {"标签25", {0, 216, 48, 24}, {48, 216, 80, 24}},
     }};
     const QFont resultFont = chartResultFont();
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        makeLabel(c.panel, rows[i].caption, rows[i].captionText, rows[i].captionGeometry);
+        const QString caption = toQString(chartResultOf(static_cast<ChartLabel>(i)).caption);
+        makeLabel(c.panel, rows[i].caption, "", rows[i].captionGeometry)->setText(caption + QStringLiteral("："));
         auto* result = new ChartResultLabel(c.panel);
-        result->setObjectName(QString::fromUtf8(rows[i].result));
+        result->setObjectName(caption + QStringLiteral("标签"));
         result->setGeometry(rows[i].resultGeometry);
         result->setFont(resultFont);
         c.chartResults[i] = result;

@@ -23,6 +23,12 @@
 
 namespace namewright {
 
+NameSubject subjectOf(ListedName name, std::optional<NameFacts> facts, const SeriesRecord* record) {
+    NameSubject subject{std::move(name), std::move(facts), {}};
+    subject.solarTerms = record != nullptr ? record->solarTerms : momentSolarTermChart(subject.name.birth);
+    return subject;
+}
+
 NameDetailsPane::NameDetailsPane(AppContext& context, FavouritesStore& favourites, QWidget* parent)
     : QWidget(parent), m_context(context), m_favourites(favourites) {
     setObjectName(QStringLiteral("详情"));
@@ -107,7 +113,7 @@ void NameDetailsPane::showSubject(const std::optional<NameSubject>& subject) {
         showFavouriteControls();
         return;
     }
-    const Favourite& name = subject->name;
+    const ListedName& name = subject->name;
     m_title->setText(toQString(name.name()));
     m_report->clear();
     const ReportData report = buildReportData(name.cells, m_context.interfaceConnection());
@@ -117,7 +123,7 @@ void NameDetailsPane::showSubject(const std::optional<NameSubject>& subject) {
         m_knowledge->setPlainText(knowledgeText(describeName(m_context.knowledge(), name.familyText, name.given)));
     }
     m_solarTerms->setPlainText(name.birth.year.empty() ? QStringLiteral("这个名字没有记下出生时刻，算不出节气八字。")
-                                                       : solarTermText(seriesSolarTermChart(name.birth, name.minute)));
+                                                       : solarTermText(subject->solarTerms));
     const bool compound = subject->facts && subject->facts->compoundGrids && subject->facts->compoundScore;
     if (compound) {
         m_compound->setText(compoundSurnameText(*subject->facts->compoundGrids, *subject->facts->compoundScore));
@@ -148,12 +154,12 @@ void NameDetailsPane::toggleFavourite() {
     if (!m_subject) {
         return;
     }
-    const Favourite& name = m_subject->name;
+    const ListedName& name = m_subject->name;
     if (m_favourites.list().contains(name.familyText, name.given)) {
         m_favourites.remove(name.familyText, name.given);
         return;
     }
-    Favourite favourite = name;
+    Favourite favourite{name};
     favourite.stars = m_stars->currentData().toInt();
     favourite.note = toUtf8(m_note->text());
     favourite.added = toUtf8(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")));

@@ -8,8 +8,10 @@
 // 节气八字, the solar-term chart of the name's birth moment with its working. Above the tabs, for a family text that is
 // a compound surname, its grids and score by the compound-surname rule, labelled as this program's own.
 
-#include "naming/ShortlistFacts.h"
-#include "reports/Favourite.h"
+#include "chart/MomentSolarTermChart.h"
+#include "chart/SeriesRecord.h"
+#include "reports/ListedName.h"
+#include "shortlist/ShortlistFacts.h"
 
 #include <QWidget>
 
@@ -28,12 +30,17 @@ namespace namewright {
 class AppContext;
 class FavouritesStore;
 
-/// The name the pane shows: its texts, chart and moment as a favourite holds them (stars and note aside), and what
-/// the shortlist knows of it when it is a name of the current series.
+/// The name the pane shows: its texts, chart and moment, what the shortlist knows of it when it is a name of the
+/// current series, and the solar-term chart of its moment.
 struct NameSubject {
-    Favourite name;
+    ListedName name;
     std::optional<NameFacts> facts;
+    MomentSolarTermChart solarTerms;
 };
+
+/// The subject of a listed name: the solar-term chart from `record` (the record of the name's series), or worked out
+/// from the name's moment where there is none (a favourite of an earlier series).
+NameSubject subjectOf(ListedName name, std::optional<NameFacts> facts, const SeriesRecord* record);
 
 class NameDetailsPane : public QWidget {
     Q_OBJECT

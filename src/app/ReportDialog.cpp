@@ -16,7 +16,7 @@ ReportDialog::ReportDialog(AppContext& context, QWidget* parent) : QDialog(paren
     move(50, 50);
     setWindowBackground(this);
     QPlainTextEdit* box = makeReadOnlyTextBox(this, "编辑框1", {16, 24, 560, 360});
-    writeReport(box, composeReport(context.reportData(), context.birthChart(), ReportBox::ReportWindow));
+    writeReport(box, composeReport(context.reportData(), context.latestChart(), ReportBox::ReportWindow));
 }
 
 } // namespace namewright

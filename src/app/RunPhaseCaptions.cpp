@@ -1,14 +1,6 @@
 #include "app/RunPhaseCaptions.h"
 
-#include <array>
-
 namespace namewright {
-
-namespace {
-
-constexpr std::array<RunPhase, 3> kPhases{RunPhase::Idle, RunPhase::Running, RunPhase::Paused};
-
-} // namespace
 
 QString runPhaseCaption(RunPhase phase) {
     switch (phase) {
@@ -22,13 +14,8 @@ QString runPhaseCaption(RunPhase phase) {
     return QStringLiteral("继续");
 }
 
-std::optional<RunPhase> runPhaseOfCaption(const QString& caption) {
-    for (const RunPhase phase : kPhases) {
-        if (caption == runPhaseCaption(phase)) {
-            return phase;
-        }
-    }
-    return std::nullopt;
+bool pressActsOn(const QString& caption, RunPhase phase) {
+    return caption == runPhaseCaption(phase);
 }
 
 } // namespace namewright

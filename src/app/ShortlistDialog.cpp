@@ -10,11 +10,9 @@
 #include "app/ShortlistModel.h"
 #include "app/TextConversion.h"
 #include "app/WholeFile.h"
-#include "chart/SeriesSolarTermChart.h"
-#include "naming/CompoundSurnames.h"
-#include "naming/NameScoring.h"
 #include "reports/FavouritesCsv.h"
 #include "reports/ReportFromRow.h"
+#include "shortlist/ShortlistSources.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -56,41 +54,15 @@ QString thousands(std::size_t n) {
     return QLocale(QLocale::Chinese, QLocale::China).toString(static_cast<qulonglong>(n));
 }
 
-} // namespace
-
-ShortlistSources ShortlistDialog::sourcesOf(AppContext& context) {
-    ShortlistSources sources;
-    const std::optional<SeriesChart> chart = context.seriesChart().current();
-    if (chart && chart->series == context.results().series()) {
-        sources.missingElements = ElementSet::occurringIn(chart->chart.favourableElement);
-    }
-    sources.knowledge = context.knowledge();
-    sources.luck = context.interfaceLuck();
-    NamingDatabase& connection = context.interfaceConnection();
-    sources.compoundFamily = [&connection](std::string_view family) -> std::optional<std::pair<WordRow, WordRow>> {
-        const auto characters = compoundSurnameCharacters(family);
-        if (!characters) {
-            return std::nullopt;
-        }
-        const auto first = connection.wordRow(characters->first);
-        const auto second = connection.wordRow(characters->second);
-        if (!first || !second) {
-            return std::nullopt;
-        }
-        return std::pair{*first, *second};
-    };
-    if (chart && chart->series == context.results().series()) {
-        // The minute box plays no part in the described chart; the solar-term chart reads it (see
-        // SeriesSolarTermChart).
-        const SeriesSolarTermChart solar = seriesSolarTermChart(chart->moment, context.seriesMinuteText);
-        if (solar.chart) {
-            sources.solarTermFavourable = solar.chart->strength.favourableElements();
-        }
-    }
+/// The sources of the shortlist of the series the store holds.
+ShortlistSources sourcesOf(AppContext& context) {
+    const std::optional<SeriesRecord> record = context.seriesRecord();
     const GenerationInputs inputs = context.inputs().snapshot();
-    sources.capCompoundScore = scoreThreshold(inputs.ownThreshold, inputs.thresholdText) > kScoreCapAbove;
-    return sources;
+    return shortlistSources(record ? &*record : nullptr, context.knowledge(), context.interfaceLuck(),
+                            context.interfaceConnection(), scoreThreshold(inputs.ownThreshold, inputs.thresholdText));
 }
+
+} // namespace
 
 ShortlistDialog::ShortlistDialog(AppContext& context, FavouritesStore& favourites, QWidget* parent)
     : QDialog(parent), m_context(context), m_favourites(favourites) {
@@ -361,9 +333,10 @@ void ShortlistDialog::currentNameChanged() {
         return;
     }
     const std::uint32_t firstRow = m_model->firstRowAt(current.row());
-    NameSubject subject{
-        favouriteOfRow(m_context.results(), firstRow, m_context.seriesChart().current(), m_context.seriesMinuteText),
-        m_model->shortlist().factsAt(static_cast<std::size_t>(current.row()))};
+    const std::optional<SeriesRecord> record = m_context.seriesRecord();
+    NameSubject subject =
+        subjectOf(listedNameOfRow(m_context.results(), firstRow, record ? &*record : nullptr),
+                  m_model->shortlist().factsAt(static_cast<std::size_t>(current.row())), record ? &*record : nullptr);
     if (m_details->subject() && m_details->subject()->name.cells == subject.name.cells &&
         m_details->subject()->name.familyText == subject.name.familyText) {
         return; // the same name, moved by names that came: nothing to redo
@@ -383,7 +356,7 @@ void ShortlistDialog::currentFavouriteChanged() {
         m_details->showSubject(std::nullopt);
         return;
     }
-    m_details->showSubject(NameSubject{m_favouritesModel->favouriteAt(current.row()), std::nullopt});
+    m_details->showSubject(subjectOf(m_favouritesModel->favouriteAt(current.row()), std::nullopt, nullptr));
 }
 
 void ShortlistDialog::openReport() {

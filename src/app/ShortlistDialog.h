@@ -24,7 +24,6 @@ class FavouritesModel;
 class FavouritesStore;
 class NameDetailsPane;
 class ShortlistModel;
-struct ShortlistSources;
 
 class ShortlistDialog : public QDialog {
     Q_OBJECT
@@ -34,7 +33,6 @@ public:
     ~ShortlistDialog() override;
 
     ShortlistModel& model() { return *m_model; }
-    FavouritesModel& favouritesModel() { return *m_favouritesModel; }
     NameDetailsPane& details() { return *m_details; }
 
     /// Selects the name of store row `storeRow` (any row of it) when it is shown, and shows its details.
@@ -43,9 +41,6 @@ public:
     /// The exports, to a file already chosen; false with a message in the window when writing failed.
     bool exportCsv(const QString& path);
     bool exportPdf(const QString& path);
-
-    /// The sources the shortlist works with for the current series (chart, knowledge, luck, compound surnames).
-    static ShortlistSources sourcesOf(AppContext& context);
 
 protected:
     void done(int result) override;

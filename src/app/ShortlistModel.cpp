@@ -150,7 +150,7 @@ void ShortlistModel::setFilter(const ShortlistFilter& filter) {
     changeLayout([&] { m_shortlist.setFilter(filter); });
 }
 
-void ShortlistModel::setFavourites(std::vector<FavouriteName> favourites) {
+void ShortlistModel::setFavourites(std::vector<FavouriteStars> favourites) {
     changeLayout([&] { m_shortlist.setFavourites(std::move(favourites)); });
     if (rowCount() > 0) {
         emit dataChanged(index(0, static_cast<int>(ShortlistColumn::Favourite)),

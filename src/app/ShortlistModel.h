@@ -1,11 +1,11 @@
 #pragma once
 // The shortlist's table (名单表格) as a model over the core's Shortlist.
 //
-// Columns: the ShortlistColumns in order. A short timer takes the store's new rows, at most a few milliseconds of work
-// per tick so the window stays responsive while a run streams; names that came are merged in as a layout change, so
-// the selection and the views' persistent indexes follow their names. Sorting and filtering are layout changes too.
+// Columns: the ShortlistColumn values in order. A short timer takes the store's new rows, at most a few milliseconds of
+// work per tick so the window stays responsive while a run streams; names that came are merged in as a layout change,
+// so the selection and the views' persistent indexes follow their names. Sorting and filtering are layout changes too.
 
-#include "naming/Shortlist.h"
+#include "shortlist/Shortlist.h"
 
 #include <QAbstractTableModel>
 #include <QTimer>
@@ -37,7 +37,7 @@ public:
     void sort(int column, Qt::SortOrder order) override;
 
     void setFilter(const ShortlistFilter& filter);
-    void setFavourites(std::vector<FavouriteName> favourites);
+    void setFavourites(std::vector<FavouriteStars> favourites);
 
     /// Takes the store's new rows (the timer calls it); with `budget` nothing, all of them.
     void refresh(std::optional<std::chrono::nanoseconds> budget = kRefreshBudget);

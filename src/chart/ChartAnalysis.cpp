@@ -7,10 +7,7 @@
 
 namespace namewright {
 
-namespace {
-
-BirthChart analyse(const BirthMomentTexts& moment, NamingDatabase& database, SharedBirthChart& shared,
-                   const YearWarningHandler& warn, const ChartLabelSink& labels) {
+LunarChart AnalyseBirthChart(const BirthMomentTexts& moment, NamingDatabase& database, const ChartSinks& sinks) {
     const int year = wholeNumberOrZero(moment.year);
     const int month = wholeNumberOrZero(moment.month);
     const int day = wholeNumberOrZero(moment.day);
@@ -18,29 +15,19 @@ BirthChart analyse(const BirthMomentTexts& moment, NamingDatabase& database, Sha
 
     // Each of the two calendar texts gives the year warning of its own, so a bad year or a date that does not exist
     // warns twice.
-    CheckYearRange(year, month, day, warn);
-    CheckYearRange(year, month, day, warn);
+    CheckYearRange(year, month, day, sinks.warn);
+    CheckYearRange(year, month, day, sinks.warn);
     const LunarDate date = SolarToLunar(year, month, day);
-    BirthChart chart = AnalyseBirthChart(
+    LunarChart chart = AnalyseBirthChart(
         date, fourPillarsOf(date, hour), [&database](SexagenaryPair pair) { return database.baziRow(pair.text()); },
-        labels);
-    shared.replace(chart);
+        sinks.labels);
+    if (sinks.latest != nullptr) {
+        sinks.latest->replace(chart);
+    }
     return chart;
 }
 
-} // namespace
-
-BirthChart AnalyseBirthChart(const BirthMomentTexts& moment, NamingDatabase& database, SharedBirthChart& shared,
-                             const YearWarningHandler& warn, const ChartLabelSink& labels) {
-    return analyse(moment, database, shared, warn, labels);
-}
-
-BirthChart AnalyseBirthChart(const BirthMomentTexts& moment, NamingDatabase& database, SharedBirthChart& shared,
-                             const YearWarningHandler& warn) {
-    return analyse(moment, database, shared, warn, {});
-}
-
-BirthChart AnalyseBirthChart(const LunarDate& date, const std::optional<FourPillars>& pillars, const BaziLookup& bazi,
+LunarChart AnalyseBirthChart(const LunarDate& date, const std::optional<FourPillars>& pillars, const BaziLookup& bazi,
                              const ChartLabelSink& labels) {
     auto show = [&labels](ChartLabel label, const std::string& text) {
         if (labels) {
@@ -48,7 +35,7 @@ BirthChart AnalyseBirthChart(const LunarDate& date, const std::optional<FourPill
         }
     };
 
-    BirthChart chart;
+    LunarChart chart;
     // Out of range the text is "1881-2060" whatever the hour.
     chart.lunarDate = ConvertToLunarText(date, pillars ? pillars->hour.branch() : HourBranch(0));
     chart.fourPillars = ConvertToFourPillars(pillars);
@@ -76,6 +63,8 @@ BirthChart AnalyseBirthChart(const LunarDate& date, const std::optional<FourPill
     show(ChartLabel::Elements, chart.elements);
     show(ChartLabel::Nayin, chart.nayin);
 
+    chart.pillars = pillars;
+    chart.missingElements = present.complement();
     chart.favourableElement = favourableElementOf(present);
     show(ChartLabel::FavourableElement, chart.favourableElement);
     return chart;

@@ -19,8 +19,9 @@
 #include "calendar/LunarDate.h"
 #include "calendar/Sexagenary.h"
 #include "calendar/YearWarning.h"
-#include "chart/BirthChart.h"
-#include "chart/SharedBirthChart.h"
+#include "chart/BirthMomentTexts.h"
+#include "chart/LatestLunarChart.h"
+#include "chart/LunarChart.h"
 #include "db/NamingDatabase.h"
 
 #include <functional>
@@ -29,34 +30,28 @@
 
 namespace namewright {
 
-/// The birth date and hour as typed in the four boxes (year, month, day, hour); the minute box plays no part.
-struct BirthMomentTexts {
-    std::string year, month, day, hour;
-    bool operator==(const BirthMomentTexts&) const = default;
-};
-
-/// The result labels of the main window, in the order the analysis fills them.
-enum class ChartLabel { LunarDate, FourPillars, ZodiacAnimal, EightCharacters, Elements, Nayin, FavourableElement };
-
 /// Receives each result as soon as the analysis has it, on the analysing thread.
 using ChartLabelSink = std::function<void(ChartLabel, const std::string&)>;
 
 /// The `bazi` row of a pillar pair (Q1), or nothing when the table has none.
 using BaziLookup = std::function<std::optional<BaziRow>(SexagenaryPair)>;
 
-/// Main-window form: hands each result to `labels` in the order of ChartLabel, stores the whole chart in `shared`
-/// (replacing what stood there) and returns it. `database` is the connection of the calling thread.
-BirthChart AnalyseBirthChart(const BirthMomentTexts& moment, NamingDatabase& database, SharedBirthChart& shared,
-                             const YearWarningHandler& warn, const ChartLabelSink& labels);
+/// Where an analysis hands what it produces besides the chart it returns; each is optional. The main window's form
+/// sets all three, the evaluation window's no labels, the command line none.
+struct ChartSinks {
+    YearWarningHandler warn = {};       ///< the calendar's year warnings
+    ChartLabelSink labels = {};         ///< each result as soon as it is known, in the order of ChartLabel
+    LatestLunarChart* latest = nullptr; ///< replaced by the whole chart
+};
 
-/// Evaluation form: the same results and the same store, no labels.
-BirthChart AnalyseBirthChart(const BirthMomentTexts& moment, NamingDatabase& database, SharedBirthChart& shared,
-                             const YearWarningHandler& warn);
+/// Analyses the moment's chart on `database` (the connection of the calling thread) and returns it, handing its
+/// warnings, labels and whole chart to `sinks`.
+LunarChart AnalyseBirthChart(const BirthMomentTexts& moment, NamingDatabase& database, const ChartSinks& sinks = {});
 
 /// The analysis from values: the seven results of a converted date and its pillars (fourPillarsOf of that date and
 /// the birth hour; nothing for an out-of-range date), each handed to `labels` (when set) as soon as it is known.
 /// Gives no year warning and stores nothing.
-BirthChart AnalyseBirthChart(const LunarDate& date, const std::optional<FourPillars>& pillars, const BaziLookup& bazi,
+LunarChart AnalyseBirthChart(const LunarDate& date, const std::optional<FourPillars>& pillars, const BaziLookup& bazi,
                              const ChartLabelSink& labels = {});
 
 /// The four pillars without their 年 月 日 时, spaces kept: "庚寅 戊寅 乙未 庚辰"; "1881-2060" for no pillars.

@@ -87,8 +87,4 @@ ElementStrength analyseElementStrength(const FourPillars& pillars) {
     return s;
 }
 
-bool suppliesFavourableElement(std::string_view givenCharacterElements, const ElementStrength& strength) {
-    return ElementSet::occurringIn(givenCharacterElements).intersects(strength.favourableElements());
-}
-
 } // namespace namewright

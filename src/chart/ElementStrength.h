@@ -35,8 +35,8 @@
 // Pure functions of the pillars; safe from any thread.
 
 #include "calendar/Element.h"
-#include "calendar/SeasonalState.h"
 #include "calendar/Sexagenary.h"
+#include "chart/SeasonalState.h"
 
 #include <array>
 #include <cstdint>
@@ -133,9 +133,5 @@ struct ElementStrength {
 };
 
 ElementStrength analyseElementStrength(const FourPillars& pillars);
-
-/// True when a name supplies a favourable element (用神 or 喜神) of the chart: when any element character of
-/// `givenCharacterElements` (the element texts of the given-name characters, without the family character's) is one.
-bool suppliesFavourableElement(std::string_view givenCharacterElements, const ElementStrength& strength);
 
 } // namespace namewright

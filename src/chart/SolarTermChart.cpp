@@ -43,10 +43,6 @@ std::string_view rankText(int rank) {
     return texts[static_cast<std::size_t>(rank)];
 }
 
-std::string line(std::string_view key, const std::string& value) {
-    return std::string(key) + "\t" + value;
-}
-
 /// "乙 木 80 × 囚 0.8 = 64"
 std::string contributionText(const StrengthContribution& c) {
     return std::string(c.stem.text()) + " " + std::string(elementText(c.stem.element())) + " " +
@@ -114,32 +110,33 @@ std::optional<SolarTermChart> solarTermChartOf(const BeijingTime& birth, const S
     return SolarTermChart{*pillars, analyseElementStrength(pillars->pillars)};
 }
 
-std::vector<std::string> solarTermChartLines(const SolarTermChart& chart) {
+std::vector<WorkingItem> solarTermChartWorking(const SolarTermChart& chart) {
     const SolarTermPillars& p = chart.pillars;
     const ElementStrength& s = chart.strength;
-    std::vector<std::string> lines;
-    lines.push_back(line("pillars", pillarsLineText(p.pillars)));
-    lines.push_back(
-        line("chart", std::string(kSolarTermChartLabel) + "：年柱以立春为界，月柱以节为界，日柱以零点为界"));
-    lines.push_back(line("birth", beijingTimeText(p.birth) + " 北京时间"));
-    lines.push_back(line("zi-hour", p.ziHourMovedDay ? "23:00 起算次日（子时换日），日柱取次日"
-                                                     : "23:00 后仍属当日（早晚子时），时柱取次日子时"));
+    std::vector<WorkingItem> items;
+    const auto add = [&items](std::string key, std::string caption, std::string value) {
+        items.push_back(WorkingItem{std::move(key), std::move(caption), std::move(value)});
+    };
+    add("pillars", "四柱", pillarsLineText(p.pillars));
+    add("chart", "算法", std::string(kSolarTermChartLabel) + "：年柱以立春为界，月柱以节为界，日柱以零点为界");
+    add("birth", "出生时刻", beijingTimeText(p.birth) + " 北京时间");
+    add("zi-hour", "子时",
+        p.ziHourMovedDay ? "23:00 起算次日（子时换日），日柱取次日" : "23:00 后仍属当日（早晚子时），时柱取次日子时");
     if (p.trueSolarTime) {
         const TrueSolarTimeCorrection& t = *p.trueSolarTime;
-        lines.push_back(line("solar-time", "真太阳时 " + beijingTimeText(t.solarTime) + " = 北京时间 " +
-                                               number(t.longitudeMinutes, "%+.1f") + " 分（东经 " +
-                                               number(t.longitude, "%.2f") + "°）" +
-                                               number(t.equationOfTimeMinutes, "%+.1f") + " 分（时差）"));
+        add("solar-time", "真太阳时",
+            "真太阳时 " + beijingTimeText(t.solarTime) + " = 北京时间 " + number(t.longitudeMinutes, "%+.1f") +
+                " 分（东经 " + number(t.longitude, "%.2f") + "°）" + number(t.equationOfTimeMinutes, "%+.1f") +
+                " 分（时差）");
     } else {
-        lines.push_back(line("solar-time", "不用真太阳时"));
+        add("solar-time", "真太阳时", "不用真太阳时");
     }
-    lines.push_back(line("year", std::string(p.pillars.year.text()) + ": " + termText(p.yearStart) + " 至 " +
-                                     termText(p.nextYearStart)));
-    lines.push_back(line("month", std::string(p.pillars.month.text()) + ": " + termText(p.monthStart) + " 至 " +
-                                      termText(p.monthEnd)));
-    lines.push_back(
-        line("day", std::string(p.pillars.day.text()) + ": " + beijingTimeText({p.pillarDay, 0, 0}).substr(0, 10)));
-    lines.push_back(line("hour", hourText(chart)));
+    add("year", "年柱",
+        std::string(p.pillars.year.text()) + ": " + termText(p.yearStart) + " 至 " + termText(p.nextYearStart));
+    add("month", "月柱",
+        std::string(p.pillars.month.text()) + ": " + termText(p.monthStart) + " 至 " + termText(p.monthEnd));
+    add("day", "日柱", std::string(p.pillars.day.text()) + ": " + beijingTimeText({p.pillarDay, 0, 0}).substr(0, 10));
+    add("hour", "时柱", hourText(chart));
 
     constexpr std::array<PillarPosition, 4> positions{PillarPosition::Year, PillarPosition::Month, PillarPosition::Day,
                                                       PillarPosition::Hour};
@@ -154,7 +151,8 @@ std::vector<std::string> solarTermChartLines(const SolarTermChart& chart) {
         if (positions[i] == PillarPosition::Month) {
             value += "（月令加倍）";
         }
-        lines.push_back(line("hidden." + std::string(positionKey(positions[i])), value));
+        add("hidden." + std::string(positionKey(positions[i])),
+            std::string(pillarPositionText(positions[i])) + "支藏干", value);
     }
 
     std::string season =
@@ -164,7 +162,7 @@ std::vector<std::string> solarTermChartLines(const SolarTermChart& chart) {
         season += " " + std::string(elementText(element)) + std::string(seasonalStateText(state)) + " ×" +
                   factorText(seasonalFactorPercent(state));
     }
-    lines.push_back(line("season", season));
+    add("season", "月令", season);
 
     for (const PillarPosition position : positions) {
         std::string stemValue;
@@ -177,9 +175,10 @@ std::vector<std::string> solarTermChartLines(const SolarTermChart& chart) {
             value += (value.empty() ? "" : "; ") + contributionText(c);
         }
         const std::string key = "points." + std::string(positionKey(position));
-        lines.push_back(line(key + "-stem", stemValue));
-        lines.push_back(line(key + "-branch", std::string(pairs[static_cast<std::size_t>(position)].branch().text()) +
-                                                  ": " + branchValue));
+        const std::string caption(pillarPositionText(position));
+        add(key + "-stem", caption + "干得分", stemValue);
+        add(key + "-branch", caption + "支得分",
+            std::string(pairs[static_cast<std::size_t>(position)].branch().text()) + ": " + branchValue);
     }
 
     for (const Element element : kAllElements) {
@@ -190,26 +189,27 @@ std::vector<std::string> solarTermChartLines(const SolarTermChart& chart) {
                          std::string(pillarPositionText(c.pillar)) + (c.hidden ? "支" : "干");
             }
         }
-        lines.push_back(line("element." + std::string(englishElementName(element)),
-                             std::string(elementText(element)) + " " + std::to_string(s.pointsOf(element)) +
-                                 (terms.empty() ? "" : " = " + terms)));
+        add("element." + std::string(englishElementName(element)), std::string(elementText(element)) + " 合计",
+            std::string(elementText(element)) + " " + std::to_string(s.pointsOf(element)) +
+                (terms.empty() ? "" : " = " + terms));
     }
 
     using R = DayMasterRelation;
-    lines.push_back(
-        line("day-master", std::string(s.dayMaster.text()) + " " + std::string(elementText(s.dayMaster.element()))));
-    lines.push_back(line("support", std::to_string(s.support) + " = " + relationTerm(s, R::Companion) + " + " +
-                                        relationTerm(s, R::Resource)));
-    lines.push_back(line("restraint", std::to_string(s.restraint) + " = " + relationTerm(s, R::Output) + " + " +
-                                          relationTerm(s, R::Wealth) + " + " + relationTerm(s, R::Power)));
-    lines.push_back(line("strength", std::string(s.strong ? "身强" : "身弱") + ": 扶 " + std::to_string(s.support) +
-                                         (s.strong ? " > " : " ≤ ") + "抑 " + std::to_string(s.restraint)));
-    lines.push_back(line("useful", std::string(elementText(s.useful)) + "（用神）: " + balanceReason(s)));
-    lines.push_back(line("favourable", std::string(elementText(s.favourable)) + "（喜神）: " + favourableReason(s)));
-    lines.push_back(line("unfavourable", std::string(elementText(s.unfavourable)) + "（忌神）: 克用神"));
-    lines.push_back(line("method", "子平扶抑：天干各 100，地支 100 按藏干分（月令 200），乘旺相休囚死 1.4 1.2 1.0 "
-                                   "0.8 0.6；不计合冲化与从格"));
-    return lines;
+    add("day-master", "日主", std::string(s.dayMaster.text()) + " " + std::string(elementText(s.dayMaster.element())));
+    add("support", "生扶",
+        std::to_string(s.support) + " = " + relationTerm(s, R::Companion) + " + " + relationTerm(s, R::Resource));
+    add("restraint", "克泄耗",
+        std::to_string(s.restraint) + " = " + relationTerm(s, R::Output) + " + " + relationTerm(s, R::Wealth) + " + " +
+            relationTerm(s, R::Power));
+    add("strength", "身强身弱",
+        std::string(s.strong ? "身强" : "身弱") + ": 扶 " + std::to_string(s.support) + (s.strong ? " > " : " ≤ ") +
+            "抑 " + std::to_string(s.restraint));
+    add("useful", "用神", std::string(elementText(s.useful)) + "（用神）: " + balanceReason(s));
+    add("favourable", "喜神", std::string(elementText(s.favourable)) + "（喜神）: " + favourableReason(s));
+    add("unfavourable", "忌神", std::string(elementText(s.unfavourable)) + "（忌神）: 克用神");
+    add("method", "取用神之法",
+        "子平扶抑：天干各 100，地支 100 按藏干分（月令 200），乘旺相休囚死 1.4 1.2 1.0 0.8 0.6；不计合冲化与从格");
+    return items;
 }
 
 } // namespace namewright

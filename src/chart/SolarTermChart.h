@@ -3,8 +3,10 @@
 // (SolarTermPillars.h), the hidden stems, the element strengths and the favourable elements (ElementStrength.h).
 // Shown beside the described chart under the label kSolarTermChartLabel, never in its place.
 //
-// The lines of `namewright-cli chart --solar-terms`: "key<TAB>value", the first
-//   pillars   the four pairs, year month day hour, separated by single spaces ("癸卯 乙丑 戊戌 戊午")
+// The working of the chart is a list of items, each with an ASCII key, a Chinese caption and the value. The command
+// line prints them as "key<TAB>value" lines (`namewright-cli chart --solar-terms`), the shortlist's pane as
+// "caption：value". The first item is
+//   pillars   四柱: the four pairs, year month day hour, separated by single spaces ("癸卯 乙丑 戊戌 戊午")
 // then the working, every number with its reason:
 //   chart  birth  zi-hour  solar-time  year  month  day  hour
 //   hidden.year  hidden.month  hidden.day  hidden.hour    each hidden stem with its share of the branch
@@ -12,7 +14,7 @@
 //   points.year-stem  points.year-branch  ..  points.hour-branch   base x factor = points, per stem
 //   element.wood  element.fire  element.earth  element.metal  element.water   sums with their terms
 //   day-master  support  restraint  strength  useful  favourable  unfavourable  method
-// Keys are ASCII and stable; values are UTF-8 and may change wording.
+// Keys are ASCII and stable; captions and values are UTF-8 and may change wording.
 
 #include "calendar/SolarTermPillars.h"
 #include "chart/ElementStrength.h"
@@ -34,8 +36,16 @@ struct SolarTermChart {
 /// The chart of a birth; nothing where solarTermPillars gives nothing (bad or out-of-range input).
 std::optional<SolarTermChart> solarTermChartOf(const BeijingTime& birth, const SolarTermPillarOptions& options = {});
 
-/// The lines described above; no line ends in a newline.
-std::vector<std::string> solarTermChartLines(const SolarTermChart& chart);
+/// One item of the working: the key the command line prints, the caption the window shows, and the value.
+struct WorkingItem {
+    std::string key;
+    std::string caption;
+    std::string value;
+    bool operator==(const WorkingItem&) const = default;
+};
+
+/// The items described above, in that order.
+std::vector<WorkingItem> solarTermChartWorking(const SolarTermChart& chart);
 
 /// The four pairs separated by single spaces: "癸卯 乙丑 戊戌 戊午".
 std::string pillarsLineText(const FourPillars& pillars);

@@ -3,11 +3,11 @@
 
 #include "calendar/SolarTerms.h"
 #include "chart/ChartAnalysis.h"
-#include "chart/SharedBirthChart.h"
 #include "chart/SolarTermChart.h"
 #include "cli/CommandList.h"
 #include "cli/CommonOptions.h"
 #include "cli/InputValues.h"
+#include "cli/KeyValueLines.h"
 #include "cli/Tsv.h"
 #include "db/NamingDatabase.h"
 
@@ -38,18 +38,10 @@ ExitStatus describedChart(const CommandInput& input) {
     if (!database.isOpen()) {
         return databaseUnavailable(input, database);
     }
-    SharedBirthChart shared;
-    const BirthChart result = AnalyseBirthChart(*moment, database, shared, {});
+    const LunarChart result = AnalyseBirthChart(*moment, database);
     // The results in the order of the chart labels, each under the label's name.
-    const std::array<std::array<std::string, 2>, 7> lines{{{"农历", result.lunarDate},
-                                                           {"属相", result.zodiacAnimal},
-                                                           {"四柱", result.fourPillars},
-                                                           {"八字", result.eightCharacters},
-                                                           {"五行", result.elements},
-                                                           {"纳音", result.nayin},
-                                                           {"喜用神", result.favourableElement}}};
-    for (const auto& line : lines) {
-        writeTsvRow(input.out, line);
+    for (const ChartResult& line : kChartResults) {
+        writeTsvRow(input.out, std::array<std::string, 2>{std::string(line.caption), result.*line.text});
     }
     return ExitStatus::Success;
 }

@@ -2,9 +2,10 @@
 
 #include "cli/CommandList.h"
 #include "cli/CommonOptions.h"
+#include "cli/KeyValueLines.h"
 #include "knowledge/KnowledgeBase.h"
 #include "knowledge/NameDescription.h"
-#include "knowledge/Utf8.h"
+#include "text/Utf8.h"
 
 #include <algorithm>
 
@@ -48,16 +49,16 @@ ExitStatus describe(const CommandInput& input) {
     const std::filesystem::path file =
         chosen ? std::filesystem::path(std::string(*chosen)) : KnowledgeBase::besideNamingDatabase(input.databaseFile);
     const KnowledgeBase knowledge = KnowledgeBase::open(file);
-    std::vector<std::string> lines = describeName(knowledge, *family, *given);
+    NameDescription description = describeName(knowledge, *family, *given);
     // A row found damaged while describing (a verse read from the file) would leave the lines short of it: the
     // file is then as unavailable as one refused at opening.
     const std::string damage = knowledge.damage();
     if (!damage.empty()) {
-        lines = describeName(KnowledgeBase(), *family, *given);
+        description = describeName(KnowledgeBase(), *family, *given);
     }
     // An unavailable file still gets its one line on standard output, "knowledge<TAB>unavailable", so that a script
     // reading the lines sees why they are missing; the status and standard error say it too.
-    for (const std::string& line : lines) {
+    for (const std::string& line : describedNameLines(description)) {
         input.out << line << '\n';
     }
     if (!knowledge.isAvailable()) {

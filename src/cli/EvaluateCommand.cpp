@@ -1,11 +1,9 @@
 // namewright-cli evaluate: the report of one name, as the evaluation window composes it.
 
-#include "chart/SharedBirthChart.h"
 #include "cli/CommandList.h"
 #include "cli/CommonOptions.h"
 #include "db/NamingDatabase.h"
 #include "reports/NameEvaluation.h"
-#include "reports/SharedReportData.h"
 #include "text/GbkText.h"
 
 namespace namewright::cli {
@@ -38,10 +36,7 @@ ExitStatus evaluate(const CommandInput& input) {
     if (!database.isOpen()) {
         return databaseUnavailable(input, database);
     }
-    SharedBirthChart chart;
-    SharedReportData report;
-    const std::optional<ComposedReport> composed =
-        evaluateName(EvaluationInput{*family, *given, *moment}, database, chart, report, {});
+    const std::optional<ComposedReport> composed = evaluateName(EvaluationInput{*family, *given, *moment}, database);
     input.out << (composed ? composed->text : std::string());
     return ExitStatus::Success;
 }

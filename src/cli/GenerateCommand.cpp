@@ -1,7 +1,5 @@
 // namewright-cli generate: one generation run, as the main window's worker makes it.
 
-#include "chart/ChartAnalysis.h"
-#include "chart/SharedBirthChart.h"
 #include "cli/CommandList.h"
 #include "cli/CommonOptions.h"
 #include "cli/InputValues.h"
@@ -9,7 +7,8 @@
 #include "db/NamingDatabase.h"
 #include "naming/ResultStore.h"
 #include "naming/RunController.h"
-#include "naming/Shortlist.h"
+#include "shortlist/Shortlist.h"
+#include "shortlist/ShortlistSources.h"
 #include "text/GbkText.h"
 
 #include <chrono>
@@ -94,10 +93,7 @@ std::optional<GenerationInputs> readInputs(const ParsedArguments& arguments, std
     if (!moment) {
         return std::nullopt;
     }
-    inputs.year = moment->year;
-    inputs.month = moment->month;
-    inputs.day = moment->day;
-    inputs.hour = moment->hour;
+    inputs.moment = *moment;
     return inputs;
 }
 
@@ -121,8 +117,9 @@ void writeRow(std::ostream& out, const ResultStore& store, std::size_t index) {
 
 /// The distinct names of the finished run in the shortlist window's order (score, highest first; names of equal score
 /// by their first listed row), each as the cells of its first listed row and its draw count; at most `limit` lines.
-void writeDistinctNames(std::ostream& out, const ResultStore& store, std::uint64_t limit) {
-    Shortlist shortlist(store, ShortlistSources{});
+/// The shortlist works with the sources the window gives it, so that a filter or column added to both agrees.
+void writeDistinctNames(std::ostream& out, const ResultStore& store, ShortlistSources sources, std::uint64_t limit) {
+    Shortlist shortlist(store, std::move(sources));
     shortlist.refresh();
     for (std::size_t i = 0; i < shortlist.size() && i < limit; ++i) {
         const std::uint32_t firstRow = shortlist.firstRowAt(i);
@@ -171,13 +168,7 @@ ExitStatus generate(const CommandInput& input) {
     channel.publish(*inputs);
     RunState state;
     ResultStore store(input.resultRowLimit);
-    SharedBirthChart chart;
-    RunController controller(
-        database, channel, state, store,
-        [&chart](NamingDatabase& connection, const GenerationInputs& in) {
-            AnalyseBirthChart(BirthMomentTexts{in.year, in.month, in.day, in.hour}, connection, chart, {});
-        },
-        seed ? RandomSource(*seed) : RandomSource());
+    RunController controller(database, channel, state, store, {}, seed ? RandomSource(*seed) : RandomSource());
 
     std::array<std::string, kResultColumnCount> header;
     for (const ResultColumn column : kResultColumns) {
@@ -194,11 +185,18 @@ ExitStatus generate(const CommandInput& input) {
 
     const bool distinct = input.arguments.has(kDistinctOption.name);
     // The worker lists into the store while this thread writes out what became visible, as the grid follows it.
-    controller.pressCompute(RunPhase::Idle);
+    controller.pressCompute();
     if (distinct) {
         controller.waitUntilIdle();
         controller.shutdown();
-        writeDistinctNames(input.out, store, *limit);
+        // The worker has ended: its connection serves the sources now. The command line has no minute box, so the
+        // 节气八字 is that of minute 0, as the window's without a minute.
+        const std::optional<SeriesRecord> record = controller.seriesRecord(store.series());
+        ShortlistSources sources = shortlistSources(
+            record ? &*record : nullptr, KnowledgeBase::open(KnowledgeBase::besideNamingDatabase(input.databaseFile)),
+            std::make_shared<const LuckTables>(LuckTables::load(database)), database,
+            scoreThreshold(inputs->ownThreshold, inputs->thresholdText));
+        writeDistinctNames(input.out, store, std::move(sources), *limit);
         return storeFull(input, store);
     }
     std::uint64_t written = 0;

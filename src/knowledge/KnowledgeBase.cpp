@@ -3,7 +3,7 @@
 #include "db/ReadOnlySqlite.h"
 #include "knowledge/KnowledgeTables.h"
 #include "knowledge/RowChecksum.h"
-#include "knowledge/Utf8.h"
+#include "text/Utf8.h"
 
 #include <SQLiteCpp/SQLiteCpp.h>
 
@@ -477,11 +477,6 @@ int KnowledgeBase::versesPerPair() const {
 
 const SoundChecker& KnowledgeBase::soundChecker() const {
     return m_impl->checker;
-}
-
-SoundChecker::Unit KnowledgeBase::nameUnit(char32_t codePoint) const {
-    const auto& record = compact(codePoint);
-    return record.unit.syllable == 0 ? SoundChecker::Unit{0, 0, 0, 0, 0, codePoint} : record.unit;
 }
 
 const KnowledgeBase::CompactCharacter& KnowledgeBase::compact(char32_t codePoint) const {

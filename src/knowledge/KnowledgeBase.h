@@ -68,10 +68,8 @@ public:
     VerseClass verseClass(char32_t first, char32_t second) const;
     int versesPerPair() const;
 
-    /// The checker holding the unfortunate words, and the unit of a character's name reading for it (unit with
-    /// syllable 0 for an unknown character). For precomputing columns (ShortlistColumns.h).
+    /// The checker holding the unfortunate words, for checks worked out ahead (shortlist/FamilyKnowledgeFlags.h).
     const SoundChecker& soundChecker() const;
-    SoundChecker::Unit nameUnit(char32_t codePoint) const;
     /// The unit of a family-name reading syllable (registered when the file was opened).
     SoundChecker::Unit unitOf(const Syllable& syllable, char32_t character) const;
 

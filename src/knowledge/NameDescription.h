@@ -1,5 +1,7 @@
 #pragma once
-// The knowledge of a full name as key<TAB>value lines: the output of `namewright-cli describe`.
+// NameDescription (名字的知识): what the character knowledge says of a full name, as values. The command line prints it
+// as key<TAB>value lines (`namewright-cli describe`), the shortlist's details pane under Chinese captions; each front
+// end formats it for itself.
 
 #include "knowledge/KnowledgeBase.h"
 
@@ -9,20 +11,37 @@
 
 namespace namewright {
 
-/// The lines, in this order (each "key\tvalue", no line end):
-///   pinyin      the syllables with tone marks, separated by spaces ("fàn tǒng"); "?" for an unknown character
-///   tones       their tones, separated by spaces ("4 3"); 5 for the neutral tone, "?" unknown
-///   warning     one line per sound warning, its text ("谐音：范统 ≈ 饭桶（fàn tǒng，可笑）")
-/// then for each character of the name, family first:
-///   char        the character
-///   traditional the form whose strokes count
-///   strokes     the count with its working ("7（水 4 + 3，氵按水计 4）")
-///   element     the element with its reason ("水：部首氵（水）"); for a family character by its family reading
-///               ("金：声母 sh（姓读 shàn）")
-///   level       the 通用规范汉字表 level: 1, 2, 3 or "表外"
-/// (a character the knowledge file does not know has its char line only), then, for a two-character given name, one
-/// line per verse of the pair, best first: verse<TAB>work<TAB>title<TAB>author<TAB>line.
-/// An unavailable knowledge base gives the single line "knowledge\tunavailable".
-std::vector<std::string> describeName(const KnowledgeBase& knowledge, std::string_view family, std::string_view given);
+/// One character of a described name.
+struct DescribedCharacter {
+    std::string character;     ///< UTF-8, one character
+    bool known = false;        ///< false: the knowledge file does not know it, and the fields below are empty
+    std::string traditional;   ///< the form whose strokes count
+    int strokes = 0;           ///< the five-grid count
+    std::string strokeWorking; ///< "水 4 + 3，氵按水计 4"
+    /// The element with its reason ("水：部首氵（水）"); a family character's by its family reading ("金：声母 sh（姓读
+    /// shàn）"), so that 单 as a family name is 金, not 火 as dān.
+    std::string elementReason;
+    int commonLevel = 0;       ///< 1, 2 or 3 in the 通用规范汉字表; 0 outside it
+    bool operator==(const DescribedCharacter&) const = default;
+};
+
+struct NameDescription {
+    /// False when the knowledge file could not be opened; every other field is then empty.
+    bool available = false;
+    /// One reading per character, family first; an unknown character has an empty pinyin and tone 0.
+    std::vector<SyllableReading> readings;
+    std::vector<SoundWarning> soundWarnings;    ///< in rule order
+    std::vector<DescribedCharacter> characters; ///< family first, one per reading
+    std::vector<Verse> verses;                  ///< a two-character given name's verses of the pair, best first
+
+    /// The syllables with tone marks, separated by spaces ("fàn tǒng"); "?" for an unknown character.
+    std::string pinyinText() const;
+    /// Their tones separated by spaces ("4 3"); 5 is the neutral tone, "?" an unknown character.
+    std::string tonesText() const;
+};
+
+/// Describes family + given: the readings of KnowledgeBase::readName, the sound warnings, each character's knowledge
+/// and, for a two-character given name, the verses of the pair.
+NameDescription describeName(const KnowledgeBase& knowledge, std::string_view family, std::string_view given);
 
 } // namespace namewright

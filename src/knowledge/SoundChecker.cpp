@@ -1,6 +1,6 @@
 #include "knowledge/SoundChecker.h"
 
-#include "knowledge/Utf8.h"
+#include "text/Utf8.h"
 
 #include <algorithm>
 

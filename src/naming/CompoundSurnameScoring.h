@@ -20,6 +20,7 @@
 #include "naming/LuckTables.h"
 #include "naming/NameScoring.h"
 
+#include <optional>
 #include <string_view>
 
 namespace namewright {
@@ -35,6 +36,15 @@ constexpr FiveGrids compoundSurnameGridNumbers(int firstFamilyStrokes, int secon
                      firstGivenStrokes + secondGivenStrokes, firstFamilyStrokes + secondGivenStrokes,
                      firstFamilyStrokes + secondFamilyStrokes + firstGivenStrokes + secondGivenStrokes};
 }
+
+/// The grids and score of a given name under a compound surname: the family characters' strokes, the first given
+/// character's, and the second's (nothing for a one-character given name). The one place the rule is applied.
+struct CompoundSurnameScore {
+    FiveGrids grids;
+    int score = 0;
+};
+CompoundSurnameScore compoundSurnameScore(int firstFamilyStrokes, int secondFamilyStrokes, int firstGivenStrokes,
+                                          std::optional<int> secondGivenStrokes, const LuckTables& luck, bool capScore);
 
 /// Scores a name by the compound-surname rule. `firstFamily` and `secondFamily` are the `word` rows of the two family
 /// characters (a missing row reads as WordRow{}: 0 strokes, empty element); the display name is `familyText` and the

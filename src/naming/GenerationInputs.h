@@ -2,6 +2,8 @@
 // The main window's inputs of a generation run (生成参数), as the interface thread publishes them, and the channel
 // through which the generation worker reads them without touching a widget.
 
+#include "chart/BirthMomentTexts.h"
+
 #include <atomic>
 #include <cstdint>
 #include <mutex>
@@ -36,13 +38,12 @@ FixedPosition fixedPositionOfText(std::string_view text);
 /// The main window's input controls as a run reads them: the choices as values, the rest as typed. The defaults are
 /// the controls' initial contents.
 struct GenerationInputs {
-    std::string familyText = "李";                       ///< 姓编辑框: the family name as typed
-    NameLength nameLength = NameLength::Double;          ///< 名组合框: "双字" or "单字"
-    Gender gender = Gender::Male;                        ///< 性别组合框: "男" or "女"
-    std::string year = "2011";                           ///< 年组合框 (editable)
-    std::string month = "1";                             ///< 月组合框
-    std::string day = "1";                               ///< 日组合框
-    std::string hour = "1";                              ///< 时组合框
+    std::string familyText = "李";              ///< 姓编辑框: the family name as typed
+    NameLength nameLength = NameLength::Double; ///< 名组合框: "双字" or "单字"
+    Gender gender = Gender::Male;               ///< 性别组合框: "男" or "女"
+    /// 年组合框 (editable), 月组合框, 日组合框, 时组合框 and 分组合框 (editable). The described run reads the first
+    /// four; the minute is read only by the solar-term chart of the series' record (SeriesRecord.h).
+    BirthMomentTexts moment{"2011", "1", "1", "1", "10"};
     bool fixCharacter = false;                           ///< 选择框1: fix one given character
     FixedPosition fixedPosition = FixedPosition::Second; ///< 个组合框: "二" or "三"
     std::string fixedCharacter;                          ///< 字编辑框: the fixed character

@@ -15,10 +15,11 @@ std::string_view excludedGender(Gender gender) {
     return genderText(gender == Gender::Male ? Gender::Female : Gender::Male);
 }
 
-/// A candidate character's texts as ids of the store's pool.
+/// A candidate character's texts as ids of the store's pool, and the elements its element text names.
 struct PooledCharacter {
     std::uint32_t character = 0;
     std::uint32_t element = 0;
+    ElementSet elements;
 };
 
 /// Candidate rows with their texts pooled only once one of them is listed, and their strokes in a compact array for
@@ -42,7 +43,7 @@ public:
     /// The pooled texts of row i, pooled through `lister` on first use.
     template <typename Lister> PooledCharacter pooled(std::size_t i, Lister& lister) {
         if (m_pooled.empty()) {
-            m_pooled.resize(m_rows.size(), PooledCharacter{kUnpooled, kUnpooled});
+            m_pooled.resize(m_rows.size(), PooledCharacter{kUnpooled, kUnpooled, {}});
         }
         PooledCharacter& entry = m_pooled[i];
         if (entry.character == kUnpooled) {
@@ -105,6 +106,10 @@ public:
             row.secondStrokes = secondStrokes;
         }
         row.elementText = elementTextId(first.element, twoCharacters ? second.element : kNone);
+        row.givenElements = first.elements;
+        if (twoCharacters) {
+            row.givenElements |= second.elements;
+        }
         row.score = static_cast<std::uint8_t>(score);
         m_batch.push_back(row);
         if (m_batch.size() == kBatchRows) {
@@ -115,7 +120,8 @@ public:
     /// Pools the texts of a candidate or fixed row. Characters are distinct texts, so they go straight to the
     /// pool; elements are a handful of texts, answered from a small cache of this worker.
     PooledCharacter pool(const std::string& zi, const std::string& element) {
-        return PooledCharacter{m_context.store.texts().intern(zi), poolElement(element)};
+        return PooledCharacter{m_context.store.texts().intern(zi), poolElement(element),
+                               ElementSet::occurringIn(element)};
     }
     PooledCharacter pool(const WordRow& row) { return pool(row.character, row.element); }
 

@@ -14,6 +14,7 @@
 // limit, or for which memory runs out, is refused, isFull() turns true and the generation modes stop at their next
 // candidate. The window pauses the run and says so; namewright-cli generate stops with status 1.
 
+#include "calendar/Element.h"
 #include "naming/FiveGrids.h"
 #include "naming/ResultRows.h"
 #include "naming/TextPool.h"
@@ -39,7 +40,8 @@ struct StoredName {
     std::uint32_t elementText = 0;                      ///< text id of the name's element text
     std::int32_t firstStrokes = 0;
     std::int32_t secondStrokes = 0;
-    std::uint8_t score = 0; ///< 0..100
+    std::uint8_t score = 0;   ///< 0..100
+    ElementSet givenElements; ///< the elements of the given characters' `yongtu` texts (the family's left out)
 
     bool isOneCharacter() const { return secondCharacter == kNoSecondCharacter; }
 };

@@ -17,37 +17,52 @@ std::string familyCharacterOf(const GenerationInputs& inputs) {
 } // namespace
 
 RunController::RunController(NamingDatabase& workerConnection, InputsChannel& inputs, RunState& state,
-                             ResultStore& store, ChartStep chartStep, RandomSource random)
+                             ResultStore& store, SeriesAnalysis analysis, RandomSource random)
     : m_connection(workerConnection), m_inputs(inputs), m_state(state), m_store(store),
-      m_chartStep(std::move(chartStep)), m_random(random) {}
+      m_analysis(analysis ? std::move(analysis)
+                          : [](NamingDatabase& connection, std::uint32_t series,
+                               const BirthMomentTexts& moment) { return analyseSeries(series, moment, connection); }),
+      m_random(random) {}
 
 RunController::~RunController() {
     shutdown();
 }
 
-RunPhase RunController::pressCompute(RunPhase shown) {
-    switch (shown) {
+RunPhase RunController::pressCompute() {
+    switch (m_phase) {
     case RunPhase::Idle: {
         const std::uint32_t series = m_state.beginSeries();
         m_store.clear(series);
         m_state.setStopFlag(0);
         startWorker();
-        return RunPhase::Running;
+        m_phase = RunPhase::Running;
+        break;
     }
     case RunPhase::Running:
         m_state.setStopFlag(1);
-        return RunPhase::Paused;
+        m_phase = RunPhase::Paused;
+        break;
     case RunPhase::Paused:
+        m_state.setStopFlag(0);
+        startWorker();
+        m_phase = RunPhase::Running;
         break;
     }
-    m_state.setStopFlag(0);
-    startWorker();
-    return RunPhase::Running;
+    return m_phase;
 }
 
 RunPhase RunController::pressStop() {
     m_state.setStopFlag(1);
-    return RunPhase::Idle;
+    m_phase = RunPhase::Idle;
+    return m_phase;
+}
+
+std::optional<SeriesRecord> RunController::seriesRecord(std::uint32_t series) const {
+    const std::lock_guard lock(m_recordMutex);
+    if (!m_record || m_record->series != series) {
+        return std::nullopt;
+    }
+    return m_record;
 }
 
 void RunController::shutdown() {
@@ -112,6 +127,13 @@ void RunController::reapFinishedWorkers() {
     });
 }
 
+void RunController::analyse(std::uint32_t series, const BirthMomentTexts& moment) {
+    SeriesRecord record = m_analysis(m_connection, series, moment);
+    record.series = series;
+    const std::lock_guard lock(m_recordMutex);
+    m_record = std::move(record);
+}
+
 void RunController::workerMain(std::stop_token stop) {
     const std::lock_guard generation(m_state.generationLock());
     if (stop.stop_requested()) {
@@ -134,12 +156,12 @@ void RunController::workerMain(std::stop_token stop) {
         if (!m_connection.wordRow(inputs.fixedCharacter)) {
             return;
         }
-        m_chartStep(m_connection, inputs);
+        analyse(context.series, inputs.moment);
         runFixedCharacterMode(context, familyCharacterOf(inputs), inputs.gender, inputs.fixedPosition,
                               inputs.fixedCharacter);
         return;
     }
-    m_chartStep(m_connection, inputs);
+    analyse(context.series, inputs.moment);
     if (inputs.nameLength == NameLength::Single) {
         runSingleCharacterMode(context, familyCharacterOf(inputs), inputs.gender);
     } else {

@@ -5,24 +5,6 @@
 
 namespace namewright {
 
-Favourite favouriteOfRow(const ResultStore& store, std::size_t index, const std::optional<SeriesChart>& chart,
-                         std::string minute) {
-    const StoredName& row = store.row(index);
-    Favourite f;
-    f.familyText = store.texts().text(store.family(row.family).text);
-    f.given = store.texts().text(row.firstCharacter);
-    if (!row.isOneCharacter()) {
-        store.texts().appendTo(f.given, row.secondCharacter);
-    }
-    f.cells = store.rowCells(index);
-    if (chart) {
-        f.chart = chart->chart;
-        f.birth = chart->moment;
-    }
-    f.minute = std::move(minute);
-    return f;
-}
-
 const Favourite* FavouriteList::find(std::string_view familyText, std::string_view given) const {
     const auto found = std::find_if(m_favourites.begin(), m_favourites.end(),
                                     [&](const Favourite& f) { return f.familyText == familyText && f.given == given; });

@@ -1,19 +1,12 @@
 #pragma once
 // The favourites in the order they were starred; a name (family text and given characters) is there at most once.
 
-#include "chart/SeriesChart.h"
-#include "naming/ResultStore.h"
 #include "reports/Favourite.h"
 
 #include <string_view>
 #include <vector>
 
 namespace namewright {
-
-/// A favourite of a listed name: row `index` of the store (its family text, given characters and nine cells), the
-/// series' chart and moment (when known) and the minute text; stars 3, no note, `added` empty.
-Favourite favouriteOfRow(const ResultStore& store, std::size_t index, const std::optional<SeriesChart>& chart,
-                         std::string minute);
 
 class FavouriteList {
 public:

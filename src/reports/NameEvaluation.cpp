@@ -1,6 +1,6 @@
 #include "reports/NameEvaluation.h"
 
-#include "chart/SharedBirthChart.h"
+#include "chart/LatestLunarChart.h"
 #include "reports/ExplanationBuilder.h"
 #include "reports/NameTexts.h"
 #include "reports/ReportComposer.h"
@@ -10,9 +10,8 @@
 namespace namewright {
 
 std::optional<ComposedReport> evaluateName(const EvaluationInput& input, NamingDatabase& database,
-                                           SharedBirthChart& sharedChart, SharedReportData& sharedReport,
-                                           const YearWarningHandler& warn) {
-    const BirthChart chart = AnalyseBirthChart(input.moment, database, sharedChart, warn);
+                                           const EvaluationSinks& sinks) {
+    const LunarChart chart = AnalyseBirthChart(input.moment, database, ChartSinks{sinks.warn, {}, sinks.latestChart});
     const std::optional<TypedNameScore> scored = scoreTypedName(input.familyText, input.givenText, database);
     if (!scored) {
         return std::nullopt;
@@ -21,7 +20,9 @@ std::optional<ComposedReport> evaluateName(const EvaluationInput& input, NamingD
     // generation worker starting meanwhile may replace the shared chart, and the user asked about this moment.
     ReportData data = buildReportData(nameTexts(scored->name), scored->rows);
     ComposedReport report = composeReport(data, chart, ReportBox::EvaluationWindow);
-    sharedReport.replace(std::move(data));
+    if (sinks.report != nullptr) {
+        sinks.report->replace(std::move(data));
+    }
     return report;
 }
 

@@ -1,6 +1,6 @@
 #include "reports/ReportComposer.h"
 
-#include "chart/SharedBirthChart.h"
+#include "chart/LatestLunarChart.h"
 #include "reports/SharedReportData.h"
 
 #include <string_view>
@@ -22,7 +22,7 @@ void appendLabelled(std::string& text, std::string_view label, std::string_view 
 
 } // namespace
 
-ComposedReport composeReport(const ReportData& data, const BirthChart& chart, ReportBox box) {
+ComposedReport composeReport(const ReportData& data, const ChartTexts& chart, ReportBox box) {
     ComposedReport report;
     report.clearFirst = box == ReportBox::EvaluationWindow;
     report.colour = box == ReportBox::EvaluationWindow ? kEvaluationReportColour : kReportWindowColour;
@@ -35,13 +35,9 @@ ComposedReport composeReport(const ReportData& data, const BirthChart& chart, Re
     text.append(kLine).append(kLine).append(kLine);
 
     appendSectionRule(text, "生辰八字");
-    appendLabelled(text, "农历：", chart.lunarDate);
-    appendLabelled(text, "属相：", chart.zodiacAnimal);
-    appendLabelled(text, "四柱：", chart.fourPillars);
-    appendLabelled(text, "八字：", chart.eightCharacters);
-    appendLabelled(text, "五行：", chart.elements);
-    appendLabelled(text, "纳音：", chart.nayin);
-    appendLabelled(text, "喜用神：", chart.favourableElement);
+    for (const ChartResult& result : kChartResults) {
+        appendLabelled(text, std::string(result.caption) + "：", chart.*result.text);
+    }
 
     appendSectionRule(text, "五格释义");
     appendLabelled(text, "天格：祖先传下来的先天，对命理影响不大", "");
@@ -72,7 +68,7 @@ ComposedReport composeReport(const ReportData& data, const BirthChart& chart, Re
     return report;
 }
 
-ComposedReport composeReport(const SharedReportData& data, const SharedBirthChart& chart, ReportBox box) {
+ComposedReport composeReport(const SharedReportData& data, const LatestLunarChart& chart, ReportBox box) {
     return composeReport(data.current(), chart.current(), box);
 }
 

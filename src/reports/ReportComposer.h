@@ -6,7 +6,8 @@
 //   CR LF CR LF
 //   "姓名：" + name + "  得分：" + score, three CR LF
 //   section rule 生辰八字 (19 hyphens, the title, 53 hyphens, three CR LF)
-//   "农历：", "属相：", "四柱：", "八字：", "五行：", "纳音：", "喜用神：" each + its chart text + two CR LF
+//   "农历：", "属相：", "四柱：", "八字：", "五行：", "纳音：", "喜用神：" each + its chart text + two CR LF (the
+//   captions of kChartResults in its order, LunarChart.h)
 //   section rule 五格释义
 //   "天格：祖先传下来的先天，对命理影响不大" two CR LF, heaven explanation two CR LF
 //   "人格：", "地格：", "外格：", "总格：" each two CR LF, then that grid's explanation two CR LF
@@ -19,19 +20,19 @@
 //   LF
 // Labels end with the full-width colon "：" (U+FF1A); the sentences use the full-width comma "，" (U+FF0C).
 
-#include "chart/BirthChart.h"
+#include "chart/LunarChart.h"
 #include "reports/ComposedReport.h"
 #include "reports/ReportData.h"
 
 namespace namewright {
 
-class SharedBirthChart;
+class LatestLunarChart;
 class SharedReportData;
 
-/// The report of `data` with the birth chart `chart`, for the given box.
-ComposedReport composeReport(const ReportData& data, const BirthChart& chart, ReportBox box);
+/// The report of `data` with the texts of the birth chart `chart`, for the given box.
+ComposedReport composeReport(const ReportData& data, const ChartTexts& chart, ReportBox box);
 
 /// The report of the shared report data and birth chart as they stand now (a new report window composes this).
-ComposedReport composeReport(const SharedReportData& data, const SharedBirthChart& chart, ReportBox box);
+ComposedReport composeReport(const SharedReportData& data, const LatestLunarChart& chart, ReportBox box);
 
 } // namespace namewright

@@ -40,7 +40,7 @@ Favourite named(const char* family, const char* given, int stars = 3, const char
     f.chart.fourPillars = "庚寅年 戊子月 丙辰日 己丑时";
     f.chart.favourableElement = "金";
     f.birth = {"2011", "1", "1", "1"};
-    f.minute = "10";
+    f.birth.minute = "10";
     f.added = "2024-05-01 09:30";
     return f;
 }

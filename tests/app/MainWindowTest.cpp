@@ -246,9 +246,11 @@ private slots:
         MainWindow window(file.path());
         auto* year = find<QComboBox>(window, "年组合框");
         year->setEditText(QStringLiteral("1977"));
-        QCOMPARE(window.context().inputs().snapshot().year, std::string("1977"));
+        QCOMPARE(window.context().inputs().snapshot().moment.year, std::string("1977"));
         find<QComboBox>(window, "分组合框")->setEditText(QStringLiteral("55"));
-        QCOMPARE(window.context().inputs().snapshot().year, std::string("1977"));
+        QCOMPARE(window.context().inputs().snapshot().moment.year, std::string("1977"));
+        // The minute reaches them too, for the series' 节气八字 only.
+        QCOMPARE(window.context().inputs().snapshot().moment.minute, std::string("55"));
     }
 
     void theChoiceBoxesReachTheWorkerInputsAsValues() {
@@ -273,6 +275,27 @@ private slots:
         QCOMPARE(compute->text(), QStringLiteral("停止"));
         QVERIFY(!window.context().runController().isGenerating());
         QCOMPARE(window.context().runState().currentSeries(), 0U);
+    }
+
+    void aCaptionTheRunControlDidNotSetMakesAPressDoNothing() {
+        // The phase is the run controller's; a caption of another phase written by anything else is as foreign as any
+        // other text: the press does nothing, and the stop button brings the caption back to the phase's own.
+        TempDatabase file;
+        fillWindowTestDatabase(file);
+        MainWindow window(file.path());
+        auto* compute = find<QPushButton>(window, "运算按钮");
+        compute->setText(QStringLiteral("继续"));
+        compute->click();
+        QCOMPARE(compute->text(), QStringLiteral("继续"));
+        QCOMPARE(window.context().runController().phase(), RunPhase::Idle);
+        QCOMPARE(window.context().runState().currentSeries(), 0U);
+        find<QPushButton>(window, "停止按钮")->click();
+        QCOMPARE(compute->text(), QStringLiteral("分析"));
+        find<QComboBox>(window, "名组合框")->setCurrentIndex(1); // single characters: the run ends by itself
+        compute->click();
+        QCOMPARE(compute->text(), QStringLiteral("暂停"));
+        QCOMPARE(window.context().runState().currentSeries(), 1U);
+        window.context().runController().waitUntilIdle();
     }
 
     void babyNamingDoesNothing() {

@@ -249,16 +249,15 @@ private slots:
         auto* tabs = find<QTabWidget>(pane, "详情页");
         QCOMPARE(tabs->count(), 3);
 
-        Favourite name;
+        ListedName name;
         name.familyText = "范";
         name.given = "统";
         name.cells.texts = {"范统", "80", "16", "24", "20", "2", "35", "土火水", "水水水"};
-        name.birth = {"2024", "2", "4", "16"}; // 立春 2024 at 16:27
-        name.minute = "40";
+        name.birth = {"2024", "2", "4", "16", "40"}; // 立春 2024 at 16:27
         NameFacts facts;
         facts.compoundGrids = FiveGrids{1, 2, 3, 4, 5};
         facts.compoundScore = 77;
-        pane.showSubject(NameSubject{name, facts});
+        pane.showSubject(subjectOf(name, facts, nullptr));
         const QString described = find<QPlainTextEdit>(pane, "详情读音")->toPlainText();
         QVERIFY2(described.contains(QStringLiteral("拼音：fàn tǒng")), qPrintable(described));
         QVERIFY(described.contains(QStringLiteral("饭桶")));
@@ -280,9 +279,9 @@ private slots:
         QVERIFY(compound->text().contains(QStringLiteral("天格 1  人格 2  地格 3  外格 4  总格 5，分数 77")));
 
         // A minute box without a minute: minute 0, said so; no compound surname: no such line.
-        name.minute = "";
+        name.birth.minute = "";
         name.given = "丽";
-        pane.showSubject(NameSubject{name, NameFacts{}});
+        pane.showSubject(subjectOf(name, NameFacts{}, nullptr));
         QVERIFY(find<QPlainTextEdit>(pane, "详情节气八字")->toPlainText().contains(QStringLiteral("按 0 分计算")));
         QVERIFY(compound->isHidden());
         QVERIFY(find<QPlainTextEdit>(pane, "详情读音")->toPlainText().contains(QStringLiteral("读音提示：无")));

@@ -2,9 +2,10 @@
 // verses, the shortlist columns and the describe lines; and a knowledge file that is missing, foreign or damaged.
 
 #include "knowledge/KnowledgeBase.h"
+#include "cli/KeyValueLines.h"
 #include "knowledge/KnowledgeSeal.h"
 #include "knowledge/NameDescription.h"
-#include "knowledge/ShortlistColumns.h"
+#include "shortlist/FamilyKnowledgeFlags.h"
 
 #include "support/Files.h"
 #include "support/SmallKnowledgeFile.h"
@@ -87,7 +88,7 @@ TEST_F(KnowledgeFile, VersesOfAnIndexedPairBestFirst) {
 
 TEST_F(KnowledgeFile, DescribeLinesOfAName) {
     EXPECT_EQ(
-        describeName(m_knowledge, "范", "统"),
+        cli::describedNameLines(describeName(m_knowledge, "范", "统")),
         (std::vector<std::string>{"pinyin\tfàn tǒng", "tones\t4 3", "warning\t谐音：范统 ≈ 饭桶（fàn tǒng，可笑）",
                                   "char\t范", "traditional\t范", "strokes\t7（水 4 + 3，氵按水计 4）",
                                   "element\t水：部首氵（水）", "level\t1", "char\t统", "traditional\t统",
@@ -126,7 +127,7 @@ TEST_F(KnowledgeFile, UnknownLevelIsNamedInChinese) {
 }
 
 TEST_F(KnowledgeFile, DescribeLinesEndWithTheVersesAndMarkUnknownCharacters) {
-    const auto lines = describeName(m_knowledge, "张", "思远");
+    const auto lines = cli::describedNameLines(describeName(m_knowledge, "张", "思远"));
     EXPECT_EQ(lines[0], "pinyin\t? sī yuǎn");
     EXPECT_EQ(lines[1], "tones\t? 1 3");
     EXPECT_EQ(lines[2], "char\t张");
@@ -135,18 +136,39 @@ TEST_F(KnowledgeFile, DescribeLinesEndWithTheVersesAndMarkUnknownCharacters) {
     EXPECT_EQ(lines.back(), "verse\t诗经\t国风·齐风·甫田\t佚名\t无思远人，劳心忉忉。");
 }
 
+TEST_F(KnowledgeFile, DescriptionHoldsTheValuesTheLinesAreWrittenFrom) {
+    const NameDescription fanTong = describeName(m_knowledge, "范", "统");
+    ASSERT_TRUE(fanTong.available);
+    ASSERT_EQ(fanTong.readings.size(), 2U);
+    EXPECT_TRUE(fanTong.readings[0].isFamily);
+    EXPECT_EQ(fanTong.readings[1].syllable.tone, 3);
+    ASSERT_EQ(fanTong.soundWarnings.size(), 1U);
+    EXPECT_EQ(fanTong.soundWarnings[0].soundsLike, "饭桶");
+    ASSERT_EQ(fanTong.characters.size(), 2U);
+    EXPECT_EQ(fanTong.characters[1],
+              (DescribedCharacter{"统", true, "统", 7, "水 4 + 3, 氵 as 水 4", "水: radical 氵 (水)", 1}));
+    EXPECT_TRUE(fanTong.verses.empty());
+
+    const NameDescription zhang = describeName(m_knowledge, "张", "思远");
+    EXPECT_EQ(zhang.characters[0], (DescribedCharacter{"张", false, "", 0, "", "", 0}));
+    EXPECT_EQ(zhang.pinyinText(), "? sī yuǎn");
+    EXPECT_EQ(zhang.tonesText(), "? 1 3");
+    EXPECT_EQ(zhang.verses, m_knowledge.verses("思", "远"));
+    EXPECT_EQ(zhang.verses.size(), 2U);
+}
+
 TEST_F(KnowledgeFile, ShortlistColumnsOfGivenNames) {
-    const ShortlistColumns li(m_knowledge, "李");
-    EXPECT_EQ(li.columns("思远"), (NameColumns{true, true, true, true}));
-    EXPECT_EQ(li.columns("丽"), (NameColumns{true, false, false, true}));   // sounds like the family name
-    EXPECT_EQ(li.columns("婧钰"), (NameColumns{true, true, false, false})); // 钰 is of level 3
-    EXPECT_EQ(li.columns("婧"), (NameColumns{true, true, false, true}));
-    EXPECT_EQ(li.columns("张"), (NameColumns{true, true, false, false})); // unknown: not common, no rule
-    EXPECT_EQ(li.columns(""), (NameColumns{true, false, false, false}));
-    EXPECT_EQ(li.columns("思远思"), (NameColumns{true, false, false, false}));
+    const FamilyKnowledgeFlags li(m_knowledge, "李");
+    EXPECT_EQ(li.flags("思远"), (KnowledgeFlags{true, true, true, true}));
+    EXPECT_EQ(li.flags("丽"), (KnowledgeFlags{true, false, false, true}));   // sounds like the family name
+    EXPECT_EQ(li.flags("婧钰"), (KnowledgeFlags{true, true, false, false})); // 钰 is of level 3
+    EXPECT_EQ(li.flags("婧"), (KnowledgeFlags{true, true, false, true}));
+    EXPECT_EQ(li.flags("张"), (KnowledgeFlags{true, true, false, false})); // unknown: not common, no rule
+    EXPECT_EQ(li.flags(""), (KnowledgeFlags{true, false, false, false}));
+    EXPECT_EQ(li.flags("思远思"), (KnowledgeFlags{true, false, false, false}));
     EXPECT_EQ(li.pinyin("思远"), "lǐ sī yuǎn");
-    EXPECT_EQ(ShortlistColumns(m_knowledge, "范").columns("统").noSoundWarning, false);
-    EXPECT_EQ(ShortlistColumns(m_knowledge, "曾").pinyin("张"), "zēng ?");
+    EXPECT_EQ(FamilyKnowledgeFlags(m_knowledge, "范").flags("统").noSoundWarning, false);
+    EXPECT_EQ(FamilyKnowledgeFlags(m_knowledge, "曾").pinyin("张"), "zēng ?");
 }
 
 TEST_F(KnowledgeFile, CopiesShareTheLoadedFile) {
@@ -164,10 +186,12 @@ void expectUnavailable(const KnowledgeBase& knowledge, const std::string& failur
     EXPECT_FALSE(knowledge.hasVerse(U'思', U'远'));
     EXPECT_EQ(knowledge.verseClass(U'思', U'远'), VerseClass::None);
     EXPECT_EQ(knowledge.verseClassAt(0, 0), VerseClass::None);
-    EXPECT_EQ(describeName(knowledge, "范", "统"), std::vector<std::string>{"knowledge\tunavailable"});
-    const ShortlistColumns columns(knowledge, "范");
+    EXPECT_EQ(cli::describedNameLines(describeName(knowledge, "范", "统")),
+              std::vector<std::string>{"knowledge\tunavailable"});
+    EXPECT_FALSE(describeName(knowledge, "范", "统").available);
+    const FamilyKnowledgeFlags columns(knowledge, "范");
     EXPECT_FALSE(columns.isAvailable());
-    EXPECT_EQ(columns.columns("统"), NameColumns{});
+    EXPECT_EQ(columns.flags("统"), KnowledgeFlags{});
     EXPECT_EQ(columns.pinyin("统"), "");
 }
 

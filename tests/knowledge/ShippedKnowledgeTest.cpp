@@ -4,11 +4,12 @@
 // of a name first, the describe lines of a known name, and the shortlist columns against the full sound checks.
 // (tools/make_knowledge.py --check, a test of its own, keeps the committed tables equal to their generator's output.)
 
+#include "cli/KeyValueLines.h"
 #include "knowledge/KnowledgeBase.h"
 #include "knowledge/NameDescription.h"
-#include "knowledge/ShortlistColumns.h"
-#include "knowledge/Utf8.h"
 #include "knowledge/VerseMatch.h"
+#include "shortlist/FamilyKnowledgeFlags.h"
+#include "text/Utf8.h"
 
 #include "db/NamingDatabase.h"
 
@@ -403,7 +404,7 @@ TEST(ShippedKnowledge, EveryVerseIsAVerseLineAndNoNote) {
 }
 
 TEST(ShippedKnowledge, DescribeLinesOfFanTong) {
-    EXPECT_EQ(describeName(shipped(), "范", "统"),
+    EXPECT_EQ(cli::describedNameLines(describeName(shipped(), "范", "统")),
               (std::vector<std::string>{
                   "pinyin\tfàn tǒng", "tones\t4 3", "warning\t谐音：范统 ≈ 饭桶（fàn tǒng，可笑）", "char\t范",
                   "traditional\t范", "strokes\t11（艸 6 + 5，艹按艸计 6）", "element\t木：部首艹（艸）", "level\t1",
@@ -433,11 +434,11 @@ TEST(ShippedKnowledge, ShortlistColumnsAgreeWithTheFullChecks) {
     const auto second = charactersOf("word2");
     std::mt19937 random(7);
     for (const char* family : {"李", "王", "张", "范", "杜", "尉迟", "曾"}) {
-        const ShortlistColumns columns(shipped(), family);
+        const FamilyKnowledgeFlags columns(shipped(), family);
         for (int i = 0; i < 3000; ++i) {
             const auto& a = first[random() % first.size()];
             const auto given = i % 5 == 0 ? a : a + second[random() % second.size()];
-            EXPECT_EQ(columns.columns(given).noSoundWarning, shipped().soundWarnings(family, given).empty())
+            EXPECT_EQ(columns.flags(given).noSoundWarning, shipped().soundWarnings(family, given).empty())
                 << family << given;
         }
     }

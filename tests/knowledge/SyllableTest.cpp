@@ -2,8 +2,8 @@
 // knowledge file stores, of UTF-8 decoding and of the verse ranking rule.
 
 #include "knowledge/Syllable.h"
-#include "knowledge/Utf8.h"
 #include "knowledge/VerseMatch.h"
+#include "text/Utf8.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 
 namespace namewright {
 
-void PrintTo(const BirthChart& chart, std::ostream* out) {
+void PrintTo(const LunarChart& chart, std::ostream* out) {
     *out << "{\"" << chart.lunarDate << "\", \"" << chart.zodiacAnimal << "\", \"" << chart.fourPillars << "\", \""
          << chart.eightCharacters << "\", \"" << chart.elements << "\", \"" << chart.nayin << "\", \""
          << chart.favourableElement << "\"}";

@@ -53,6 +53,7 @@ void SyntheticStore::add(std::uint32_t familyId, int first, int second) {
         elements += elementOf(second);
     }
     row.elementText = texts.intern(elements);
+    row.givenElements = ElementSet::occurringIn(elements.substr(familyElement.size()));
     row.score = static_cast<std::uint8_t>(scoreOf(first, second));
     store.append(m_series, row);
 }
@@ -110,6 +111,7 @@ void SyntheticStore::addEveryPair(std::uint32_t familyId, int firsts, int second
         row.firstStrokes = strokesOf(first);
         row.secondStrokes = strokesOf(second);
         row.elementText = elementTextOf(first, second);
+        row.givenElements = ElementSet::occurringIn(std::string(elementOf(first)) + std::string(elementOf(second)));
         row.score = static_cast<std::uint8_t>(scoreOf(first, second));
         batch.push_back(row);
         if (batch.size() == batch.capacity()) {

@@ -182,7 +182,7 @@ QString toolIconName(ToolIcon icon) {
         return QStringLiteral("tool-baby-naming");
     case ToolIcon::NameEvaluation:
         return QStringLiteral("tool-name-evaluation");
-    case ToolIcon::BirthChart:
+    case ToolIcon::LunarChart:
         return QStringLiteral("tool-birth-chart");
     case ToolIcon::NumerologyTable:
         return QStringLiteral("tool-numerology-table");
@@ -213,7 +213,7 @@ QImage drawToolIcon(ToolIcon icon, int size) {
     case ToolIcon::NameEvaluation:
         drawNameSlip(painter);
         break;
-    case ToolIcon::BirthChart:
+    case ToolIcon::LunarChart:
         drawFourPillars(painter);
         break;
     case ToolIcon::NumerologyTable:

@@ -14,7 +14,7 @@ namespace namewright::artwork {
 enum class ToolIcon {
     BabyNaming,        // 宝贝取名: a baby's face with a curl of hair
     NameEvaluation,    // 姓名评测: a name slip with a red tick
-    BirthChart,        // 生辰八字: four pillars of two characters each on a base line
+    LunarChart,        // 生辰八字: four pillars of two characters each on a base line
     NumerologyTable,   // 81数理表: a table with a gold header row
     ThreeTalentsTable, // 三才表: three bars, heaven, person (red) and earth
     LunarCalendar,     // 农历表: a calendar page with a crescent moon
@@ -24,7 +24,7 @@ enum class ToolIcon {
 };
 
 inline constexpr std::array<ToolIcon, 9> kToolIcons{
-    ToolIcon::BabyNaming,        ToolIcon::NameEvaluation, ToolIcon::BirthChart, ToolIcon::NumerologyTable,
+    ToolIcon::BabyNaming,        ToolIcon::NameEvaluation, ToolIcon::LunarChart, ToolIcon::NumerologyTable,
     ToolIcon::ThreeTalentsTable, ToolIcon::LunarCalendar,  ToolIcon::Help,       ToolIcon::Quit,
     ToolIcon::Shortlist};
 

@@ -1,7 +1,7 @@
 #include "VerseIndexBuilder.h"
 
-#include "knowledge/Utf8.h"
 #include "knowledge/VerseMatch.h"
+#include "text/Utf8.h"
 
 #include <algorithm>
 

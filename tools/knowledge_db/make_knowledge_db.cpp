@@ -13,7 +13,7 @@
 
 #include "knowledge/KnowledgeSeal.h"
 #include "knowledge/KnowledgeTables.h"
-#include "knowledge/Utf8.h"
+#include "text/Utf8.h"
 
 #include <SQLiteCpp/SQLiteCpp.h>
 #include <SQLiteCpp/VariadicBind.h>

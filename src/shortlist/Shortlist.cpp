@@ -1,6 +1,6 @@
-#include "naming/Shortlist.h"
+#include "shortlist/Shortlist.h"
 
-#include "naming/RadixSort.h"
+#include "shortlist/RadixSort.h"
 
 #include <algorithm>
 
@@ -106,7 +106,7 @@ void Shortlist::sort(ShortlistColumn column, bool descending) {
     rebuild();
 }
 
-void Shortlist::setFavourites(std::vector<FavouriteName> favourites) {
+void Shortlist::setFavourites(std::vector<FavouriteStars> favourites) {
     m_facts.setFavourites(std::move(favourites));
     if (m_filter.favouritesOnly || m_column == ShortlistColumn::Favourite) {
         rebuild();

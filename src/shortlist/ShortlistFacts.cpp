@@ -1,9 +1,9 @@
-#include "naming/ShortlistFacts.h"
+#include "shortlist/ShortlistFacts.h"
 
-#include "knowledge/Utf8.h"
 #include "naming/CompoundSurnameScoring.h"
 #include "naming/CompoundSurnames.h"
 #include "naming/NameScoring.h"
+#include "text/Utf8.h"
 
 #include <algorithm>
 #include <bit>
@@ -14,8 +14,7 @@ namespace namewright {
 struct ShortlistFacts::Family {
     ResultStore::FamilyRecord record;
     std::string text;
-    std::string element;
-    std::unique_ptr<ShortlistColumns> columns;
+    std::unique_ptr<FamilyKnowledgeFlags> knowledgeFlags;
     std::optional<std::pair<int, int>> compoundStrokes;
     std::string pinyinKey; ///< toneless letters and tone of each family syllable ("li3")
 };
@@ -81,7 +80,6 @@ void ShortlistFacts::reset() {
     m_families.clear();
     m_characters.clear();
     m_knownTexts = 0;
-    m_elementBits.clear();
     m_noWarning.clear();
     m_verse.clear();
     m_common.clear();
@@ -114,9 +112,8 @@ void ShortlistFacts::update() {
         auto family = std::make_unique<Family>();
         family->record = m_store.family(static_cast<std::uint32_t>(id));
         family->text = texts.text(family->record.text);
-        family->element = texts.text(family->record.element);
         if (knowledge.isAvailable()) {
-            family->columns = std::make_unique<ShortlistColumns>(knowledge, family->text);
+            family->knowledgeFlags = std::make_unique<FamilyKnowledgeFlags>(knowledge, family->text);
             for (const auto& reading : knowledge.readName(family->text, {})) {
                 family->pinyinKey += syllableKey(reading.syllable) + " ";
             }
@@ -128,7 +125,6 @@ void ShortlistFacts::update() {
         }
         m_families.push_back(std::move(family));
     }
-    m_elementBits.resize(m_families.size());
     for (auto* bits : {&m_noWarning, &m_verse, &m_common, &m_favourite}) {
         bits->resize(m_names.groupCount());
     }
@@ -140,28 +136,12 @@ void ShortlistFacts::update() {
     }
 }
 
-std::uint8_t ShortlistFacts::elementBits(std::uint32_t familyId, std::uint32_t elementText) const {
-    std::vector<std::uint8_t>& byText = m_elementBits[familyId];
-    if (elementText >= byText.size()) {
-        byText.resize(std::max<std::size_t>(elementText + std::size_t{1}, m_knownTexts));
-    }
-    std::uint8_t& bits = byText[elementText];
-    if (bits == 0) {
-        // The element text is the family character's element followed by those of the given characters.
-        const std::string text = m_store.texts().text(elementText);
-        const std::string& prefix = family(familyId).element;
-        const std::string_view given =
-            std::string_view(text).starts_with(prefix) ? std::string_view(text).substr(prefix.size()) : text;
-        const ElementSet elements = ElementSet::occurringIn(given);
-        bits = KnownBit;
-        if (elements.intersects(m_sources.missingElements)) {
-            bits |= SuppliesMissingBit;
-        }
-        if (m_sources.solarTermFavourable && elements.intersects(*m_sources.solarTermFavourable)) {
-            bits |= SuppliesFavourableBit;
-        }
-    }
-    return bits;
+bool ShortlistFacts::suppliesMissingElement(const StoredName& row) const {
+    return row.givenElements.intersects(m_sources.missingElements);
+}
+
+bool ShortlistFacts::suppliesFavourableElement(const StoredName& row) const {
+    return m_sources.solarTermFavourable && row.givenElements.intersects(*m_sources.solarTermFavourable);
 }
 
 bool ShortlistFacts::bit(const std::vector<std::vector<std::uint64_t>>& bits, NameRef ref) const {
@@ -189,7 +169,7 @@ void ShortlistFacts::setBit(std::vector<std::vector<std::uint64_t>>& bits, NameR
 
 void ShortlistFacts::noteKnowledge(NameRef ref) {
     const Family& f = family(m_names.groupFamily(ref.group));
-    if (!f.columns) {
+    if (!f.knowledgeFlags) {
         return;
     }
     const char32_t first = m_characters[m_names.groupFirstCharacter(ref.group)].codePoint;
@@ -198,10 +178,10 @@ void ShortlistFacts::noteKnowledge(NameRef ref) {
     if (first == 0 || (secondText != StoredName::kNoSecondCharacter && second == 0)) {
         return;
     }
-    const NameColumns columns = f.columns->columns(first, second);
-    setBit(m_noWarning, ref, columns.noSoundWarning);
-    setBit(m_verse, ref, columns.hasVerse);
-    setBit(m_common, ref, columns.commonOnly);
+    const KnowledgeFlags flags = f.knowledgeFlags->flags(first, second);
+    setBit(m_noWarning, ref, flags.noSoundWarning);
+    setBit(m_verse, ref, flags.hasVerse);
+    setBit(m_common, ref, flags.commonOnly);
 }
 
 void ShortlistFacts::noteAdded(const std::vector<NameRef>& added) {
@@ -212,14 +192,6 @@ void ShortlistFacts::noteAdded(const std::vector<NameRef>& added) {
     for (const NameRef ref : added) {
         noteKnowledge(ref);
     }
-}
-
-void ShortlistFacts::noteAll() {
-    if (!knowledgeAvailable()) {
-        return;
-    }
-    update();
-    m_names.forEach([this](NameRef ref, const DistinctName&) { noteKnowledge(ref); }, false);
 }
 
 void ShortlistFacts::setFilter(const ShortlistFilter& filter) {
@@ -248,7 +220,7 @@ void ShortlistFacts::resolveFilterTexts() {
     }
 }
 
-void ShortlistFacts::setFavourites(std::vector<FavouriteName> favourites) {
+void ShortlistFacts::setFavourites(std::vector<FavouriteStars> favourites) {
     m_favourites = std::move(favourites);
     resolveFavourites();
 }
@@ -259,7 +231,7 @@ void ShortlistFacts::resolveFavourites() {
     }
     m_stars.clear();
     const TextPool& texts = m_store.texts();
-    for (const FavouriteName& favourite : m_favourites) {
+    for (const FavouriteStars& favourite : m_favourites) {
         const std::u32string given = decodeUtf8(favourite.given);
         if (given.empty() || given.size() > 2) {
             continue;
@@ -304,11 +276,10 @@ bool ShortlistFacts::passes(NameRef ref, const StoredName& row) const {
         (!row.isOneCharacter() && m_characters[row.secondCharacter].excluded)) {
         return false;
     }
-    if (f.suppliesMissingElement && (elementBits(row.family, row.elementText) & SuppliesMissingBit) == 0) {
+    if (f.suppliesMissingElement && !suppliesMissingElement(row)) {
         return false;
     }
-    if (f.suppliesFavourableElement && solarTermChartAvailable() &&
-        (elementBits(row.family, row.elementText) & SuppliesFavourableBit) == 0) {
+    if (f.suppliesFavourableElement && solarTermChartAvailable() && !suppliesFavourableElement(row)) {
         return false;
     }
     if (f.favouritesOnly && !bit(m_favourite, ref)) {
@@ -335,32 +306,26 @@ std::optional<int> ShortlistFacts::compoundScore(const Family& f, const StoredNa
         return std::nullopt;
     }
     const auto [s1, s2] = *f.compoundStrokes;
-    const FiveGrids compound = row.isOneCharacter()
-                                   ? compoundSurnameGridNumbers(s1, s2, row.firstStrokes)
-                                   : compoundSurnameGridNumbers(s1, s2, row.firstStrokes, row.secondStrokes);
-    int score = row.isOneCharacter() ? scoreOneCharacter(compound, *m_sources.luck)
-                                     : scoreTwoCharacters(compound, *m_sources.luck);
-    if (m_sources.capCompoundScore) {
-        score = applyScoreCap(score);
-    }
+    const CompoundSurnameScore scored = compoundSurnameScore(
+        s1, s2, row.firstStrokes, row.isOneCharacter() ? std::nullopt : std::optional<int>(row.secondStrokes),
+        *m_sources.luck, m_sources.capCompoundScore);
     if (grids != nullptr) {
-        *grids = compound;
+        *grids = scored.grids;
     }
-    return score;
+    return scored.score;
 }
 
 NameFacts ShortlistFacts::facts(NameRef ref, const StoredName& row, std::uint32_t draws, std::uint32_t firstRow) const {
     NameFacts out;
     out.firstRow = firstRow;
     out.draws = draws;
-    const std::uint8_t elements = elementBits(row.family, row.elementText);
-    out.suppliesMissingElement = (elements & SuppliesMissingBit) != 0;
-    out.suppliesFavourableElement = (elements & SuppliesFavourableBit) != 0;
+    out.suppliesMissingElement = suppliesMissingElement(row);
+    out.suppliesFavourableElement = suppliesFavourableElement(row);
     if (const auto found = m_stars.find({ref.group, ref.second}); found != m_stars.end()) {
         out.favouriteStars = found->second;
     }
     if (knowledgeAvailable()) {
-        out.knowledge = NameColumns{true, bit(m_noWarning, ref), bit(m_verse, ref), bit(m_common, ref)};
+        out.knowledge = KnowledgeFlags{true, bit(m_noWarning, ref), bit(m_verse, ref), bit(m_common, ref)};
     }
     out.compoundScore = compoundScore(family(row.family), row, &out.compoundGrids);
     return out;
@@ -368,14 +333,14 @@ NameFacts ShortlistFacts::facts(NameRef ref, const StoredName& row, std::uint32_
 
 std::string ShortlistFacts::pinyin(NameRef ref) const {
     const Family& f = family(m_names.groupFamily(ref.group));
-    if (!f.columns) {
+    if (!f.knowledgeFlags) {
         return {};
     }
     std::string given = m_store.texts().text(m_names.groupFirstCharacter(ref.group));
     if (const std::uint32_t second = m_names.secondCharacter(ref.second); second != StoredName::kNoSecondCharacter) {
         m_store.texts().appendTo(given, second);
     }
-    return f.columns->pinyin(given);
+    return f.knowledgeFlags->pinyin(given);
 }
 
 std::size_t ShortlistFacts::memoryBytes() const {
@@ -388,9 +353,6 @@ std::size_t ShortlistFacts::memoryBytes() const {
     };
     std::size_t bytes = m_characters.capacity() * sizeof(Character) + m_families.capacity() * sizeof(Family) +
                         bitmaps(m_noWarning) + bitmaps(m_verse) + bitmaps(m_common) + bitmaps(m_favourite);
-    for (const auto& byText : m_elementBits) {
-        bytes += byText.capacity();
-    }
     for (const auto* ranks :
          {&m_groupNameOrdinal, &m_secondNameRank, &m_groupPinyinOrdinal, &m_secondPinyinRank, &m_elementRank}) {
         bytes += ranks->capacity() * sizeof(std::uint32_t);
@@ -579,7 +541,7 @@ std::uint32_t ShortlistFacts::key(ShortlistColumn column, NameRef ref, const Sto
     case ShortlistColumn::Draws:
         return draws;
     case ShortlistColumn::SuppliesMissingElement:
-        return (elementBits(row.family, row.elementText) & SuppliesMissingBit) != 0 ? 1 : 0;
+        return suppliesMissingElement(row) ? 1 : 0;
     case ShortlistColumn::Favourite: {
         const auto found = m_stars.find({ref.group, ref.second});
         return found == m_stars.end() ? 0U : static_cast<std::uint32_t>(found->second);

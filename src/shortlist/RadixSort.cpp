@@ -1,4 +1,4 @@
-#include "naming/RadixSort.h"
+#include "shortlist/RadixSort.h"
 
 #include <algorithm>
 #include <array>

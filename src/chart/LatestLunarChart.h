@@ -2,28 +2,28 @@
 // The birth-chart results that the generation worker, the evaluation and the reports share. The application owns
 // one; every analysis replaces it as a whole and the last writer wins.
 
-#include "chart/BirthChart.h"
+#include "chart/LunarChart.h"
 
 #include <mutex>
 
 namespace namewright {
 
-class SharedBirthChart {
+class LatestLunarChart {
 public:
-    void replace(BirthChart chart) {
+    void replace(LunarChart chart) {
         const std::lock_guard lock(m_mutex);
         m_chart = std::move(chart);
     }
 
     /// A copy of the chart as it stands (all texts empty before the first analysis).
-    BirthChart current() const {
+    LunarChart current() const {
         const std::lock_guard lock(m_mutex);
         return m_chart;
     }
 
 private:
     mutable std::mutex m_mutex;
-    BirthChart m_chart;
+    LunarChart m_chart;
 };
 
 } // namespace namewright

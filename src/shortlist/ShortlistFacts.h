@@ -3,20 +3,22 @@
 // missing or favourable element, whether it is a favourite, its knowledge columns, its compound-surname score, and
 // the sort keys of every column.
 //
-// Everything is worked out per family, per character text or per element text (a few thousand of each) and kept in
-// small tables indexed by their ids, except the three knowledge flags, which depend on the family and both given
+// The elements a name supplies come from its stored row (StoredName::givenElements). Everything else is worked out
+// per family, per character text or per element text (a few thousand of each) and kept in small tables indexed by
+// their ids, except the three knowledge flags, which depend on the family and both given
 // characters: those are worked out once per name when it is added and kept as bits over the name's group and
 // second-character number (a bit per possible name, about a tenth of a byte per name in a well-filled series).
 //
 // Not thread-safe; used by the shortlist on the interface thread.
 
 #include "knowledge/KnowledgeBase.h"
-#include "knowledge/ShortlistColumns.h"
-#include "naming/DistinctNames.h"
 #include "naming/FiveGrids.h"
 #include "naming/LuckTables.h"
-#include "naming/ShortlistColumn.h"
-#include "naming/ShortlistFilter.h"
+#include "shortlist/DistinctNames.h"
+#include "shortlist/FamilyKnowledgeFlags.h"
+#include "shortlist/ShortlistColumn.h"
+#include "shortlist/ShortlistFilter.h"
+#include "shortlist/ShortlistSources.h"
 
 #include "calendar/Element.h"
 #include "db/Rows.h"
@@ -33,21 +35,9 @@
 
 namespace namewright {
 
-/// The `word` rows of the two characters of a compound surname, or nothing when it is none or was not looked up.
-using CompoundFamilyLookup = std::function<std::optional<std::pair<WordRow, WordRow>>(std::string_view familyText)>;
-
-/// What the shortlist works with beside the result store.
-struct ShortlistSources {
-    ElementSet missingElements;                    ///< the elements the series' chart lacks (its 喜用神)
-    std::optional<ElementSet> solarTermFavourable; ///< 用神 and 喜神 of the series' 节气八字, when worked out
-    KnowledgeBase knowledge;                       ///< unavailable: the knowledge columns stay empty
-    std::shared_ptr<const LuckTables> luck;        ///< for the compound-surname score; none: no such score
-    CompoundFamilyLookup compoundFamily;           ///< the family characters' rows of a compound surname
-    bool capCompoundScore = false;                 ///< apply the score cap to the compound-surname score
-};
-
-/// A favourite as the shortlist matches it: family text and given characters as typed, and its stars (1-5).
-struct FavouriteName {
+/// The stars of a favourite as the shortlist matches them to its names: the favourite's family text and given
+/// characters as typed, and its stars (1-5). The favourites themselves are kept elsewhere (reports/FavouriteList.h).
+struct FavouriteStars {
     std::string familyText;
     std::string given;
     int stars = 1;
@@ -60,7 +50,7 @@ struct NameFacts {
     bool suppliesMissingElement = false;
     bool suppliesFavourableElement = false; ///< false where the 节气八字 was not worked out
     int favouriteStars = 0;                 ///< 0: not a favourite
-    NameColumns knowledge;                  ///< `available` false without the knowledge file
+    KnowledgeFlags knowledge;               ///< `available` false without the knowledge file
     std::optional<FiveGrids> compoundGrids; ///< for a compound surname with both characters in `word`
     std::optional<int> compoundScore;
 };
@@ -85,13 +75,11 @@ public:
     void update();
     /// Works out the knowledge flags of names just added.
     void noteAdded(const std::vector<NameRef>& added);
-    /// Works out the knowledge flags of every name.
-    void noteAll();
 
     /// Takes a filter's typed characters; call update() first.
     void setFilter(const ShortlistFilter& filter);
     /// Takes the favourites (resolved again by update() as new names come).
-    void setFavourites(std::vector<FavouriteName> favourites);
+    void setFavourites(std::vector<FavouriteStars> favourites);
 
     /// Whether a name passes the filter set last.
     bool passes(NameRef ref, const StoredName& row) const;
@@ -117,10 +105,11 @@ private:
         std::uint32_t pinyinRank = 0;
         bool excluded = false;
     };
-    enum ElementBits : std::uint8_t { KnownBit = 1, SuppliesMissingBit = 2, SuppliesFavourableBit = 4 };
 
     const Family& family(std::uint32_t id) const { return *m_families[id]; }
-    std::uint8_t elementBits(std::uint32_t familyId, std::uint32_t elementText) const;
+    /// A given character's element is one the series' chart lacks / is a 用神 or 喜神 of the 节气八字.
+    bool suppliesMissingElement(const StoredName& row) const;
+    bool suppliesFavourableElement(const StoredName& row) const;
     bool bit(const std::vector<std::vector<std::uint64_t>>& bits, NameRef ref) const;
     static void setBit(std::vector<std::vector<std::uint64_t>>& bits, NameRef ref, bool value);
     void noteKnowledge(NameRef ref);
@@ -138,12 +127,11 @@ private:
     std::vector<std::unique_ptr<Family>> m_families;
     std::vector<Character> m_characters; // by text id
     std::size_t m_knownTexts = 0;
-    mutable std::vector<std::vector<std::uint8_t>> m_elementBits; // [family][element text id]
 
     std::vector<std::vector<std::uint64_t>> m_noWarning, m_verse, m_common; // [group] bits over dense numbers
     std::vector<std::vector<std::uint64_t>> m_favourite;
     std::map<std::pair<std::uint32_t, std::uint32_t>, int> m_stars; // (group, dense) -> stars
-    std::vector<FavouriteName> m_favourites;
+    std::vector<FavouriteStars> m_favourites;
     std::size_t m_favouritesResolvedAt = 0; // names counted when the favourites were last resolved
 
     ShortlistFilter m_filter;

@@ -1,4 +1,4 @@
-#include "chart/SeriesSolarTermChart.h"
+#include "chart/MomentSolarTermChart.h"
 
 #include "text/WholeNumber.h"
 
@@ -6,10 +6,7 @@
 
 namespace namewright {
 
-namespace {
-
-/// A minute 0..59 written in decimal digits (spaces around allowed); nothing for anything else.
-std::optional<int> minuteOf(std::string_view text) {
+std::optional<int> minuteOfText(std::string_view text) {
     const auto digits = [](std::string_view t) {
         return !t.empty() && std::all_of(t.begin(), t.end(), [](char c) { return c >= '0' && c <= '9'; });
     };
@@ -26,11 +23,9 @@ std::optional<int> minuteOf(std::string_view text) {
     return minute <= 59 ? std::optional<int>(minute) : std::nullopt;
 }
 
-} // namespace
-
-SeriesSolarTermChart seriesSolarTermChart(const BirthMomentTexts& moment, std::string_view minuteText) {
-    SeriesSolarTermChart out;
-    const std::optional<int> minute = minuteOf(minuteText);
+MomentSolarTermChart momentSolarTermChart(const BirthMomentTexts& moment) {
+    MomentSolarTermChart out;
+    const std::optional<int> minute = minuteOfText(moment.minute);
     out.minuteFromBox = minute.has_value();
     out.minute = minute.value_or(0);
     const BeijingTime birth{

@@ -1,4 +1,6 @@
-#include "knowledge/Utf8.h"
+#include "text/Utf8.h"
+
+#include "text/GbkText.h"
 
 namespace namewright {
 
@@ -6,46 +8,25 @@ namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
 
-bool isContinuation(unsigned char byte) {
-    return (byte & 0xC0) == 0x80;
-}
-
 } // namespace
 
 std::u32string decodeUtf8(std::string_view text) {
     std::u32string out;
     out.reserve(text.size());
-    std::size_t i = 0;
-    while (i < text.size()) {
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t length = utf8SequenceLength(text, i);
         const auto lead = static_cast<unsigned char>(text[i]);
-        std::size_t length = 0;
-        char32_t value = 0;
-        char32_t minimum = 0;
-        if (lead < 0x80) {
-            length = 1;
-            value = lead;
-        } else if ((lead & 0xE0) == 0xC0) {
-            length = 2;
-            value = lead & 0x1F;
-            minimum = 0x80;
-        } else if ((lead & 0xF0) == 0xE0) {
-            length = 3;
-            value = lead & 0x0F;
-            minimum = 0x800;
-        } else if ((lead & 0xF8) == 0xF0) {
-            length = 4;
-            value = lead & 0x07;
-            minimum = 0x10000;
+        if (length == 1) {
+            out.push_back(lead < 0x80 ? char32_t{lead} : kReplacement);
+        } else {
+            // A well-formed sequence: the lead's payload bits, then six bits from each continuation byte.
+            char32_t value = lead & (0x7FU >> length);
+            for (std::size_t k = 1; k < length; ++k) {
+                value = (value << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3FU);
+            }
+            out.push_back(value);
         }
-        bool wellFormed = length > 0 && i + length <= text.size();
-        for (std::size_t k = 1; wellFormed && k < length; ++k) {
-            const auto byte = static_cast<unsigned char>(text[i + k]);
-            wellFormed = isContinuation(byte);
-            value = (value << 6) | (byte & 0x3F);
-        }
-        wellFormed = wellFormed && value >= minimum && value <= 0x10FFFF && (value < 0xD800 || value > 0xDFFF);
-        out.push_back(wellFormed ? value : kReplacement);
-        i += wellFormed ? length : 1;
+        i += length;
     }
     return out;
 }

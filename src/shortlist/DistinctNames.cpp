@@ -1,4 +1,4 @@
-#include "naming/DistinctNames.h"
+#include "shortlist/DistinctNames.h"
 
 #include <algorithm>
 #include <limits>

@@ -1,5 +1,5 @@
 #pragma once
-// ShortlistColumns: the knowledge columns of the shortlist for the given names of one family name.
+// FamilyKnowledgeFlags: the shortlist's knowledge flags (读音, 诗句, 常用) of the given names of one family name.
 //
 // The family name is fixed for a series, so everything per family is worked out once here and each given name costs
 // a few array reads and hash lookups (no allocation): about 0.1 µs, so 1 M distinct names fit the shortlist's build
@@ -13,26 +13,26 @@
 
 namespace namewright {
 
-/// The shortlist columns of one given name. With no knowledge file every flag is false and `available` says so.
-struct NameColumns {
+/// The knowledge flags of one given name. With no knowledge file every flag is false and `available` says so.
+struct KnowledgeFlags {
     bool available = false;
     bool noSoundWarning = false; ///< no sound warning for family + given (KnowledgeBase::soundWarnings is empty)
     bool hasVerse = false;       ///< a two-character given name whose pair has a verse (word1 then word2 character)
     bool commonOnly = false;     ///< every given character is of level 1 or 2 of the 通用规范汉字表
 
-    bool operator==(const NameColumns&) const = default;
+    bool operator==(const KnowledgeFlags&) const = default;
 };
 
-class ShortlistColumns {
+class FamilyKnowledgeFlags {
 public:
-    ShortlistColumns(KnowledgeBase knowledge, std::string_view family);
+    FamilyKnowledgeFlags(KnowledgeBase knowledge, std::string_view family);
 
     bool isAvailable() const { return m_knowledge.isAvailable(); }
 
     /// For a one-character given name pass second = 0.
-    NameColumns columns(char32_t first, char32_t second) const;
-    /// The given name as UTF-8 (one or two characters; any other length gives columns with every flag false).
-    NameColumns columns(std::string_view given) const;
+    KnowledgeFlags flags(char32_t first, char32_t second) const;
+    /// The given name as UTF-8 (one or two characters; any other length gives every flag false).
+    KnowledgeFlags flags(std::string_view given) const;
 
     /// The pinyin of family + given, syllables separated by spaces ("fàn tǒng"), for the pinyin column; "?" for an
     /// unknown character, empty without a knowledge file.

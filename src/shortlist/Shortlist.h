@@ -14,10 +14,10 @@
 // hundred bytes per group (family, first character); filtering and sorting borrow 8 bytes per name while they run.
 // Not thread-safe: the interface thread owns it, while the generation worker appends to the store.
 
-#include "naming/DistinctNames.h"
-#include "naming/ShortlistColumn.h"
-#include "naming/ShortlistFacts.h"
-#include "naming/ShortlistFilter.h"
+#include "shortlist/DistinctNames.h"
+#include "shortlist/ShortlistColumn.h"
+#include "shortlist/ShortlistFacts.h"
+#include "shortlist/ShortlistFilter.h"
 
 #include <chrono>
 #include <cstdint>
@@ -56,10 +56,8 @@ public:
     void setFilter(const ShortlistFilter& filter);
     const ShortlistFilter& filter() const { return m_filter; }
     void sort(ShortlistColumn column, bool descending);
-    ShortlistColumn sortColumn() const { return m_column; }
-    bool sortDescending() const { return m_descending; }
     /// The favourites; the shown order is rebuilt when they matter to it (favourites only, or sorted by them).
-    void setFavourites(std::vector<FavouriteName> favourites);
+    void setFavourites(std::vector<FavouriteStars> favourites);
 
     /// Names shown.
     std::size_t size() const { return m_view.size(); }

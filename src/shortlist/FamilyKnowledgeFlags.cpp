@@ -1,6 +1,6 @@
-#include "knowledge/ShortlistColumns.h"
+#include "shortlist/FamilyKnowledgeFlags.h"
 
-#include "knowledge/Utf8.h"
+#include "text/Utf8.h"
 
 #include <array>
 
@@ -14,7 +14,7 @@ bool isCommon(int level) {
 
 } // namespace
 
-ShortlistColumns::ShortlistColumns(KnowledgeBase knowledge, std::string_view family)
+FamilyKnowledgeFlags::FamilyKnowledgeFlags(KnowledgeBase knowledge, std::string_view family)
     : m_knowledge(std::move(knowledge)), m_familyReadings(m_knowledge.readName(family, {})) {
     for (const auto& reading : m_familyReadings) {
         const auto characters = decodeUtf8(reading.character);
@@ -23,7 +23,7 @@ ShortlistColumns::ShortlistColumns(KnowledgeBase knowledge, std::string_view fam
     }
 }
 
-NameColumns ShortlistColumns::columns(char32_t first, char32_t second) const {
+KnowledgeFlags FamilyKnowledgeFlags::flags(char32_t first, char32_t second) const {
     if (!isAvailable() || first == 0) {
         return {};
     }
@@ -45,7 +45,7 @@ NameColumns ShortlistColumns::columns(char32_t first, char32_t second) const {
         units[m_familyUnits.size() + 1] = b.unit;
         units[m_familyUnits.size() + 1].character = second;
     }
-    NameColumns out;
+    KnowledgeFlags out;
     out.available = true;
     out.noSoundWarning = !m_knowledge.soundChecker().hasWarning({units, count}, m_familyUnits.size());
     out.hasVerse = second && m_knowledge.hasVerseAt(a.firstIndex, b.secondIndex);
@@ -53,15 +53,15 @@ NameColumns ShortlistColumns::columns(char32_t first, char32_t second) const {
     return out;
 }
 
-NameColumns ShortlistColumns::columns(std::string_view given) const {
+KnowledgeFlags FamilyKnowledgeFlags::flags(std::string_view given) const {
     const auto characters = decodeUtf8(given);
     if (characters.empty() || characters.size() > 2) {
         return {isAvailable(), false, false, false};
     }
-    return columns(characters[0], characters.size() == 2 ? characters[1] : 0);
+    return flags(characters[0], characters.size() == 2 ? characters[1] : 0);
 }
 
-std::string ShortlistColumns::pinyin(std::string_view given) const {
+std::string FamilyKnowledgeFlags::pinyin(std::string_view given) const {
     if (!isAvailable()) {
         return {};
     }

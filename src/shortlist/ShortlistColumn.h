@@ -41,21 +41,34 @@ constexpr std::string_view shortlistColumnTitle(ShortlistColumn column) {
     return kShortlistColumnTitles[static_cast<std::size_t>(column)];
 }
 
-/// The shortlist column showing a result-grid column (the first nine, in grid order).
-constexpr ShortlistColumn shortlistColumnOf(ResultColumn column) {
-    return static_cast<ShortlistColumn>(columnIndex(column));
-}
+// The first nine columns are the result grid's, in its order and under its titles; resultColumnOf() and the
+// shortlist's model rely on it.
+static_assert(static_cast<std::size_t>(ShortlistColumn::Name) == columnIndex(ResultColumn::Name));
+static_assert(static_cast<std::size_t>(ShortlistColumn::Score) == columnIndex(ResultColumn::Score));
+static_assert(static_cast<std::size_t>(ShortlistColumn::Heaven) == columnIndex(ResultColumn::Heaven));
+static_assert(static_cast<std::size_t>(ShortlistColumn::Person) == columnIndex(ResultColumn::Person));
+static_assert(static_cast<std::size_t>(ShortlistColumn::Earth) == columnIndex(ResultColumn::Earth));
+static_assert(static_cast<std::size_t>(ShortlistColumn::Outer) == columnIndex(ResultColumn::Outer));
+static_assert(static_cast<std::size_t>(ShortlistColumn::Total) == columnIndex(ResultColumn::Total));
+static_assert(static_cast<std::size_t>(ShortlistColumn::ThreeTalentsKey) == columnIndex(ResultColumn::ThreeTalentsKey));
+static_assert(static_cast<std::size_t>(ShortlistColumn::ElementText) == columnIndex(ResultColumn::ElementText));
+static_assert(static_cast<std::size_t>(ShortlistColumn::Draws) == kResultColumnCount, "the shortlist's own follow");
+static_assert(static_cast<std::size_t>(ShortlistColumn::CompoundSurnameScore) + 1 == kShortlistColumnCount);
+static_assert(
+    [] {
+        for (const ResultColumn column : kResultColumns) {
+            if (kShortlistColumnTitles[columnIndex(column)] != resultColumnTitle(column)) {
+                return false;
+            }
+        }
+        return true;
+    }(),
+    "the first nine titles are the result grid's");
 
 /// The result-grid column a shortlist column shows; nothing for the shortlist's own columns.
 constexpr std::optional<ResultColumn> resultColumnOf(ShortlistColumn column) {
     const auto index = static_cast<std::size_t>(column);
     return index < kResultColumnCount ? std::optional<ResultColumn>(kResultColumns[index]) : std::nullopt;
-}
-
-/// The columns that need the character knowledge file.
-constexpr bool needsKnowledge(ShortlistColumn column) {
-    return column == ShortlistColumn::Pinyin || column == ShortlistColumn::NoSoundWarning ||
-           column == ShortlistColumn::HasVerse || column == ShortlistColumn::CommonOnly;
 }
 
 } // namespace namewright

@@ -1,0 +1,45 @@
+#include "cli/KeyValueLines.h"
+
+namespace namewright::cli {
+
+namespace {
+
+std::string levelText(int level) {
+    return level >= 1 && level <= 3 ? std::to_string(level) : "表外";
+}
+
+} // namespace
+
+std::vector<std::string> describedNameLines(const NameDescription& description) {
+    if (!description.available) {
+        return {"knowledge\tunavailable"};
+    }
+    std::vector<std::string> lines{"pinyin\t" + description.pinyinText(), "tones\t" + description.tonesText()};
+    for (const SoundWarning& warning : description.soundWarnings) {
+        lines.push_back("warning\t" + warning.text);
+    }
+    for (const DescribedCharacter& c : description.characters) {
+        lines.push_back("char\t" + c.character);
+        if (!c.known) {
+            continue;
+        }
+        lines.push_back("traditional\t" + c.traditional);
+        lines.push_back("strokes\t" + std::to_string(c.strokes) + "（" + c.strokeWorking + "）");
+        lines.push_back("element\t" + c.elementReason);
+        lines.push_back("level\t" + levelText(c.commonLevel));
+    }
+    for (const Verse& verse : description.verses) {
+        lines.push_back("verse\t" + verse.work + "\t" + verse.title + "\t" + verse.author + "\t" + verse.text);
+    }
+    return lines;
+}
+
+std::vector<std::string> solarTermChartLines(const SolarTermChart& chart) {
+    std::vector<std::string> lines;
+    for (const WorkingItem& item : solarTermChartWorking(chart)) {
+        lines.push_back(item.key + "\t" + item.value);
+    }
+    return lines;
+}
+
+} // namespace namewright::cli
