@@ -7,7 +7,7 @@
 #include "knowledge/KnowledgeBase.h"
 #include "knowledge/KnowledgeSeal.h"
 #include "knowledge/NameDescription.h"
-#include "knowledge/ShortlistColumns.h"
+#include "shortlist/FamilyKnowledgeFlags.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -42,17 +42,16 @@ void lookUpEverything(const namewright::KnowledgeBase& knowledge, const std::uin
         (void)knowledge.soundWarnings(family, given);
     }
     (void)knowledge.verses("思", "远");
-    const ShortlistColumns columns(knowledge, "李");
-    (void)columns.columns("思远");
-    (void)columns.pinyin("统");
+    const FamilyKnowledgeFlags flags(knowledge, "李");
+    (void)flags.flags("思远");
+    (void)flags.pinyin("统");
     // Characters chosen by the input, from the whole range the file can hold.
     for (std::size_t i = 0; i + 1 < size && i < 64; i += 2) {
         const auto first = static_cast<char32_t>(0x4E00 + (data[i] * 256U + data[i + 1]) % 0x5200);
         const auto second = static_cast<char32_t>(0x4E00 + (data[i + 1] * 256U + data[i]) % 0x5200);
         (void)knowledge.character(first);
-        (void)knowledge.nameUnit(first);
         (void)knowledge.verses(first, second);
-        (void)columns.columns(first, second);
+        (void)flags.flags(first, second);
     }
     (void)knowledge.damage();
 }
