@@ -72,7 +72,7 @@ BENCHMARK(BM_SolarTermPillarsOfRandomBirths);
 
 // The whole chart with its working lines, as the command prints it; with true solar time one more evaluation of the
 // apparent Sun (the equation of time).
-void BM_SolarTermChartLinesOfRandomBirths(benchmark::State& state) {
+void BM_SolarTermChartWorkingOfRandomBirths(benchmark::State& state) {
     const std::vector<BeijingTime> births = randomBirths();
     SolarTermPillarOptions options;
     if (state.range(0) != 0) {
@@ -80,11 +80,11 @@ void BM_SolarTermChartLinesOfRandomBirths(benchmark::State& state) {
     }
     std::size_t i = 0;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(solarTermChartLines(*solarTermChartOf(births[i++ & 4095], options)));
+        benchmark::DoNotOptimize(solarTermChartWorking(*solarTermChartOf(births[i++ & 4095], options)));
     }
     state.SetItemsProcessed(state.iterations());
 }
-BENCHMARK(BM_SolarTermChartLinesOfRandomBirths)->ArgName("longitude")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SolarTermChartWorkingOfRandomBirths)->ArgName("longitude")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 } // namespace namewright

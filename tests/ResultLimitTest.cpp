@@ -85,9 +85,8 @@ protected:
 
 TEST_F(ResultLimitRun, ARunStopsByItselfAtTheLimitAndContinuingListsNoMore) {
     ResultStore store(500);
-    RunController controller(
-        m_database, m_inputs, m_state, store, [](NamingDatabase&, const GenerationInputs&) {}, RandomSource(3));
-    controller.pressCompute(RunPhase::Idle);
+    RunController controller(m_database, m_inputs, m_state, store, {}, RandomSource(3));
+    controller.pressCompute();
     ASSERT_TRUE(testing::waitUntil([&] { return !controller.isGenerating(); }, testing::kWaitDeadline))
         << "the worker did not stop at the limit";
     EXPECT_TRUE(store.isFull());
@@ -96,8 +95,8 @@ TEST_F(ResultLimitRun, ARunStopsByItselfAtTheLimitAndContinuingListsNoMore) {
     EXPECT_EQ(listed, 500U) << "a full store holds exactly its limit";
     EXPECT_EQ(m_state.stopFlag(), 0) << "the worker stopped by itself; pausing is the front end's to do";
 
-    EXPECT_EQ(controller.pressCompute(RunPhase::Running), RunPhase::Paused);
-    EXPECT_EQ(controller.pressCompute(RunPhase::Paused), RunPhase::Running);
+    EXPECT_EQ(controller.pressCompute(), RunPhase::Paused);
+    EXPECT_EQ(controller.pressCompute(), RunPhase::Running);
     controller.waitUntilIdle();
     EXPECT_EQ(store.rowCount(), listed);
     EXPECT_TRUE(store.isFull());
@@ -112,8 +111,10 @@ TEST_F(ResultLimitRun, AWorkerWhoseMemoryRunsOutEndsQuietlyAndTheStoreIsFull) {
     // Before, a std::bad_alloc in a worker left its thread and ended the program (std::terminate).
     ResultStore store;
     RunController controller(m_database, m_inputs, m_state, store,
-                             [](NamingDatabase&, const GenerationInputs&) { throw std::bad_alloc(); });
-    controller.pressCompute(RunPhase::Idle);
+                             [](NamingDatabase&, std::uint32_t, const BirthMomentTexts&) -> SeriesRecord {
+                                 throw std::bad_alloc();
+                             });
+    controller.pressCompute();
     controller.waitUntilIdle();
     EXPECT_TRUE(store.isFull());
     EXPECT_EQ(store.rowCount(), 0U);

@@ -172,10 +172,12 @@ void MainWindow::pressCompute() {
 void MainWindow::pauseForFullResults() {
     // The result store keeps at most ResultStore::rowLimit() names. A run that fills it is paused as 暂停 would pause
     // it, and our own notice says why; 继续 finds the store full again, 停止 then 分析 start a new series.
-    if (runPhaseOfCaption(m_controls->compute->text()) != RunPhase::Running) {
+    RunController& control = m_context->runController();
+    if (control.phase() != RunPhase::Running) {
         return;
     }
-    m_controls->compute->setText(runPhaseCaption(m_context->runController().pressCompute(RunPhase::Running)));
+    control.pressCompute();
+    m_controls->compute->setText(runPhaseCaption(control.phase()));
     if (m_resultsFull == nullptr) {
         m_resultsFull = new QMessageBox(QMessageBox::Information, QStringLiteral("Namewright 提示：结果已满"),
                                         QString(), QMessageBox::Ok, this);

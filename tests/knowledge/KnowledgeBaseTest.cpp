@@ -98,10 +98,8 @@ TEST_F(KnowledgeFile, DescribeLinesOfAName) {
 TEST_F(KnowledgeFile, FamilyCharacterShowsTheElementOfItsFamilyReading) {
     const auto elementLines = [this](std::string_view family, std::string_view given) {
         std::vector<std::string> out;
-        for (const auto& line : describeName(m_knowledge, family, given)) {
-            if (line.starts_with("element\t")) {
-                out.push_back(line.substr(8));
-            }
+        for (const DescribedCharacter& c : describeName(m_knowledge, family, given).characters) {
+            out.push_back(c.elementReason);
         }
         return out;
     };
@@ -121,8 +119,9 @@ TEST_F(KnowledgeFile, FamilyCharacterShowsTheElementOfItsFamilyReading) {
 TEST_F(KnowledgeFile, UnknownLevelIsNamedInChinese) {
     SQLite::Database db(m_file.path().string(), SQLite::OPEN_READWRITE);
     db.exec("UPDATE characters SET level = 0 WHERE zi = '思'");
+    sealKnowledgeFile(m_file.path());
     const KnowledgeBase knowledge = KnowledgeBase::open(m_file.path());
-    const auto lines = describeName(knowledge, "李", "思");
+    const auto lines = cli::describedNameLines(describeName(knowledge, "李", "思"));
     EXPECT_NE(std::find(lines.begin(), lines.end(), "level\t表外"), lines.end());
 }
 
@@ -146,7 +145,7 @@ TEST_F(KnowledgeFile, DescriptionHoldsTheValuesTheLinesAreWrittenFrom) {
     EXPECT_EQ(fanTong.soundWarnings[0].soundsLike, "饭桶");
     ASSERT_EQ(fanTong.characters.size(), 2U);
     EXPECT_EQ(fanTong.characters[1],
-              (DescribedCharacter{"统", true, "统", 7, "水 4 + 3, 氵 as 水 4", "水: radical 氵 (水)", 1}));
+              (DescribedCharacter{"统", true, "统", 7, "水 4 + 3，氵按水计 4", "水：部首氵（水）", 1}));
     EXPECT_TRUE(fanTong.verses.empty());
 
     const NameDescription zhang = describeName(m_knowledge, "张", "思远");
