@@ -110,10 +110,9 @@ TEST_F(ResultLimitRun, ARunStopsByItselfAtTheLimitAndContinuingListsNoMore) {
 TEST_F(ResultLimitRun, AWorkerWhoseMemoryRunsOutEndsQuietlyAndTheStoreIsFull) {
     // Before, a std::bad_alloc in a worker left its thread and ended the program (std::terminate).
     ResultStore store;
-    RunController controller(m_database, m_inputs, m_state, store,
-                             [](NamingDatabase&, std::uint32_t, const BirthMomentTexts&) -> SeriesRecord {
-                                 throw std::bad_alloc();
-                             });
+    RunController controller(
+        m_database, m_inputs, m_state, store,
+        [](NamingDatabase&, std::uint32_t, const BirthMomentTexts&) -> SeriesRecord { throw std::bad_alloc(); });
     controller.pressCompute();
     controller.waitUntilIdle();
     EXPECT_TRUE(store.isFull());

@@ -21,7 +21,7 @@ struct DescribedCharacter {
     /// The element with its reason ("水：部首氵（水）"); a family character's by its family reading ("金：声母 sh（姓读
     /// shàn）"), so that 单 as a family name is 金, not 火 as dān.
     std::string elementReason;
-    int commonLevel = 0;       ///< 1, 2 or 3 in the 通用规范汉字表; 0 outside it
+    int commonLevel = 0; ///< 1, 2 or 3 in the 通用规范汉字表; 0 outside it
     bool operator==(const DescribedCharacter&) const = default;
 };
 
