@@ -110,6 +110,15 @@ const StoredName& ResultStore::row(std::size_t index) const {
     return m_chunks[index >> kChunkBits].load(std::memory_order_acquire)[index & (kChunkRows - 1)];
 }
 
+std::span<const StoredName> ResultStore::rowBlock(std::size_t first, std::size_t last) const {
+    if (first >= last) {
+        return {};
+    }
+    const std::size_t inChunk = first & (kChunkRows - 1);
+    const std::size_t count = std::min(last - first, kChunkRows - inChunk);
+    return {m_chunks[first >> kChunkBits].load(std::memory_order_acquire) + inChunk, count};
+}
+
 FiveGrids ResultStore::grids(std::size_t index) const {
     const StoredName& name = row(index);
     const int family = familyOf(name).strokes;
