@@ -12,7 +12,6 @@
 #include "shortlist/ShortlistSources.h"
 #include "text/GbkText.h"
 
-#include <charconv>
 #include <chrono>
 #include <limits>
 #include <thread>
@@ -113,40 +112,6 @@ std::optional<std::uint64_t> readCount(const ParsedArguments& arguments, const O
     return value.value;
 }
 
-/// Writes rows `first` to `last` - 1 of the store as TSV lines, the same bytes as writeTsvRow() of their rowCells():
-/// formatted from the stored numbers and the reader's escaped texts into one buffer, written in pieces of about
-/// 64 KiB.
-void writeRows(std::ostream& out, ResultRowReader& reader, std::size_t first, std::size_t last, std::string& buffer) {
-    constexpr std::size_t kPiece = std::size_t{1} << 16;
-    const auto number = [&buffer](int value) {
-        std::array<char, 12> digits{};
-        const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), value).ptr;
-        buffer.append(digits.data(), end);
-    };
-    reader.read(first, last, [&](const ResultRowReader::Row& row) {
-        buffer += row.family;
-        buffer += row.first;
-        buffer += row.second;
-        buffer += '\t';
-        number(row.score);
-        for (const int grid : {row.grids.heaven, row.grids.person, row.grids.earth, row.grids.outer, row.grids.total}) {
-            buffer += '\t';
-            number(grid);
-        }
-        buffer += '\t';
-        buffer += row.threeTalentsKey;
-        buffer += '\t';
-        buffer += row.elementText;
-        buffer += '\n';
-        if (buffer.size() >= kPiece) {
-            out.write(buffer.data(), static_cast<std::streamsize>(buffer.size()));
-            buffer.clear();
-        }
-    });
-    out.write(buffer.data(), static_cast<std::streamsize>(buffer.size()));
-    buffer.clear();
-}
-
 /// The distinct names of the finished run in the shortlist window's order (score, highest first; names of equal score
 /// by their first listed row), each as the cells of its first listed row and its draw count; at most `limit` lines.
 /// The shortlist works with the sources the window gives it, so that a filter or column added to both agrees.
@@ -239,7 +204,7 @@ ExitStatus generate(const CommandInput& input) {
         const bool running = controller.isGenerating();
         const std::size_t visible = std::min<std::uint64_t>(store.rowCount(), *limit);
         if (written < visible) {
-            writeRows(input.out, reader, written, visible, buffer);
+            writeResultRows(input.out, reader, written, visible, buffer);
             written = visible;
         }
         // A failed write (a full disk, a closed output) ends the run: the dispatcher reports it.
