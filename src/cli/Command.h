@@ -9,6 +9,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <istream>
 #include <ostream>
 #include <string_view>
 #include <vector>
@@ -16,7 +17,8 @@
 namespace namewright::cli {
 
 /// What a command runs with: its parsed arguments, the naming database file (--db, else hun.mdb beside the program;
-/// the latter for a command without --db), the two output streams and the bound of a result store. A command writes
+/// the latter for a command without --db), the two output streams, the bound of a result store and standard input
+/// (read by describe --batch only). A command writes
 /// its result to `out`; a refusal is one line on `err` (without the program name, which the dispatcher adds).
 struct CommandInput {
     const ParsedArguments& arguments;
@@ -24,6 +26,7 @@ struct CommandInput {
     std::ostream& out;
     std::ostream& err;
     std::size_t resultRowLimit; ///< CommandLimits::resultRows
+    std::istream& in;
 };
 
 /// The refusal of a command whose naming database did not open: its one line written to `input.err`, "cannot open

@@ -136,6 +136,12 @@ std::string overviewText() {
 
 int runCommandLine(std::span<const std::string> given, const std::filesystem::path& defaultDatabase, std::ostream& out,
                    std::ostream& err, const CommandLimits& limits) {
+    std::istringstream nothing;
+    return runCommandLine(given, defaultDatabase, nothing, out, err, limits);
+}
+
+int runCommandLine(std::span<const std::string> given, const std::filesystem::path& defaultDatabase, std::istream& in,
+                   std::ostream& out, std::ostream& err, const CommandLimits& limits) {
     const std::vector<std::string> ordered = commandFirst(given);
     const std::span<const std::string> words(ordered);
     const std::string program(kProgram);
@@ -172,7 +178,8 @@ int runCommandLine(std::span<const std::string> given, const std::filesystem::pa
     const std::optional<std::string_view> chosen = parsed.arguments->value("--db");
     const std::filesystem::path database = chosen ? std::filesystem::path(std::string(*chosen)) : defaultDatabase;
     std::ostringstream refusal;
-    const ExitStatus status = command->run(CommandInput{*parsed.arguments, database, out, refusal, limits.resultRows});
+    const ExitStatus status =
+        command->run(CommandInput{*parsed.arguments, database, out, refusal, limits.resultRows, in});
     if (status == ExitStatus::Success) {
         return finish(out, err, status, {});
     }

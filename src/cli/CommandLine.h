@@ -15,6 +15,7 @@
 #include "naming/ResultStore.h"
 
 #include <filesystem>
+#include <istream>
 #include <ostream>
 #include <span>
 #include <string>
@@ -26,7 +27,11 @@ struct CommandLimits {
     std::size_t resultRows = ResultStore::defaultRowLimit(); ///< the rows generate's result store keeps
 };
 
-/// Runs the words after the program name; returns the exit status. `defaultDatabase` is the file used without --db.
+/// Runs the words after the program name; returns the exit status. `defaultDatabase` is the file used without --db;
+/// `in` is standard input.
+int runCommandLine(std::span<const std::string> words, const std::filesystem::path& defaultDatabase, std::istream& in,
+                   std::ostream& out, std::ostream& err, const CommandLimits& limits = {});
+/// The same with an empty standard input.
 int runCommandLine(std::span<const std::string> words, const std::filesystem::path& defaultDatabase, std::ostream& out,
                    std::ostream& err, const CommandLimits& limits = {});
 

@@ -5,6 +5,7 @@
 #include "cli/InputValues.h"
 #include "cli/Tsv.h"
 #include "db/NamingDatabase.h"
+#include "naming/ResultRowReader.h"
 #include "naming/ResultStore.h"
 #include "naming/RunController.h"
 #include "shortlist/Shortlist.h"
@@ -111,10 +112,6 @@ std::optional<std::uint64_t> readCount(const ParsedArguments& arguments, const O
     return value.value;
 }
 
-void writeRow(std::ostream& out, const ResultStore& store, std::size_t index) {
-    writeTsvRow(out, store.rowCells(index).texts);
-}
-
 /// The distinct names of the finished run in the shortlist window's order (score, highest first; names of equal score
 /// by their first listed row), each as the cells of its first listed row and its draw count; at most `limit` lines.
 /// The shortlist works with the sources the window gives it, so that a filter or column added to both agrees.
@@ -200,12 +197,15 @@ ExitStatus generate(const CommandInput& input) {
         return storeFull(input, store);
     }
     std::uint64_t written = 0;
+    ResultRowReader reader(store, tsvCell);
+    std::string buffer;
     for (;;) {
         // Whether the worker still runs is read before the row count: once it has ended, every row it listed counts.
         const bool running = controller.isGenerating();
-        const std::size_t visible = store.rowCount();
-        for (; written < visible && written < *limit; ++written) {
-            writeRow(input.out, store, written);
+        const std::size_t visible = std::min<std::uint64_t>(store.rowCount(), *limit);
+        if (written < visible) {
+            writeResultRows(input.out, reader, written, visible, buffer);
+            written = visible;
         }
         // A failed write (a full disk, a closed output) ends the run: the dispatcher reports it.
         if (written >= *limit || !running || !input.out) {

@@ -1,5 +1,8 @@
 #include "cli/Tsv.h"
 
+#include <array>
+#include <charconv>
+
 namespace namewright::cli {
 
 std::string tsvCell(std::string_view text) {
@@ -36,6 +39,38 @@ void writeTsvRow(std::ostream& out, std::span<const std::string> cells) {
     }
     line += '\n';
     out << line;
+}
+
+void writeResultRows(std::ostream& out, ResultRowReader& reader, std::size_t first, std::size_t last,
+                     std::string& buffer) {
+    constexpr std::size_t kPiece = std::size_t{1} << 16;
+    const auto number = [&buffer](int value) {
+        std::array<char, 12> digits{};
+        const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), value).ptr;
+        buffer.append(digits.data(), end);
+    };
+    reader.read(first, last, [&](const ResultRowReader::Row& row) {
+        buffer += row.family;
+        buffer += row.first;
+        buffer += row.second;
+        buffer += '\t';
+        number(row.score);
+        for (const int grid : {row.grids.heaven, row.grids.person, row.grids.earth, row.grids.outer, row.grids.total}) {
+            buffer += '\t';
+            number(grid);
+        }
+        buffer += '\t';
+        buffer += row.threeTalentsKey;
+        buffer += '\t';
+        buffer += row.elementText;
+        buffer += '\n';
+        if (buffer.size() >= kPiece) {
+            out.write(buffer.data(), static_cast<std::streamsize>(buffer.size()));
+            buffer.clear();
+        }
+    });
+    out.write(buffer.data(), static_cast<std::streamsize>(buffer.size()));
+    buffer.clear();
 }
 
 } // namespace namewright::cli

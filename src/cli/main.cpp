@@ -49,5 +49,6 @@ int main(int argc, char** argv) {
     namewright::cli::OutputFile output(STDOUT_FILENO);
     std::ostream out(&output);
     const std::vector<std::string> words(argv + (argc > 0 ? 1 : 0), argv + argc);
-    return namewright::cli::runCommandLine(words, defaultDatabase(argc > 0 ? argv[0] : nullptr), out, std::cerr);
+    return namewright::cli::runCommandLine(words, defaultDatabase(argc > 0 ? argv[0] : nullptr), std::cin, out,
+                                           std::cerr);
 }

@@ -94,6 +94,9 @@ public:
     std::size_t rowCount() const override { return m_size.load(std::memory_order_acquire); }
     /// Row `index` < rowCount().
     const StoredName& row(std::size_t index) const;
+    /// The rows from `first` on, as many as lie together in memory before `last` (at least one when first < last;
+    /// `last` <= rowCount()); read without a lock, for reading many rows (ResultRowReader.h).
+    std::span<const StoredName> rowBlock(std::size_t first, std::size_t last) const;
     /// The five grid numbers of row `index`.
     FiveGrids grids(std::size_t index) const;
     ResultRowCells rowCells(std::size_t index) const override;

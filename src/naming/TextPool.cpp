@@ -38,6 +38,13 @@ void TextPool::appendTo(std::string& out, std::uint32_t id) const {
     }
 }
 
+void TextPool::copyTexts(std::uint32_t from, std::deque<std::string>& into) const {
+    const std::lock_guard lock(m_mutex);
+    for (std::size_t id = from; id < m_texts.size(); ++id) {
+        into.push_back(m_texts[id]);
+    }
+}
+
 std::size_t TextPool::size() const {
     const std::lock_guard lock(m_mutex);
     return m_texts.size();

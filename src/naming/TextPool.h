@@ -28,6 +28,10 @@ public:
     /// Appends the text of an id to `out` (saves a copy when joining texts).
     void appendTo(std::string& out, std::uint32_t id) const;
 
+    /// Appends to `into` the texts of the ids from `from` on, in id order, under one lock: a reader keeps its own
+    /// copy of the pool that way. Safe from any thread.
+    void copyTexts(std::uint32_t from, std::deque<std::string>& into) const;
+
     std::size_t size() const;
     /// Approximate heap bytes held.
     std::size_t memoryBytes() const;
