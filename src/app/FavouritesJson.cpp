@@ -45,8 +45,12 @@ QJsonObject toObject(const Favourite& f) {
                        {QStringLiteral("added"), text(f.added)}};
 }
 
+QLatin1StringView keyText(std::string_view key) {
+    return QLatin1StringView(key.data(), static_cast<qsizetype>(key.size()));
+}
+
 bool readText(const QJsonObject& object, std::string_view key, std::string& out) {
-    const QJsonValue value = object.value(toQString(key));
+    const QJsonValue value = object.value(keyText(key));
     if (!value.isString()) {
         return false;
     }
@@ -54,44 +58,54 @@ bool readText(const QJsonObject& object, std::string_view key, std::string& out)
     return true;
 }
 
-/// A favourite from its object; nothing when a field is missing or of the wrong kind.
-std::optional<Favourite> fromObject(const QJsonValue& value) {
+/// Reads a favourite from its object into `f` (a fresh one, filled in place: a file may hold 100,000 of them);
+/// false when a field is missing or of the wrong kind.
+bool fromObject(const QJsonValue& value, Favourite& f) {
     if (!value.isObject()) {
-        return std::nullopt;
+        return false;
     }
     const QJsonObject object = value.toObject();
-    Favourite f;
     if (!readText(object, "family", f.familyText) || !readText(object, "given", f.given) || f.given.empty()) {
-        return std::nullopt;
+        return false;
     }
-    const QJsonArray cells = object.value(QStringLiteral("cells")).toArray();
+    const QJsonArray cells = object.value(QLatin1StringView("cells")).toArray();
     if (cells.size() != static_cast<qsizetype>(kResultColumnCount)) {
-        return std::nullopt;
+        return false;
     }
     for (qsizetype i = 0; i < cells.size(); ++i) {
-        if (!cells[i].isString()) {
-            return std::nullopt;
+        const QJsonValue cell = cells[i];
+        if (!cell.isString()) {
+            return false;
         }
-        f.cells.texts[static_cast<std::size_t>(i)] = toUtf8(cells[i].toString());
+        f.cells.texts[static_cast<std::size_t>(i)] = toUtf8(cell.toString());
     }
-    const QJsonObject chart = object.value(QStringLiteral("chart")).toObject();
+    const QJsonObject chart = object.value(QLatin1StringView("chart")).toObject();
     for (const ChartResult& result : kChartResults) {
         readText(chart, result.key, f.chart.*result.text); // a chart text that is missing stays empty
     }
-    const QJsonObject birth = object.value(QStringLiteral("birth")).toObject();
+    const QJsonObject birth = object.value(QLatin1StringView("birth")).toObject();
     readText(birth, "year", f.birth.year);
     readText(birth, "month", f.birth.month);
     readText(birth, "day", f.birth.day);
     readText(birth, "hour", f.birth.hour);
     readText(birth, "minute", f.birth.minute);
-    const QJsonValue stars = object.value(QStringLiteral("stars"));
+    const QJsonValue stars = object.value(QLatin1StringView("stars"));
     if (!stars.isDouble()) {
-        return std::nullopt;
+        return false;
     }
     f.stars = std::clamp(stars.toInt(), kFewestStars, kMostStars);
     readText(object, "note", f.note);
     readText(object, "added", f.added);
-    return f;
+    return true;
+}
+
+/// Appends the favourite of `value` to `out`; false (and `out` as it was) when it cannot be read.
+bool appendFavourite(const QJsonValue& value, std::vector<Favourite>& out) {
+    if (fromObject(value, out.emplace_back())) {
+        return true;
+    }
+    out.pop_back();
+    return false;
 }
 
 /// A forward scan over JSON text that finds where values end without building them, for reading what stands whole
@@ -213,9 +227,7 @@ ReadFavourites salvage(const QByteArray& bytes) {
                     break;
                 }
                 const QJsonDocument entry = QJsonDocument::fromJson(bytes.mid(start, scan.at() - start));
-                if (auto favourite = fromObject(entry.isObject() ? QJsonValue(entry.object()) : QJsonValue())) {
-                    read.favourites.push_back(std::move(*favourite));
-                }
+                appendFavourite(entry.isObject() ? QJsonValue(entry.object()) : QJsonValue(), read.favourites);
                 if (!scan.take(',')) {
                     break;
                 }
@@ -264,11 +276,7 @@ ReadFavourites favouritesFromJson(const QByteArray& bytes) {
     const QJsonArray list = root.value(QStringLiteral("favourites")).toArray();
     read.favourites.reserve(static_cast<std::size_t>(list.size()));
     for (const QJsonValue& value : list) {
-        if (auto favourite = fromObject(value)) {
-            read.favourites.push_back(std::move(*favourite));
-        } else {
-            read.complete = false;
-        }
+        read.complete = appendFavourite(value, read.favourites) && read.complete;
     }
     return read;
 }
