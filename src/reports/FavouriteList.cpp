@@ -155,7 +155,11 @@ void FavouriteList::mergeWithSaved(std::vector<Favourite> saved, bool savedCompl
             continue;
         }
         const Favourite* mine = m_changedHere.contains(key) ? find(f.familyText, f.given) : nullptr;
-        merged.push_back(mine != nullptr ? *mine : std::move(f));
+        if (mine != nullptr) {
+            merged.push_back(*mine);
+        } else {
+            merged.push_back(std::move(f));
+        }
         savedKeys.insert(std::move(key));
     }
     for (const Favourite& f : m_favourites) {
