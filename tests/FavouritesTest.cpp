@@ -84,12 +84,89 @@ TEST(FavouriteList, ClampsStarsToOneToFiveAndReportsWhetherAnythingChanged) {
     EXPECT_TRUE(list.empty());
 }
 
-TEST(FavouriteList, AssignDropsRepeatedNamesAndClampsStars) {
+TEST(FavouriteList, AssignMergesRepeatedNamesAndClampsStars) {
     FavouriteList list;
-    list.assign({named("李", "哉栋", -3), named("李", "哉栋", 4), named("王", "栋", 4)});
+    EXPECT_EQ(list.assign({named("李", "哉栋", -3, "大气"), named("王", "栋", 9), named("李", "哉栋", 4, "好听"),
+                           named("李", "哉栋", 2, "大气"), named("李", "哉栋", 1)}),
+              3U);
     ASSERT_EQ(list.size(), 2U);
-    EXPECT_EQ(list.all()[0].stars, 1);
-    EXPECT_EQ(list.all()[1].name(), "王栋");
+    EXPECT_EQ(list.all()[0].name(), "李哉栋");
+    EXPECT_EQ(list.all()[0].stars, 4);           // the highest
+    EXPECT_EQ(list.all()[0].note, "大气；好听"); // each distinct note once, in file order
+    EXPECT_EQ(list.all()[1].stars, 5);           // clamped
+    EXPECT_EQ(list.indexOf("王", "栋"), 1);
+    EXPECT_EQ(list.indexOf("王", "哉栋"), -1);
+}
+
+TEST(FavouriteList, MergingAThousandNotesForOneNameKeepsEveryNote) {
+    std::vector<Favourite> many;
+    for (int i = 0; i < 1000; ++i) {
+        many.push_back(named("李", "栋", 1 + i % 5, "备注" + std::to_string(i)));
+    }
+    EXPECT_EQ(mergeDuplicateFavourites(many), 999U);
+    ASSERT_EQ(many.size(), 1U);
+    EXPECT_EQ(many[0].stars, 5);
+    EXPECT_NE(many[0].note.find("备注0；备注1；"), std::string::npos);
+    EXPECT_NE(many[0].note.find("；备注999"), std::string::npos);
+}
+
+TEST(FavouriteList, RestorePutsARemovedNameBackInItsPlace) {
+    FavouriteList list;
+    list.assign({named("李", "一"), named("李", "二"), named("李", "三")});
+    const Favourite second = *list.find("李", "二");
+    ASSERT_TRUE(list.remove("李", "二"));
+    EXPECT_EQ(list.indexOf("李", "三"), 1);
+    EXPECT_TRUE(list.restore(second, 1));
+    EXPECT_FALSE(list.restore(second, 0)); // there again
+    EXPECT_EQ(list.indexOf("李", "二"), 1);
+    EXPECT_EQ(list.indexOf("李", "三"), 2);
+    EXPECT_TRUE(list.restore(named("李", "四"), 99)); // beyond the end: appended
+    EXPECT_EQ(list.indexOf("李", "四"), 3);
+}
+
+/// Two windows that read the same file: `mine` changes its list, `saved` is what the other window wrote meanwhile.
+TEST(FavouriteListMerge, KeepsTheAdditionsOfBothWindows) {
+    FavouriteList mine;
+    mine.assign({named("李", "一")});
+    mine.add(named("李", "二"));
+    mine.mergeWithSaved({named("李", "一"), named("王", "三")});
+    ASSERT_EQ(mine.size(), 3U);
+    EXPECT_EQ(mine.all()[0].name(), "李一");
+    EXPECT_EQ(mine.all()[1].name(), "王三"); // the saved order, then what was added here
+    EXPECT_EQ(mine.all()[2].name(), "李二");
+}
+
+TEST(FavouriteListMerge, ARemovalHereStaysRemovedAndARemovalThereIsFollowed) {
+    FavouriteList mine;
+    mine.assign({named("李", "一"), named("李", "二"), named("李", "三")});
+    mine.remove("李", "一");
+    mine.setNote("李", "三", "这里改的");
+    // The other window removed 二 and added 四; it still has 一, and 三 without the note.
+    mine.mergeWithSaved({named("李", "一"), named("李", "三"), named("李", "四")});
+    ASSERT_EQ(mine.size(), 2U);
+    EXPECT_EQ(mine.all()[0].name(), "李三");
+    EXPECT_EQ(mine.all()[0].note, "这里改的");
+    EXPECT_EQ(mine.all()[1].name(), "李四");
+}
+
+TEST(FavouriteListMerge, AfterASaveOnlyNewChangesCountAsOurs) {
+    FavouriteList mine;
+    mine.assign({named("李", "一")});
+    mine.setStars("李", "一", 5);
+    mine.markSaved();
+    // The other window then set its stars to 2: nothing changed here since, so its version is taken.
+    mine.mergeWithSaved({named("李", "一", 2)});
+    EXPECT_EQ(mine.find("李", "一")->stars, 2);
+}
+
+TEST(FavouriteListMerge, ADamagedSavedFileDropsNothingThatIsMissingFromIt) {
+    FavouriteList mine;
+    mine.assign({named("李", "一"), named("李", "二")});
+    mine.mergeWithSaved({named("李", "二", 5), named("李", "二", 1, "重复")}, false);
+    ASSERT_EQ(mine.size(), 2U);
+    EXPECT_EQ(mine.all()[0].name(), "李二");
+    EXPECT_EQ(mine.all()[0].stars, 5);
+    EXPECT_EQ(mine.all()[1].name(), "李一");
 }
 
 TEST(ListedNameOfRow, TakesTheRowsTextsCellsAndTheSeriesRecord) {

@@ -7,6 +7,8 @@ scratch, never from a licensed sample file:
   access_import/  first pages of Jet 3, Jet 4 and ACE files, with and without a password, and 3-page files
   database_open/  a small SQLite naming database of the shipped schema, the Jet 3 file, a text file
   gbk_text/       two selector bytes followed by texts: Chinese, ASCII, mixed, malformed UTF-8
+  favourites_file/ favourites files as the program writes them: whole, cut short, with one name twice, of a later
+                  version, not ours, and a text
   knowledge_file/ a selector byte (1: seal the file again before opening it) followed by a small knowledge file of
                   data/knowledge_schema.sql, sealed here as tools/make_knowledge_db seals characters.db (the row
                   checksums of src/knowledge/RowChecksum.h); the small naming database; a text file
@@ -15,6 +17,7 @@ scratch, never from a licensed sample file:
 """
 
 import argparse
+import json
 import os
 import sqlite3
 import struct
@@ -153,6 +156,25 @@ def small_knowledge_file() -> bytes:
         return Path(path).read_bytes()
 
 
+def favourite(family: str, given: str, stars: int, note: str) -> dict:
+    """One favourite as the program writes it (src/app/FavouritesJson.cpp), with made-up cells."""
+    return {
+        "added": "2024-05-01 09:30",
+        "birth": {"day": "1", "hour": "1", "minute": "10", "month": "1", "year": "2011"},
+        "cells": [family + given, "92", "8", "16", "21", "13", "28", "土土木", "火金木"],
+        "chart": {"fourPillars": "庚寅年 戊子月 丙辰日 己丑时", "favourableElement": "金"},
+        "family": family,
+        "given": given,
+        "note": note,
+        "stars": stars,
+    }
+
+
+def favourites_file(favourites: list, version: int = 1, form: str = "namewright-favourites") -> bytes:
+    document = {"favourites": favourites, "format": form, "version": version}
+    return json.dumps(document, ensure_ascii=False, indent=4, sort_keys=True).encode("utf-8") + b"\n"
+
+
 def main() -> None:
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("--out", type=Path, default=ROOT / "fuzz" / "corpus")
@@ -161,6 +183,9 @@ def main() -> None:
     jet3 = access_header_page("jet3")
     naming = small_naming_database()
     knowledge = small_knowledge_file()
+    whole = favourites_file(
+        [favourite("李", "哉栋", 4, "奶奶喜欢, \"大气\""), favourite("欧阳", "栋", 1, ""), favourite("王", "哉", 5, "第三")]
+    )
     seeds = {
         "access_import": {
             "jet3-header": jet3,
@@ -180,6 +205,16 @@ def main() -> None:
             "small-knowledge-file-sealed-again": b"\x01" + knowledge,
             "small-naming-database": b"\x01" + naming,
             "text": b"\x00" + "这不是数据库 not a database\n".encode("utf-8"),
+        },
+        "favourites_file": {
+            "whole": whole,
+            "cut-short": whole[: len(whole) * 2 // 3],
+            "one-name-twice": favourites_file(
+                [favourite("李", "栋", 2, "第一"), favourite("欧阳", "哉", 5, ""), favourite("李", "栋", 4, "第二")]
+            ),
+            "later-version": favourites_file([favourite("李", "栋", 3, "")], version=2),
+            "not-ours": favourites_file([favourite("李", "栋", 3, "")], form="something-else"),
+            "text": "这不是收藏文件 not favourites\n".encode("utf-8"),
         },
         "gbk_text": {
             "chinese": b"\x04\x06" + "李哉栋 庚寅年 戊寅月".encode("utf-8"),

@@ -3,9 +3,13 @@
 #include "app/TextConversion.h"
 #include "db/NamingDatabase.h"
 
+#include <QDialogButtonBox>
 #include <QHeaderView>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace namewright {
 
@@ -41,6 +45,7 @@ CompareDialog::CompareDialog(const std::vector<Favourite>& favourites, NamingDat
         const auto set = [&](int row, const QString& text) {
             auto* item = new QTableWidgetItem(text);
             item->setTextAlignment(Qt::AlignCenter);
+            item->setToolTip(text); // a long note is cut to its row's one line; the tooltip shows it whole
             m_table->setItem(row, column, item);
         };
         set(0, toQString(f.name()));
@@ -60,10 +65,24 @@ CompareDialog::CompareDialog(const std::vector<Favourite>& favourites, NamingDat
         set(10, toQString(f.note));
     }
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    m_table->resizeRowsToContents();
+    // One line per row, every row as high: the table reads as a grid, and its height is known before it is shown.
+    m_table->setWordWrap(false);
+    m_table->setTextElideMode(Qt::ElideRight);
+    m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 12);
+    m_table->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_table->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    QPushButton* close = buttons->button(QDialogButtonBox::Close);
+    close->setText(QStringLiteral("关闭"));
+    close->setObjectName(QStringLiteral("关闭按钮"));
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_table);
-    resize(160 + 150 * static_cast<int>(favourites.size()), 420);
+    layout->addWidget(buttons);
+    // Wide enough for each name's column, and as high as the rows and the button need.
+    const QSize fit = sizeHint();
+    resize(std::max(fit.width(), 160 + 150 * static_cast<int>(favourites.size())), fit.height());
 }
 
 } // namespace namewright

@@ -1,111 +1,38 @@
 #include "app/FavouritesFile.h"
 
-#include "app/TextConversion.h"
+#include "app/FavouritesJson.h"
 #include "app/WholeFile.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QStandardPaths>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace namewright {
 
 namespace {
 
-constexpr auto kFormat = "namewright-favourites";
-constexpr int kVersion = 1;
-
-QString text(std::string_view utf8) {
-    return toQString(utf8);
-}
-
-QJsonObject toObject(const Favourite& f) {
-    QJsonArray cells;
-    for (const std::string& cell : f.cells.texts) {
-        cells.append(text(cell));
-    }
-    QJsonObject chart;
-    // The chart's seven texts under names of their own, so the file reads without knowing the order of a struct.
-    for (const ChartResult& result : kChartResults) {
-        chart.insert(toQString(result.key), text(f.chart.*result.text));
-    }
-    const QJsonObject birth{{QStringLiteral("year"), text(f.birth.year)},
-                            {QStringLiteral("month"), text(f.birth.month)},
-                            {QStringLiteral("day"), text(f.birth.day)},
-                            {QStringLiteral("hour"), text(f.birth.hour)},
-                            {QStringLiteral("minute"), text(f.birth.minute)}};
-    return QJsonObject{{QStringLiteral("family"), text(f.familyText)},
-                       {QStringLiteral("given"), text(f.given)},
-                       {QStringLiteral("cells"), cells},
-                       {QStringLiteral("chart"), chart},
-                       {QStringLiteral("birth"), birth},
-                       {QStringLiteral("stars"), f.stars},
-                       {QStringLiteral("note"), text(f.note)},
-                       {QStringLiteral("added"), text(f.added)}};
-}
-
-bool readText(const QJsonObject& object, std::string_view key, std::string& out) {
-    const QJsonValue value = object.value(toQString(key));
-    if (!value.isString()) {
-        return false;
-    }
-    out = toUtf8(value.toString());
-    return true;
-}
-
-/// A favourite from its object; nothing when a field is missing or of the wrong kind.
-std::optional<Favourite> fromObject(const QJsonValue& value) {
-    if (!value.isObject()) {
-        return std::nullopt;
-    }
-    const QJsonObject object = value.toObject();
-    Favourite f;
-    if (!readText(object, "family", f.familyText) || !readText(object, "given", f.given) || f.given.empty()) {
-        return std::nullopt;
-    }
-    const QJsonArray cells = object.value(QStringLiteral("cells")).toArray();
-    if (cells.size() != static_cast<qsizetype>(kResultColumnCount)) {
-        return std::nullopt;
-    }
-    for (qsizetype i = 0; i < cells.size(); ++i) {
-        if (!cells[i].isString()) {
-            return std::nullopt;
-        }
-        f.cells.texts[static_cast<std::size_t>(i)] = toUtf8(cells[i].toString());
-    }
-    const QJsonObject chart = object.value(QStringLiteral("chart")).toObject();
-    for (const ChartResult& result : kChartResults) {
-        readText(chart, result.key, f.chart.*result.text); // a chart text that is missing stays empty
-    }
-    const QJsonObject birth = object.value(QStringLiteral("birth")).toObject();
-    readText(birth, "year", f.birth.year);
-    readText(birth, "month", f.birth.month);
-    readText(birth, "day", f.birth.day);
-    readText(birth, "hour", f.birth.hour);
-    readText(birth, "minute", f.birth.minute);
-    const QJsonValue stars = object.value(QStringLiteral("stars"));
-    if (!stars.isDouble()) {
-        return std::nullopt;
-    }
-    f.stars = std::clamp(stars.toInt(), kFewestStars, kMostStars);
-    readText(object, "note", f.note);
-    readText(object, "added", f.added);
-    return f;
-}
-
-/// favourites.json -> favourites.json.damaged-20240501-093000 (with -2, -3 ... if that is taken).
+/// favourites.json -> favourites.json.damaged-20240501-093000 (with -2, -3 ... if that is taken). A rename, so it
+/// moves folders and FIFOs as well as files.
 QString setAside(const QString& path) {
     const QString base =
         path + QStringLiteral(".damaged-") + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
     QString target = base;
-    for (int n = 2; QFileInfo::exists(target); ++n) {
+    for (int n = 2; QFileInfo::exists(target) || QFileInfo(target).isSymLink(); ++n) {
         target = base + QLatin1Char('-') + QString::number(n);
     }
-    return QFile::rename(path, target) ? target : QString();
+    return QDir().rename(path, target) ? target : QString();
+}
+
+QString setAsideText(const QString& target) {
+    return target.isEmpty() ? QStringLiteral("改名失败，收藏暂不保存到原处") : QStringLiteral("已另存为 ") + target;
 }
 
 } // namespace
@@ -116,57 +43,64 @@ QString FavouritesFile::defaultPath() {
 
 FavouritesFile::FavouritesFile(QString path) : m_path(std::move(path)) {}
 
-QByteArray FavouritesFile::toJson(const std::vector<Favourite>& favourites) {
-    QJsonArray list;
-    for (const Favourite& f : favourites) {
-        list.append(toObject(f));
+std::optional<FavouritesFile::Stamp> FavouritesFile::stamp() const {
+    struct stat info {};
+    if (::stat(QFile::encodeName(m_path).constData(), &info) != 0) {
+        return std::nullopt;
     }
-    const QJsonObject root{{QStringLiteral("format"), QLatin1String(kFormat)},
-                           {QStringLiteral("version"), kVersion},
-                           {QStringLiteral("favourites"), list}};
-    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+    return Stamp{static_cast<unsigned long long>(info.st_dev), static_cast<unsigned long long>(info.st_ino),
+                 static_cast<long long>(info.st_size),
+                 static_cast<long long>(info.st_mtim.tv_sec) * 1'000'000'000LL + info.st_mtim.tv_nsec};
 }
 
 FavouritesFile::Loaded FavouritesFile::load() const {
     Loaded loaded;
-    QFile file(m_path);
-    if (!file.exists()) {
+    // Opened without waiting (a FIFO would block a plain open until something writes to it) and then checked for
+    // being a regular file, on the descriptor, so that nothing can be swapped in between.
+    const int fd = ::open(QFile::encodeName(m_path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    const int openError = errno;
+    if (fd < 0 && (openError == ENOENT || openError == ENOTDIR)) { // nothing there (yet)
         return loaded;
     }
-    if (!file.open(QIODevice::ReadOnly)) {
-        // Set aside as well, so that the next save cannot overwrite favourites that are only unreadable for now.
-        loaded.problem = QStringLiteral("收藏文件无法读取（") + file.errorString() + QStringLiteral("），");
+    struct stat info {};
+    if (fd >= 0 && (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))) {
+        ::close(fd);
         loaded.setAsideTo = setAside(m_path);
-        loaded.problem += loaded.setAsideTo.isEmpty() ? QStringLiteral("也无法改名；收藏暂不保存")
-                                                      : QStringLiteral("已另存为 ") + loaded.setAsideTo;
+        loaded.problem = QStringLiteral("收藏文件的位置上不是普通文件，") + setAsideText(loaded.setAsideTo);
+        return loaded;
+    }
+    QFile file;
+    if (fd < 0 || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        if (fd >= 0) {
+            ::close(fd);
+        }
+        // Set aside as well, so that the next save cannot overwrite favourites that are only unreadable for now.
+        const QString reason = fd < 0 ? QString::fromLocal8Bit(std::strerror(openError)) : file.errorString();
+        loaded.setAsideTo = setAside(m_path);
+        loaded.problem =
+            QStringLiteral("收藏文件无法读取（") + reason + QStringLiteral("），") + setAsideText(loaded.setAsideTo);
         return loaded;
     }
     const QByteArray bytes = file.readAll();
+    const bool readWhole = file.error() == QFileDevice::NoError;
     file.close();
-    QJsonParseError error{};
-    const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
-    const QJsonObject root = document.object();
-    const bool ours =
-        error.error == QJsonParseError::NoError && document.isObject() &&
-        root.value(QStringLiteral("format")).toString() == QLatin1String(kFormat) &&
-        root.value(QStringLiteral("version")).isDouble() && root.value(QStringLiteral("version")).toInt() >= 1 &&
-        root.value(QStringLiteral("version")).toInt() <= kVersion && root.value(QStringLiteral("favourites")).isArray();
-    bool complete = ours;
-    if (ours) {
-        for (const QJsonValue& value : root.value(QStringLiteral("favourites")).toArray()) {
-            if (auto favourite = fromObject(value)) {
-                loaded.favourites.push_back(std::move(*favourite));
-            } else {
-                complete = false;
-            }
-        }
+    ReadFavourites read = favouritesFromJson(bytes);
+    const std::size_t merged = mergeDuplicateFavourites(read.favourites);
+    loaded.favourites = std::move(read.favourites);
+    if (read.ours && read.complete && merged == 0 && readWhole) {
+        return loaded;
     }
-    if (!complete) {
-        loaded.setAsideTo = setAside(m_path);
-        loaded.problem = ours ? QStringLiteral("收藏文件中有几条无法读取，已读出其余各条；原文件已另存为 ")
-                              : QStringLiteral("收藏文件已损坏或不是本程序的文件，已另存为 ");
-        loaded.problem += loaded.setAsideTo.isEmpty() ? QStringLiteral("（改名失败）") : loaded.setAsideTo;
+    loaded.setAsideTo = setAside(m_path);
+    if (!read.ours) {
+        loaded.problem = QStringLiteral("收藏文件已损坏或不是本程序的文件，");
+    } else if (!read.complete || !readWhole) {
+        loaded.problem = QStringLiteral("收藏文件不完整或有几条无法读取，已读出其余完整的 %1 条；原文件")
+                             .arg(loaded.favourites.size());
+    } else {
+        loaded.problem =
+            QStringLiteral("收藏文件中同一名字有多条，已合并 %1 条（星级取最高，备注相连）；原文件").arg(merged);
     }
+    loaded.problem += setAsideText(loaded.setAsideTo);
     return loaded;
 }
 
@@ -177,7 +111,7 @@ bool FavouritesFile::save(const FavouriteList& favourites) {
         m_error = QStringLiteral("无法建立文件夹 ") + info.absolutePath();
         return false;
     }
-    return writeWholeFile(m_path, toJson(favourites.all()), &m_error);
+    return writeWholeFile(m_path, favouritesToJson(favourites.all()), &m_error);
 }
 
 } // namespace namewright

@@ -70,13 +70,7 @@ QVariant FavouritesModel::headerData(int section, Qt::Orientation orientation, i
 }
 
 int FavouritesModel::rowOf(const std::string& familyText, const std::string& given) const {
-    const auto& all = m_store.list().all();
-    for (std::size_t i = 0; i < all.size(); ++i) {
-        if (all[i].familyText == familyText && all[i].given == given) {
-            return static_cast<int>(i);
-        }
-    }
-    return -1;
+    return static_cast<int>(m_store.list().indexOf(familyText, given));
 }
 
 } // namespace namewright

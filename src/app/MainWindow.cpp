@@ -242,6 +242,18 @@ std::unique_ptr<QMenu> MainWindow::gridMenu(int row) {
     return menu;
 }
 
+void MainWindow::showFavouritesProblem() {
+    if (m_favourites->loadProblem().isEmpty()) {
+        return;
+    }
+    auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("收藏"), m_favourites->loadProblem(),
+                                QMessageBox::Ok, this);
+    box->setObjectName(QStringLiteral("收藏文件提示"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setModal(false);
+    box->show();
+}
+
 void MainWindow::addFavouriteOfRow(std::size_t storeRow) {
     const std::optional<SeriesRecord> record = m_context->seriesRecord();
     Favourite favourite{listedNameOfRow(m_context->results(), storeRow, record ? &*record : nullptr)};

@@ -57,6 +57,10 @@ public:
     std::unique_ptr<QMenu> gridMenu(int row);
 
     FavouritesStore& favourites() { return *m_favourites; }
+    /// When reading the favourites file found something wrong (it was set aside), says so in a box beside the
+    /// window that does not hold up the start (object name "收藏文件提示"); nothing otherwise. Called once the
+    /// window is shown.
+    void showFavouritesProblem();
 
     /// Ends any run and waits for its worker. Called when the window closes; idempotent.
     void shutdown();

@@ -3,6 +3,7 @@
 #include "app/AppContext.h"
 #include "app/Controls.h"
 #include "app/DetailsTexts.h"
+#include "app/FavouriteRemoval.h"
 #include "app/FavouritesStore.h"
 #include "app/ReportBox.h"
 #include "app/TextConversion.h"
@@ -155,8 +156,10 @@ void NameDetailsPane::toggleFavourite() {
         return;
     }
     const ListedName& name = m_subject->name;
-    if (m_favourites.list().contains(name.familyText, name.given)) {
-        m_favourites.remove(name.familyText, name.given);
+    if (const Favourite* starred = m_favourites.list().find(name.familyText, name.given)) {
+        if (confirmFavouriteRemoval(this, {*starred})) {
+            m_favourites.remove(name.familyText, name.given);
+        }
         return;
     }
     Favourite favourite{name};

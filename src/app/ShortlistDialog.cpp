@@ -2,6 +2,7 @@
 
 #include "app/AppContext.h"
 #include "app/CompareDialog.h"
+#include "app/FavouriteRemoval.h"
 #include "app/FavouritesModel.h"
 #include "app/FavouritesPrinter.h"
 #include "app/FavouritesStore.h"
@@ -28,6 +29,7 @@
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QSplitter>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -140,11 +142,22 @@ ShortlistDialog::ShortlistDialog(AppContext& context, FavouritesStore& favourite
     m_favouritesMessage->setObjectName(QStringLiteral("收藏提示"));
     m_favouritesMessage->setWordWrap(true);
     bottom->addWidget(m_favouritesMessage, 1);
+    // Undoes the last removal of favourites, from either page or the details pane; a text box with the focus keeps
+    // Ctrl+Z for its own text.
+    m_undo = button("撤销移除按钮", "撤销", this);
+    m_undo->setShortcut(QKeySequence::Undo);
+    m_undo->setToolTip(QStringLiteral("找回最近一次移除的收藏（Ctrl+Z）"));
+    m_undo->setEnabled(favourites.canUndoRemoval());
+    bottom->addWidget(m_undo);
     QPushButton* close = button("关闭按钮", "关闭", this);
     bottom->addWidget(close);
     layout->addLayout(bottom);
 
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_undo, &QPushButton::clicked, this, &ShortlistDialog::undoRemoval);
+    connect(&m_favourites, &FavouritesStore::removed, this, [this](std::size_t count) {
+        showFavouritesMessage(QStringLiteral("已移除 %1 个收藏，可按“撤销”（Ctrl+Z）找回").arg(count), false);
+    });
     connect(m_table, &QTableView::activated, this, &ShortlistDialog::openReport);
     connect(m_table->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &ShortlistDialog::currentNameChanged);
@@ -254,11 +267,24 @@ QWidget* ShortlistDialog::buildFavouritesPage() {
     m_favouritesTable->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_favouritesTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_favouritesTable->verticalHeader()->hide();
-    m_favouritesTable->horizontalHeader()->setStretchLastSection(true);
-    m_favouritesTable->setColumnWidth(FavouritesModel::Name, 80);
-    m_favouritesTable->setColumnWidth(FavouritesModel::Score, 44);
-    m_favouritesTable->setColumnWidth(FavouritesModel::Stars, 70);
-    m_favouritesTable->setColumnWidth(FavouritesModel::Note, 160);
+    // Widths from the texts they hold, so that five stars show whole beside four and the time is not cut.
+    const auto fit = [this](int column, const QString& widest) {
+        const QFontMetrics metrics = m_favouritesTable->fontMetrics();
+        const int margin = 2 * (m_favouritesTable->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1) + 8;
+        const QHeaderView* headerView = m_favouritesTable->horizontalHeader();
+        const int header = headerView->fontMetrics().horizontalAdvance(
+                               m_favouritesModel->headerData(column, Qt::Horizontal).toString()) +
+                           2 * headerView->style()->pixelMetric(QStyle::PM_HeaderMargin) + 8;
+        m_favouritesTable->setColumnWidth(column, std::max(metrics.horizontalAdvance(widest) + margin, header));
+    };
+    fit(FavouritesModel::Name, QStringLiteral("欧阳哉栋"));
+    fit(FavouritesModel::Score, QStringLiteral("100"));
+    fit(FavouritesModel::Stars, QString(kMostStars, QChar(0x2605)));
+    fit(FavouritesModel::ThreeTalentsKey, QStringLiteral("金金金"));
+    fit(FavouritesModel::Elements, QStringLiteral("金金金"));
+    fit(FavouritesModel::Added, QStringLiteral("2024-12-31 23:59"));
+    // The note takes the room that is left (the time, last, would be cut if it stretched into too little).
+    m_favouritesTable->horizontalHeader()->setSectionResizeMode(FavouritesModel::Note, QHeaderView::Stretch);
     layout->addWidget(m_favouritesTable, 1);
     auto* buttons = new QHBoxLayout;
     m_compare = button("比较按钮", "比较所选…", page);
@@ -405,6 +431,7 @@ void ShortlistDialog::keepPlaceAfterChange() {
 
 void ShortlistDialog::favouritesChanged() {
     m_model->setFavourites(m_favourites.names());
+    m_undo->setEnabled(m_favourites.canUndoRemoval());
     if (m_favourites.saveError().isEmpty()) {
         showFavouritesMessage(QString(), false);
     }
@@ -432,8 +459,20 @@ void ShortlistDialog::removeFavourites() {
     for (const QModelIndex& row : m_favouritesTable->selectionModel()->selectedRows()) {
         chosen.push_back(m_favouritesModel->favouriteAt(row.row()));
     }
+    if (chosen.empty() || !confirmFavouriteRemoval(this, chosen)) {
+        return;
+    }
+    std::vector<std::pair<std::string, std::string>> names;
     for (const Favourite& f : chosen) {
-        m_favourites.remove(f.familyText, f.given);
+        names.emplace_back(f.familyText, f.given);
+    }
+    m_favourites.removeAll(names);
+}
+
+void ShortlistDialog::undoRemoval() {
+    const std::size_t count = m_favourites.lastRemoval().size();
+    if (m_favourites.undoRemoval() && m_favourites.saveError().isEmpty()) {
+        showFavouritesMessage(QStringLiteral("已找回 %1 个收藏").arg(count), false);
     }
 }
 

@@ -60,6 +60,7 @@ private:
     void chooseAndExportPdf();
     void printFavourites();
     void removeFavourites();
+    void undoRemoval();
     void showFavouritesMessage(const QString& message, bool problem);
     void favouritesChanged();
 
@@ -85,6 +86,7 @@ private:
     QLabel* m_favouritesMessage = nullptr;
     QPushButton* m_compare = nullptr;
     QPushButton* m_remove = nullptr;
+    QPushButton* m_undo = nullptr;
     std::optional<std::uint32_t> m_anchor; // the name at the top of the table while names come
     bool m_atTop = true;
 };

@@ -20,5 +20,6 @@ int main(int argc, char** argv) {
     const std::filesystem::path directory = QCoreApplication::applicationDirPath().toStdString();
     namewright::MainWindow window(directory / "hun.mdb");
     window.show();
+    window.showFavouritesProblem();
     return QApplication::exec();
 }

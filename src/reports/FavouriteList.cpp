@@ -5,10 +5,71 @@
 
 namespace namewright {
 
+namespace {
+
+constexpr std::string_view kNoteSeparator = "；";
+
+/// The family's length first, so that no two names share a key whatever characters they hold.
+std::string keyOf(std::string_view familyText, std::string_view given) {
+    std::string key = std::to_string(familyText.size());
+    key += ':';
+    key += familyText;
+    key += given;
+    return key;
+}
+
+} // namespace
+
+std::size_t mergeDuplicateFavourites(std::vector<Favourite>& favourites) {
+    // The first entry of each name, and the notes it holds already, so that each entry costs one lookup.
+    struct Kept {
+        std::size_t at;
+        std::unordered_set<std::string> notes;
+    };
+    std::unordered_map<std::string, Kept> first;
+    first.reserve(favourites.size());
+    std::vector<Favourite> kept;
+    kept.reserve(favourites.size());
+    std::size_t merged = 0;
+    for (Favourite& f : favourites) {
+        std::string key = keyOf(f.familyText, f.given);
+        const auto found = first.find(key);
+        if (found == first.end()) {
+            Kept entry{kept.size(), {}};
+            if (!f.note.empty()) {
+                entry.notes.insert(f.note);
+            }
+            first.emplace(std::move(key), std::move(entry));
+            kept.push_back(std::move(f));
+            continue;
+        }
+        ++merged;
+        Favourite& into = kept[found->second.at];
+        into.stars = std::max(into.stars, f.stars);
+        if (!f.note.empty() && found->second.notes.insert(f.note).second) {
+            into.note += into.note.empty() ? f.note : std::string(kNoteSeparator) + f.note;
+        }
+    }
+    favourites = std::move(kept);
+    return merged;
+}
+
+void FavouriteList::rebuildIndex() {
+    m_index.clear();
+    m_index.reserve(m_favourites.size());
+    for (std::size_t i = 0; i < m_favourites.size(); ++i) {
+        m_index.emplace(keyOf(m_favourites[i].familyText, m_favourites[i].given), i);
+    }
+}
+
+std::ptrdiff_t FavouriteList::indexOf(std::string_view familyText, std::string_view given) const {
+    const auto found = m_index.find(keyOf(familyText, given));
+    return found == m_index.end() ? -1 : static_cast<std::ptrdiff_t>(found->second);
+}
+
 const Favourite* FavouriteList::find(std::string_view familyText, std::string_view given) const {
-    const auto found = std::find_if(m_favourites.begin(), m_favourites.end(),
-                                    [&](const Favourite& f) { return f.familyText == familyText && f.given == given; });
-    return found == m_favourites.end() ? nullptr : &*found;
+    const std::ptrdiff_t at = indexOf(familyText, given);
+    return at < 0 ? nullptr : &m_favourites[static_cast<std::size_t>(at)];
 }
 
 Favourite* FavouriteList::findMutable(std::string_view familyText, std::string_view given) {
@@ -16,17 +77,38 @@ Favourite* FavouriteList::findMutable(std::string_view familyText, std::string_v
 }
 
 bool FavouriteList::add(Favourite favourite) {
-    if (contains(favourite.familyText, favourite.given)) {
+    return restore(std::move(favourite), m_favourites.size());
+}
+
+bool FavouriteList::restore(Favourite favourite, std::size_t position) {
+    std::string key = keyOf(favourite.familyText, favourite.given);
+    if (m_index.contains(key)) {
         return false;
     }
     favourite.stars = std::clamp(favourite.stars, kFewestStars, kMostStars);
-    m_favourites.push_back(std::move(favourite));
+    position = std::min(position, m_favourites.size());
+    m_favourites.insert(m_favourites.begin() + static_cast<std::ptrdiff_t>(position), std::move(favourite));
+    if (position + 1 == m_favourites.size()) {
+        m_index.emplace(key, position);
+    } else {
+        rebuildIndex();
+    }
+    m_removedHere.erase(key);
+    m_changedHere.insert(std::move(key));
     return true;
 }
 
 bool FavouriteList::remove(std::string_view familyText, std::string_view given) {
-    return std::erase_if(m_favourites,
-                         [&](const Favourite& f) { return f.familyText == familyText && f.given == given; }) > 0;
+    std::string key = keyOf(familyText, given);
+    const auto found = m_index.find(key);
+    if (found == m_index.end()) {
+        return false;
+    }
+    m_favourites.erase(m_favourites.begin() + static_cast<std::ptrdiff_t>(found->second));
+    rebuildIndex();
+    m_changedHere.erase(key);
+    m_removedHere.insert(std::move(key));
+    return true;
 }
 
 bool FavouriteList::setStars(std::string_view familyText, std::string_view given, int stars) {
@@ -36,6 +118,7 @@ bool FavouriteList::setStars(std::string_view familyText, std::string_view given
         return false;
     }
     favourite->stars = stars;
+    m_changedHere.insert(keyOf(familyText, given));
     return true;
 }
 
@@ -45,13 +128,61 @@ bool FavouriteList::setNote(std::string_view familyText, std::string_view given,
         return false;
     }
     favourite->note = std::move(note);
+    m_changedHere.insert(keyOf(familyText, given));
     return true;
 }
 
-void FavouriteList::assign(std::vector<Favourite> favourites) {
-    m_favourites.clear();
-    for (Favourite& favourite : favourites) {
-        add(std::move(favourite));
+std::size_t FavouriteList::assign(std::vector<Favourite> favourites) {
+    const std::size_t merged = mergeDuplicateFavourites(favourites);
+    for (Favourite& f : favourites) {
+        f.stars = std::clamp(f.stars, kFewestStars, kMostStars);
+    }
+    m_favourites = std::move(favourites);
+    rebuildIndex();
+    markSaved();
+    return merged;
+}
+
+void FavouriteList::mergeWithSaved(std::vector<Favourite> saved, bool savedComplete) {
+    mergeDuplicateFavourites(saved);
+    std::unordered_set<std::string> savedKeys;
+    savedKeys.reserve(saved.size());
+    std::vector<Favourite> merged;
+    merged.reserve(saved.size() + m_favourites.size());
+    for (Favourite& f : saved) {
+        std::string key = keyOf(f.familyText, f.given);
+        if (m_removedHere.contains(key)) {
+            continue;
+        }
+        const Favourite* mine = m_changedHere.contains(key) ? find(f.familyText, f.given) : nullptr;
+        if (mine != nullptr) {
+            merged.push_back(*mine);
+        } else {
+            merged.push_back(std::move(f));
+        }
+        savedKeys.insert(std::move(key));
+    }
+    for (const Favourite& f : m_favourites) {
+        const std::string key = keyOf(f.familyText, f.given);
+        if (!savedKeys.contains(key) && (m_changedHere.contains(key) || !savedComplete)) {
+            merged.push_back(f);
+        }
+    }
+    for (Favourite& f : merged) {
+        f.stars = std::clamp(f.stars, kFewestStars, kMostStars);
+    }
+    m_favourites = std::move(merged);
+    rebuildIndex();
+}
+
+void FavouriteList::markSaved() {
+    m_changedHere.clear();
+    m_removedHere.clear();
+}
+
+void FavouriteList::markAllChanged() {
+    for (const auto& [key, at] : m_index) {
+        m_changedHere.insert(key);
     }
 }
 

@@ -3,6 +3,7 @@
 
 #include "app/FavouritesFile.h"
 #include "app/CompareDialog.h"
+#include "app/FavouritesJson.h"
 #include "app/FavouritesModel.h"
 #include "app/FavouritesPrinter.h"
 #include "app/FavouritesStore.h"
@@ -14,9 +15,12 @@
 #include <QAbstractItemModelTester>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QPushButton>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTableWidget>
@@ -25,6 +29,7 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace namewright {
 
@@ -161,7 +166,7 @@ private slots:
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("favourites.json"));
         // One good favourite, one whose family is a number, one that is no object at all.
-        QJsonObject root = QJsonDocument::fromJson(FavouritesFile::toJson({named("王", "哉")})).object();
+        QJsonObject root = QJsonDocument::fromJson(favouritesToJson({named("王", "哉")})).object();
         QJsonArray list = root.value(QStringLiteral("favourites")).toArray();
         list.append(QJsonObject{{QStringLiteral("family"), 1}});
         list.append(42);
@@ -175,6 +180,122 @@ private slots:
         // The original is kept aside, and what was read has a file again.
         QCOMPARE(othersIn(folder.path(), QStringLiteral("favourites.json")).size(), 1);
         QCOMPARE(FavouritesStore(path).list().size(), std::size_t{1});
+    }
+
+    void twoStoresSavingInTurnLoseNothing() {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("favourites.json"));
+        {
+            FavouritesStore first(path);
+            first.add(named("李", "一"));
+            first.add(named("李", "二"));
+        }
+        // Two windows open on the same file: an addition in each, then a removal in one and an addition in the
+        // other, each saved at once.
+        FavouritesStore left(path);
+        FavouritesStore right(path);
+        QVERIFY(left.add(named("左", "三")));
+        QVERIFY(right.add(named("右", "四")));
+        QVERIFY(left.remove("李", "一"));
+        QVERIFY(right.setNote("李", "二", "右边的备注"));
+        QVERIFY(right.add(named("右", "五")));
+        const FavouritesStore after(path);
+        QVERIFY(after.loadProblem().isEmpty());
+        QStringList names;
+        for (const Favourite& f : after.list().all()) {
+            names << toQString(f.name());
+        }
+        QCOMPARE(names, QStringList({QStringLiteral("李二"), QStringLiteral("左三"), QStringLiteral("右四"),
+                                     QStringLiteral("右五")}));
+        QCOMPARE(after.list().find("李", "二")->note, std::string("右边的备注"));
+        // The window that saved last shows what the file holds; no lock file is left behind.
+        QCOMPARE(right.list().size(), std::size_t{4});
+        QCOMPARE(othersIn(folder.path(), QStringLiteral("favourites.json")), QStringList());
+    }
+
+    void entriesForOneNameAreMergedAndTheFileKeptAside() {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("favourites.json"));
+        std::vector<Favourite> many{named("王", "哉", 5)};
+        for (int i = 0; i < 1000; ++i) {
+            many.push_back(named("李", "栋", 1 + i % 4, ("备注" + std::to_string(i)).c_str()));
+        }
+        const QByteArray json = favouritesToJson(many);
+        writeAll(path, json);
+        FavouritesStore store(path);
+        QCOMPARE(store.list().size(), std::size_t{2});
+        const Favourite* merged = store.list().find("李", "栋");
+        QVERIFY(merged != nullptr);
+        QCOMPARE(merged->stars, 4);
+        QVERIFY(merged->note.find("；备注999") != std::string::npos);
+        QVERIFY(store.loadProblem().contains(QStringLiteral("合并 999 条")));
+        const QStringList aside = othersIn(folder.path(), QStringLiteral("favourites.json"));
+        QCOMPARE(aside.size(), 1);
+        QCOMPARE(readAll(folder.filePath(aside[0])), json); // kept whole
+        QCOMPARE(FavouritesStore(path).list().size(), std::size_t{2});
+        QVERIFY(FavouritesStore(path).loadProblem().isEmpty());
+    }
+
+    void aFileCutShortKeepsEveryCompleteEntry() {
+        const QByteArray json = favouritesToJson({named("李", "一"), named("李", "二", 5, "第二"), named("李", "三")});
+        const qsizetype third =
+            json.indexOf("\u674e\u4e09") >= 0 ? json.indexOf("\u674e\u4e09") : json.lastIndexOf("李三");
+        QVERIFY(third > 0);
+        for (const qsizetype cut : {third, json.size() - 30, json.size() - 2}) {
+            QTemporaryDir folder;
+            const QString path = folder.filePath(QStringLiteral("favourites.json"));
+            writeAll(path, json.left(cut));
+            FavouritesStore store(path);
+            QVERIFY(store.list().size() >= 2);
+            QCOMPARE(store.list().all()[1].note, std::string("第二"));
+            QVERIFY(store.loadProblem().contains(QStringLiteral("不完整")));
+            const QStringList aside = othersIn(folder.path(), QStringLiteral("favourites.json"));
+            QCOMPARE(aside.size(), 1);
+            QCOMPARE(readAll(folder.filePath(aside[0])), json.left(cut));
+            QCOMPARE(FavouritesStore(path).list().size(), store.list().size());
+        }
+    }
+
+    void aFolderOrAFifoAtThePathIsSetAsideWithoutBlocking() {
+        for (const bool fifo : {false, true}) {
+            QTemporaryDir folder;
+            const QString path = folder.filePath(QStringLiteral("favourites.json"));
+            if (fifo) {
+                QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+            } else {
+                QVERIFY(QDir().mkpath(path + QStringLiteral("/inside")));
+            }
+            FavouritesStore store(path); // a FIFO opened for reading would wait here for a writer
+            QVERIFY(store.list().empty());
+            QVERIFY(store.loadProblem().contains(QStringLiteral("不是普通文件")));
+            QVERIFY(store.add(named("李", "栋")));
+            QVERIFY(QFileInfo(path).isFile());
+            QCOMPARE(FavouritesStore(path).list().size(), std::size_t{1});
+            const QStringList aside =
+                QDir(folder.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot);
+            QCOMPARE(aside.size(), 2); // the file and what was set aside
+        }
+    }
+
+    void theLastRemovalCanBeUndoneInPlace() {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("favourites.json"));
+        FavouritesStore store(path);
+        for (const char* given : {"一", "二", "三", "四"}) {
+            store.add(named("李", given, 4, "备注"));
+        }
+        QVERIFY(!store.canUndoRemoval());
+        QCOMPARE(store.removeAll({{"李", "二"}, {"李", "四"}, {"李", "无"}}), std::size_t{2});
+        QVERIFY(store.canUndoRemoval());
+        QCOMPARE(store.lastRemoval().size(), std::size_t{2});
+        QCOMPARE(FavouritesStore(path).list().size(), std::size_t{2});
+        QVERIFY(store.undoRemoval());
+        QVERIFY(!store.undoRemoval());
+        const FavouritesStore after(path);
+        QCOMPARE(after.list().size(), std::size_t{4});
+        QCOMPARE(after.list().all()[1].name(), std::string("李二"));
+        QCOMPARE(after.list().all()[1].note, std::string("备注"));
+        QCOMPARE(after.list().all()[3].name(), std::string("李四"));
     }
 
     void aWriteFailureIsReportedAndTheOldFileKept() {
@@ -248,6 +369,36 @@ private slots:
         const auto key = database.threeTalentsRow("土土木");
         QVERIFY(key.has_value());
         QCOMPARE(cell("三才", 0), QStringLiteral("土土木（") + toQString(key->luck) + QStringLiteral("）"));
+    }
+
+    void theCompareWindowFitsItsRowsEvenlyAndHasACloseButton() {
+        testing::TempDatabase file;
+        testing::fillWindowTestDatabase(file);
+        NamingDatabase database = NamingDatabase::open(file.path());
+        const std::vector<Favourite> chosen{
+            named("李", "哉栋", 4,
+                  "一条很长的备注：奶奶喜欢这个名字，外公觉得笔画太多，妈妈还在想，爸爸说再看看别的名字"),
+            named("欧阳", "栋", 2, "第二"), named("王", "哉", 5), named("李", "栋", 1)};
+        CompareDialog dialog(chosen, database, nullptr);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        auto* table = dialog.findChild<QTableWidget*>(QStringLiteral("比较表格"));
+        QVERIFY(table != nullptr);
+        for (int row = 1; row < table->rowCount(); ++row) {
+            QCOMPARE(table->rowHeight(row), table->rowHeight(0));
+        }
+        // At its own size every row and column is in view: nothing to scroll.
+        QCOMPARE(table->verticalScrollBar()->maximum(), 0);
+        QCOMPARE(table->horizontalScrollBar()->maximum(), 0);
+        QVERIFY(table->rowViewportPosition(table->rowCount() - 1) + table->rowHeight(table->rowCount() - 1) <=
+                table->viewport()->height());
+        // The long note is cut to its line but whole in its tooltip.
+        QVERIFY(table->item(10, 0)->toolTip().endsWith(QStringLiteral("别的名字")));
+        auto* close = dialog.findChild<QPushButton*>(QStringLiteral("关闭按钮"));
+        QVERIFY(close != nullptr);
+        QCOMPARE(close->text(), QStringLiteral("关闭"));
+        close->click();
+        QVERIFY(!dialog.isVisible());
     }
 
     void thePdfHasAPageForEachFavourite() {

@@ -3,6 +3,7 @@
 // the report on Enter, favourites starred from the grid and the window, and the exports.
 
 #include "app/AppContext.h"
+#include "app/FavouritesModel.h"
 #include "app/FavouritesStore.h"
 #include "app/MainWindow.h"
 #include "app/NameDetailsPane.h"
@@ -34,6 +35,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 #include <algorithm>
@@ -90,6 +92,39 @@ bool withShortlist(MainWindow& window, const std::function<void(ShortlistDialog&
                                QVERIFY(shortlist != nullptr);
                                inspect(*shortlist);
                            });
+}
+
+/// Clicks `answer` in the message box that `trigger` opens; false when none opened.
+bool answerBox(const std::function<void()>& trigger, QMessageBox::StandardButton answer) {
+    bool seen = false;
+    QTimer poll;
+    poll.setInterval(10);
+    QObject::connect(&poll, &QTimer::timeout, &poll, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            poll.stop();
+            seen = true;
+            box->button(answer)->click();
+        }
+    });
+    poll.start();
+    trigger();
+    poll.stop();
+    return seen;
+}
+
+/// Stars the first two distinct names of the run's grid; returns their names.
+QStringList starTwo(FinishedRun& run) {
+    run.window->gridMenu(1)->findChild<QAction*>(QStringLiteral("加入收藏动作"))->trigger();
+    int other = 2;
+    while (run.window->gridModel().index(other - 1, 1).data() == run.window->gridModel().index(0, 1).data()) {
+        ++other;
+    }
+    run.window->gridMenu(other)->findChild<QAction*>(QStringLiteral("加入收藏动作"))->trigger();
+    QStringList names;
+    for (const Favourite& f : run.window->favourites().list().all()) {
+        names << toQString(f.name());
+    }
+    return names;
 }
 
 QString cell(ShortlistDialog& dialog, int row, ShortlistColumn column) {
@@ -446,6 +481,105 @@ private slots:
             QVERIFY(find<QLabel>(dialog, "收藏提示")->text().contains(QStringLiteral("未能保存")));
         }));
         window.shutdown();
+    }
+
+    void removingAFavouriteWithStarsOrANoteAsksAndCanBeUndone() {
+        FinishedRun run;
+        const QStringList names = starTwo(run);
+        QCOMPARE(names.size(), 2);
+        FavouritesStore& store = run.window->favourites();
+        const Favourite first = store.list().all()[0];
+        const Favourite second = store.list().all()[1];
+        store.setStars(second.familyText, second.given, 1); // one star, no note: nothing of the user's to lose
+        store.setNote(first.familyText, first.given, "奶奶喜欢");
+        QVERIFY(withShortlist(*run.window, [&](ShortlistDialog& dialog) {
+            find<QTabWidget>(dialog, "名单页")->setCurrentIndex(1);
+            auto* table = find<QTableView>(dialog, "收藏表格");
+            auto* remove = find<QPushButton>(dialog, "移除收藏按钮");
+            auto* undo = find<QPushButton>(dialog, "撤销移除按钮");
+            QVERIFY(!undo->isEnabled());
+            table->selectRow(0);
+            QVERIFY(answerBox([&] { remove->click(); }, QMessageBox::No)); // asked; kept
+            QCOMPARE(store.list().size(), std::size_t{2});
+            QVERIFY(answerBox([&] { remove->click(); }, QMessageBox::Yes));
+            QCOMPARE(store.list().size(), std::size_t{1});
+            QVERIFY(find<QLabel>(dialog, "收藏提示")->text().contains(QStringLiteral("撤销")));
+            QVERIFY(undo->isEnabled());
+            QCOMPARE(undo->shortcut(), QKeySequence(QKeySequence::Undo));
+            undo->click();
+            QCOMPARE(store.list().size(), std::size_t{2});
+            QCOMPARE(store.list().all()[0].note, std::string("奶奶喜欢")); // back in its place with its note
+            QVERIFY(!undo->isEnabled());
+            // The one-star favourite without a note goes without a question, and comes back as well.
+            table->selectRow(1);
+            QVERIFY(!answerBox([&] { remove->click(); }, QMessageBox::No));
+            QCOMPARE(store.list().size(), std::size_t{1});
+            undo->click();
+            QCOMPARE(store.list().size(), std::size_t{2});
+            // The details pane's ★ 取消收藏 asks too.
+            table->selectRow(0);
+            auto* toggle = find<QPushButton>(dialog, "收藏按钮");
+            QCOMPARE(toggle->text(), QStringLiteral("★ 取消收藏"));
+            QVERIFY(answerBox([&] { toggle->click(); }, QMessageBox::No));
+            QCOMPARE(store.list().size(), std::size_t{2});
+        }));
+        QCOMPARE(FavouritesStore(run.favouritesPath()).list().size(), std::size_t{2});
+    }
+
+    void theFavouritesTableShowsFiveStarsAndTheTimeWhole() {
+        FinishedRun run;
+        starTwo(run);
+        FavouritesStore& store = run.window->favourites();
+        store.setStars(store.list().all()[0].familyText, store.list().all()[0].given, 5);
+        store.setStars(store.list().all()[1].familyText, store.list().all()[1].given, 4);
+        QVERIFY(withShortlist(*run.window, [&](ShortlistDialog& dialog) {
+            find<QTabWidget>(dialog, "名单页")->setCurrentIndex(1);
+            auto* table = find<QTableView>(dialog, "收藏表格");
+            // What the table's delegate needs for each column's texts (public on the base class).
+            const auto needs = [table](int column) {
+                return static_cast<QAbstractItemView*>(table)->sizeHintForColumn(column);
+            };
+            QCOMPARE(table->model()->index(0, FavouritesModel::Stars).data().toString(), QStringLiteral("★★★★★"));
+            for (const int column : {int{FavouritesModel::Stars}, int{FavouritesModel::Added},
+                                     int{FavouritesModel::Name}, int{FavouritesModel::Elements}}) {
+                QVERIFY2(table->columnWidth(column) >= needs(column), qPrintable(QStringLiteral("column %1: %2 < %3")
+                                                                                     .arg(column)
+                                                                                     .arg(table->columnWidth(column))
+                                                                                     .arg(needs(column))));
+            }
+            // At the window's own size every column but the note is within the table's view.
+            const int right =
+                table->columnViewportPosition(FavouritesModel::Added) + table->columnWidth(FavouritesModel::Added);
+            QVERIFY2(right <= table->viewport()->width(),
+                     qPrintable(QStringLiteral("%1 > %2").arg(right).arg(table->viewport()->width())));
+        }));
+    }
+
+    void aDamagedFavouritesFileIsReportedAtTheStart() {
+        TempDatabase file;
+        fillWindowTestDatabase(file);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("favourites.json"));
+        {
+            QFile damaged(path);
+            QVERIFY(damaged.open(QIODevice::WriteOnly));
+            damaged.write("{\"favourites\": [");
+        }
+        MainWindow window(file.path(), nullptr, path);
+        window.show();
+        window.showFavouritesProblem();
+        auto* box = window.findChild<QMessageBox*>(QStringLiteral("收藏文件提示"));
+        QVERIFY(box != nullptr);
+        QVERIFY(box->isVisible());
+        QVERIFY(!box->isModal()); // the start goes on
+        QVERIFY(box->text().contains(QStringLiteral("另存为")));
+        box->close();
+        // A file that was read well gives no box.
+        MainWindow again(file.path(), nullptr, folder.filePath(QStringLiteral("none.json")));
+        again.showFavouritesProblem();
+        QVERIFY(again.findChild<QMessageBox*>(QStringLiteral("收藏文件提示")) == nullptr);
+        window.shutdown();
+        again.shutdown();
     }
 
     void theFavouritesExportAsCsvWithAByteOrderMark() {
