@@ -1,5 +1,6 @@
 #include "app/CompareDialog.h"
 
+#include "app/DetailsTexts.h"
 #include "app/TextConversion.h"
 #include "db/NamingDatabase.h"
 
@@ -26,14 +27,15 @@ QString withLuck(const std::string& value, const std::optional<std::string>& luc
 
 } // namespace
 
-CompareDialog::CompareDialog(const std::vector<Favourite>& favourites, NamingDatabase& database, QWidget* parent)
+CompareDialog::CompareDialog(const std::vector<Favourite>& favourites, NamingDatabase& database,
+                             const KnowledgeBase& knowledge, QWidget* parent)
     : QDialog(parent) {
     setWindowTitle(QStringLiteral("比较收藏"));
     setObjectName(QStringLiteral("比较窗口"));
     const QStringList rows{QStringLiteral("姓名"), QStringLiteral("分数"), QStringLiteral("天格"),
                            QStringLiteral("人格"), QStringLiteral("地格"), QStringLiteral("外格"),
                            QStringLiteral("总格"), QStringLiteral("三才"), QStringLiteral("五行"),
-                           QStringLiteral("星级"), QStringLiteral("备注")};
+                           QStringLiteral("星级"), QStringLiteral("备注"), QStringLiteral("字义")};
     m_table = new QTableWidget(static_cast<int>(rows.size()), static_cast<int>(favourites.size()), this);
     m_table->setObjectName(QStringLiteral("比较表格"));
     m_table->setVerticalHeaderLabels(rows);
@@ -63,6 +65,7 @@ CompareDialog::CompareDialog(const std::vector<Favourite>& favourites, NamingDat
         set(8, toQString(f.cells[ResultColumn::ElementText]));
         set(9, QString(f.stars, QChar(0x2605)));
         set(10, toQString(f.note));
+        set(11, givenMeaningsText(knowledge, f.given));
     }
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     // One line per row, every row as high: the table reads as a grid, and its height is known before it is shown.

@@ -2,6 +2,8 @@
 
 #include "app/TextConversion.h"
 
+#include "text/Utf8.h"
+
 #include <QStringList>
 
 namespace namewright {
@@ -23,6 +25,32 @@ QString levelText(int level) {
 
 } // namespace
 
+QString meaningToneMark(MeaningTone tone) {
+    switch (tone) {
+    case MeaningTone::Positive:
+        return QStringLiteral("（褒）");
+    case MeaningTone::Neutral:
+        return QStringLiteral("（中）");
+    case MeaningTone::Negative:
+        return QStringLiteral("（贬）");
+    case MeaningTone::Unknown:
+        break;
+    }
+    return {};
+}
+
+QString givenMeaningsText(const KnowledgeBase& knowledge, std::string_view given) {
+    QStringList lines;
+    for (const char32_t c : decodeUtf8(given)) {
+        const CharacterKnowledge* k = knowledge.character(c);
+        if (k && !k->gloss.empty()) {
+            lines << toQString(k->character) + QStringLiteral("：") + toQString(k->gloss) +
+                         meaningToneMark(k->meaningTone);
+        }
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
 QString knowledgeText(const NameDescription& description) {
     QStringList out;
     out << QStringLiteral("拼音：") + toQString(description.pinyinText());
@@ -33,7 +61,8 @@ QString knowledgeText(const NameDescription& description) {
     if (description.soundWarnings.empty()) {
         out << QStringLiteral("读音提示：无");
     }
-    for (const DescribedCharacter& c : description.characters) {
+    for (std::size_t i = 0; i < description.characters.size(); ++i) {
+        const DescribedCharacter& c = description.characters[i];
         out << QString() << QStringLiteral("【") + toQString(c.character) + QStringLiteral("】");
         if (!c.known) {
             continue;
@@ -42,6 +71,12 @@ QString knowledgeText(const NameDescription& description) {
         out << QStringLiteral("  笔画：%1（").arg(c.strokes) + toQString(c.strokeWorking) + QStringLiteral("）");
         out << QStringLiteral("  五行：") + toQString(c.elementReason);
         out << QStringLiteral("  通用规范汉字表：") + levelText(c.commonLevel);
+        if (!c.gloss.empty()) {
+            // The tone matters for the given characters only: nobody chooses the family name.
+            const bool family = i < description.readings.size() && description.readings[i].isFamily;
+            out << QStringLiteral("  字义：") + toQString(c.gloss) +
+                       (family ? QString() : meaningToneMark(c.meaningTone));
+        }
     }
     if (!description.verses.empty()) {
         out << QString() << QStringLiteral("名字两字同在的诗句：");

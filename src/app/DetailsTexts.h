@@ -8,12 +8,22 @@
 
 #include <QString>
 
+#include <string_view>
+
 namespace namewright {
 
 /// A name's description as the pane shows it: pinyin, tones, the sound warnings ("读音提示：无" when there is none),
-/// then each character with its traditional form, strokes and their working, element with its reason and common
-/// level, then the verses with their source.
+/// then each character with its traditional form, strokes and their working, element with its reason, common level
+/// and, where the meanings table has it, "字义：gloss" (a given character's with its tone mark: "（褒）"), then the
+/// verses with their source.
 QString knowledgeText(const NameDescription& description);
+
+/// "（褒）", "（中）" or "（贬）"; empty for Unknown.
+QString meaningToneMark(MeaningTone tone);
+
+/// One line per given character with a meaning: "思：思考，思想；想念（思源）（褒）"; empty when none has one. For the
+/// compare window and the favourites' pages.
+QString givenMeaningsText(const KnowledgeBase& knowledge, std::string_view given);
 
 /// The solar-term chart with its working and the minute it was worked out for (from the minute box, or minute 0
 /// where the box held no minute); a line saying it cannot be worked out when there is no chart.

@@ -1,14 +1,17 @@
 #include "app/FavouritesPrinter.h"
 
+#include "app/DetailsTexts.h"
 #include "app/TextConversion.h"
 #include "app/WholeFile.h"
 #include "reports/ExplanationBuilder.h"
 #include "reports/ReportComposer.h"
 
 #include <QBuffer>
+#include <QFontMetrics>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QStringList>
 
 namespace namewright {
 
@@ -16,6 +19,8 @@ namespace {
 
 constexpr int kLargestPoints = 11;
 constexpr int kSmallestPoints = 6;
+/// The body's ink: #333333 on white, a contrast of 12.6:1 (the report window's orange reads poorly on paper).
+constexpr QRgb kBodyInk = 0x333333;
 
 } // namespace
 
@@ -39,15 +44,23 @@ void FavouritesPrinter::paint(QPagedPaintDevice& device, const std::vector<Favou
         QFont body = painter.font();
         body.setBold(false);
         body.setPointSize(kLargestPoints);
-        if (!f.note.empty() || !f.added.empty()) {
+        QStringList head;
+        if (!f.note.empty()) {
+            head << QStringLiteral("备注：") + toQString(f.note);
+        }
+        if (!f.added.empty()) {
+            head << QStringLiteral("收藏于 ") + toQString(f.added);
+        }
+        const QString meanings = givenMeaningsText(m_knowledge, f.given);
+        if (!meanings.isEmpty()) {
+            head << QStringLiteral("字义：") << meanings;
+        }
+        if (!head.isEmpty()) {
             painter.setFont(body);
-            QString line = QStringLiteral("备注：") + toQString(f.note);
-            if (!f.added.empty()) {
-                line += QStringLiteral("    收藏于 ") + toQString(f.added);
-            }
+            painter.setPen(QColor::fromRgb(kBodyInk));
             painter.drawText(QRect(page.left(), top, page.width(), page.bottom() - top),
-                             Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, line, &used);
-            top = used.bottom() + used.height() / 2;
+                             Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, head.join(QLatin1Char('\n')), &used);
+            top = used.bottom() + QFontMetrics(body).height() / 2;
         }
         const ReportData data = buildReportData(f.cells, m_database);
         const QString report = toDisplayText(composeReport(data, f.chart, ReportBox::ReportWindow).text).trimmed();
@@ -60,7 +73,7 @@ void FavouritesPrinter::paint(QPagedPaintDevice& device, const std::vector<Favou
                 break;
             }
         }
-        painter.setPen(QColor(kReportWindowColour.red, kReportWindowColour.green, kReportWindowColour.blue));
+        painter.setPen(QColor::fromRgb(kBodyInk));
         painter.drawText(area, flags, report);
         painter.setPen(Qt::black);
     }

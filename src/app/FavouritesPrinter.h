@@ -1,7 +1,8 @@
 #pragma once
-// Favourites on paper: one page per favourite (A4), with its name, stars and note at the top and its report below,
-// the report as the report window composes it, with the chart the favourite was starred with. The font shrinks, down
-// to 6 points, until a report fits its page.
+// Favourites on paper: one page per favourite (A4), with its name, stars, note (none when empty) and what each given
+// character means at the top and its report below, the report as the report window composes it, with the chart the
+// favourite was starred with, in a dark ink that reads on white. The font shrinks, down to 6 points, until a report
+// fits its page.
 
 #include "reports/Favourite.h"
 
@@ -13,12 +14,15 @@ class QPagedPaintDevice;
 
 namespace namewright {
 
+class KnowledgeBase;
 class NamingDatabase;
 
 class FavouritesPrinter {
 public:
-    /// The reports' explanations are looked up on `database` (the interface thread's connection).
-    explicit FavouritesPrinter(NamingDatabase& database) : m_database(database) {}
+    /// The reports' explanations are looked up on `database` (the interface thread's connection), the meanings in
+    /// `knowledge`.
+    FavouritesPrinter(NamingDatabase& database, const KnowledgeBase& knowledge)
+        : m_database(database), m_knowledge(knowledge) {}
 
     /// Paints every favourite, a page each, on a printer or a PDF writer.
     void paint(QPagedPaintDevice& device, const std::vector<Favourite>& favourites) const;
@@ -28,6 +32,7 @@ public:
 
 private:
     NamingDatabase& m_database;
+    const KnowledgeBase& m_knowledge;
 };
 
 } // namespace namewright

@@ -451,7 +451,7 @@ void ShortlistDialog::compareFavourites() {
     if (chosen.size() < 2 || chosen.size() > 4) {
         return;
     }
-    CompareDialog(chosen, m_context.interfaceConnection(), this).exec();
+    CompareDialog(chosen, m_context.interfaceConnection(), m_context.knowledge(), this).exec();
 }
 
 void ShortlistDialog::removeFavourites() {
@@ -489,7 +489,8 @@ bool ShortlistDialog::exportCsv(const QString& path) {
 
 bool ShortlistDialog::exportPdf(const QString& path) {
     QString error;
-    if (!FavouritesPrinter(m_context.interfaceConnection()).writePdf(path, m_favourites.list().all(), &error)) {
+    if (!FavouritesPrinter(m_context.interfaceConnection(), m_context.knowledge())
+             .writePdf(path, m_favourites.list().all(), &error)) {
         showFavouritesMessage(QStringLiteral("PDF 文件未能写出：") + error, true);
         return false;
     }
@@ -537,7 +538,8 @@ void ShortlistDialog::printFavourites() {
     QPrintDialog dialog(&printer, this);
     dialog.setObjectName(QStringLiteral("打印对话框"));
     if (dialog.exec() == QDialog::Accepted) {
-        FavouritesPrinter(m_context.interfaceConnection()).paint(printer, m_favourites.list().all());
+        FavouritesPrinter(m_context.interfaceConnection(), m_context.knowledge())
+            .paint(printer, m_favourites.list().all());
     }
 }
 

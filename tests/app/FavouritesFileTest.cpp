@@ -9,6 +9,8 @@
 #include "app/FavouritesStore.h"
 #include "app/TextConversion.h"
 #include "db/NamingDatabase.h"
+#include "knowledge/KnowledgeBase.h"
+#include "support/SmallKnowledgeFile.h"
 
 #include "AppTestSupport.h"
 
@@ -345,11 +347,13 @@ private slots:
         testing::fillWindowTestDatabase(file);
         NamingDatabase database = NamingDatabase::open(file.path());
         const std::vector<Favourite> chosen{named("李", "哉栋", 4, "第一"), named("李", "栋", 2, "第二"),
-                                            named("王", "哉", 5)};
-        CompareDialog dialog(chosen, database, nullptr);
+                                            named("王", "哉", 5), named("李", "思丽")};
+        const testing::SmallKnowledgeFile knowledgeFile;
+        const KnowledgeBase knowledge = KnowledgeBase::open(knowledgeFile.path());
+        CompareDialog dialog(chosen, database, knowledge, nullptr);
         QTableWidget* table = dialog.findChild<QTableWidget*>(QStringLiteral("比较表格"));
         QVERIFY(table != nullptr);
-        QCOMPARE(table->columnCount(), 3);
+        QCOMPARE(table->columnCount(), 4);
         const auto cell = [&](const char* rowTitle, int column) {
             for (int row = 0; row < table->rowCount(); ++row) {
                 if (table->verticalHeaderItem(row)->text() == QString::fromUtf8(rowTitle)) {
@@ -363,6 +367,9 @@ private slots:
         QCOMPARE(cell("备注", 1), QStringLiteral("第二"));
         QCOMPARE(cell("星级", 2), QStringLiteral("★★★★★"));
         QCOMPARE(cell("五行", 0), QStringLiteral("火金木"));
+        // What each given character means, with its tone; a character without a meaning is left out.
+        QCOMPARE(cell("字义", 3), QStringLiteral("思：想念；思考（思念）（褒）"));
+        QCOMPARE(cell("字义", 0), QString());
         const auto luck = database.numerologyRow("16");
         QVERIFY(luck.has_value());
         QCOMPARE(cell("人格", 0), QStringLiteral("16（") + toQString(luck->luck) + QStringLiteral("）"));
@@ -408,8 +415,10 @@ private slots:
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("收藏.pdf"));
         QString error;
-        QVERIFY(FavouritesPrinter(database).writePdf(path, {named("李", "哉栋"), named("李", "栋"), named("王", "哉")},
-                                                     &error));
+        const testing::SmallKnowledgeFile knowledgeFile;
+        const KnowledgeBase knowledge = KnowledgeBase::open(knowledgeFile.path());
+        QVERIFY(FavouritesPrinter(database, knowledge)
+                    .writePdf(path, {named("李", "哉栋"), named("李", "栋"), named("王", "哉")}, &error));
         const QByteArray pdf = readAll(path);
         QVERIFY(pdf.startsWith("%PDF-"));
         // Page objects are "/Type /Page" (not "/Pages").
@@ -418,8 +427,8 @@ private slots:
             pages += pdf.mid(at + 11, 1) != "s" ? 1 : 0;
         }
         QCOMPARE(pages, 3);
-        QVERIFY(!FavouritesPrinter(database).writePdf(folder.filePath(QStringLiteral("no/such/folder/x.pdf")),
-                                                      {named("李", "栋")}, &error));
+        QVERIFY(!FavouritesPrinter(database, knowledge)
+                     .writePdf(folder.filePath(QStringLiteral("no/such/folder/x.pdf")), {named("李", "栋")}, &error));
         QVERIFY(!error.isEmpty());
     }
 };

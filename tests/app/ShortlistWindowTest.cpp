@@ -14,6 +14,7 @@
 #include "chart/SolarTermChart.h"
 
 #include "AppTestSupport.h"
+#include "app/DetailsTexts.h"
 #include "support/SmallKnowledgeFile.h"
 #include "support/SyntheticStore.h"
 
@@ -137,6 +138,18 @@ class ShortlistWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void theKnowledgeTextSaysWhatEachCharacterMeans() {
+        const testing::SmallKnowledgeFile file;
+        const KnowledgeBase knowledge = KnowledgeBase::open(file.path());
+        const QString text = knowledgeText(describeName(knowledge, "李", "思丽"));
+        // The family character's meaning without a tone mark, a given character's with one, none where the table
+        // has no meaning (丽).
+        QVERIFY2(text.contains(QStringLiteral("  通用规范汉字表：一级字\n  字义：李树（桃李）\n\n【思】")),
+                 qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("  字义：想念；思考（思念）（褒）\n\n【丽】")), qPrintable(text));
+        QCOMPARE(text.count(QStringLiteral("字义：")), 2);
+    }
+
     void theToolButtonTakesTheFreePlaceAndOpensTheWindowModal() {
         TempDatabase file;
         QTemporaryDir folder;
