@@ -275,7 +275,7 @@ ReadFavourites favouritesFromJson(const QByteArray& bytes) {
     }
     const QJsonArray list = root.value(QStringLiteral("favourites")).toArray();
     read.favourites.reserve(static_cast<std::size_t>(list.size()));
-    for (const QJsonValue& value : list) {
+    for (const QJsonValue value : list) {
         read.complete = appendFavourite(value, read.favourites) && read.complete;
     }
     return read;

@@ -463,6 +463,7 @@ void ShortlistDialog::removeFavourites() {
         return;
     }
     std::vector<std::pair<std::string, std::string>> names;
+    names.reserve(chosen.size());
     for (const Favourite& f : chosen) {
         names.emplace_back(f.familyText, f.given);
     }
