@@ -46,6 +46,10 @@ NameDetailsPane::NameDetailsPane(AppContext& context, FavouritesStore& favourite
     m_compound->setWordWrap(true);
     m_compound->hide();
     layout->addWidget(m_compound);
+    m_scoreNote = new QLabel(this);
+    m_scoreNote->setObjectName(QStringLiteral("详情分数说明"));
+    m_scoreNote->setWordWrap(true);
+    layout->addWidget(m_scoreNote);
 
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("详情页"));
@@ -110,6 +114,7 @@ void NameDetailsPane::showSubject(const std::optional<NameSubject>& subject) {
             m_knowledge->clear();
         }
         m_compound->hide();
+        m_scoreNote->hide();
         showFavouriteControls();
         return;
     }
@@ -129,6 +134,8 @@ void NameDetailsPane::showSubject(const std::optional<NameSubject>& subject) {
         m_compound->setText(compoundSurnameText(*subject->facts->compoundGrids, *subject->facts->compoundScore));
     }
     m_compound->setVisible(compound);
+    m_scoreNote->setText(scoreNote(compound));
+    m_scoreNote->show();
     showFavouriteControls();
 }
 
