@@ -56,6 +56,8 @@ NameDetailsPane::NameDetailsPane(AppContext& context, FavouritesStore& favourite
     m_report = new QPlainTextEdit(m_tabs);
     m_report->setObjectName(QStringLiteral("详情报告"));
     m_report->setReadOnly(true);
+    // The report's long dashed separators stay on one line however narrow the pane is made (scrolling, not wrapping).
+    m_report->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_tabs->addTab(m_report, QStringLiteral("评测报告"));
     const auto textTab = [this](const char* name, const char* caption) {
         auto* text = new QPlainTextEdit(m_tabs);

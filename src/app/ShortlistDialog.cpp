@@ -408,6 +408,11 @@ void ShortlistDialog::updateStatus() {
     } else {
         text += QStringLiteral("（%1）").arg(runStatusText(m_context));
     }
+    if (shortlist.facts().knowledgeAvailable()) {
+        // The marks of the knowledge columns, which their titles alone do not explain.
+        text += QStringLiteral("\n标记：补缺 ✓ 补上所缺五行；读音 ✓ 无提示、! 有提示；诗句 有 两字见于同一句诗；常用 ✓ "
+                               "都是常用字");
+    }
     m_status->setText(text);
 }
 

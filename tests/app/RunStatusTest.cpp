@@ -126,6 +126,7 @@ private slots:
                      qPrintable(text));
             QVERIFY2(text.contains(QStringLiteral("未计入")), qPrintable(text));
             QVERIFY2(text.contains(QStringLiteral("已暂停")), qPrintable(text));
+            QVERIFY2(!text.contains(QStringLiteral("标记：")), "no knowledge file beside the test database: no legend");
             QVERIFY2(!dialog.selectName(0), "a row of the earlier moment is not in this shortlist");
         }));
         w->close();
@@ -220,6 +221,7 @@ private slots:
         auto w = window();
         runAndPause(*w, 5);
         QVERIFY(withShortlist(*w, [](ShortlistDialog& dialog) {
+            QCOMPARE(find<QPlainTextEdit>(dialog, "详情报告")->lineWrapMode(), QPlainTextEdit::NoWrap);
             auto* note = find<QLabel>(dialog, "详情分数说明");
             QVERIFY(note->isVisibleTo(&dialog));
             const QStringList lines = note->text().split(QLatin1Char('\n'));
