@@ -1,0 +1,2 @@
+// An include upwards, for the test that the layering check refuses it.
+#include "shortlist/Shortlist.h"
