@@ -1,4 +1,5 @@
 #include "calendar/CalendarDay.h"
+#include "calendar/LunarTexts.h"
 #include "calendar/SolarTermListing.h"
 
 #include <gtest/gtest.h>
@@ -93,6 +94,18 @@ TEST(CalendarDay, CoversTheDatesOfTheLunarTableOnly) {
     EXPECT_FALSE(calendarDayOf({1881, 1, 29}));
     EXPECT_FALSE(calendarDayOf({2061, 1, 1}));
     EXPECT_FALSE(calendarDayOf({2024, 2, 30}));
+}
+
+TEST(CalendarDay, NamesTheTwentiethDayErShiWhileTheLunarDateTextKeepsNianShi) {
+    const auto day = calendarDayOf({2010, 3, 5}); // 正月二十
+    ASSERT_TRUE(day);
+    EXPECT_EQ(day->lunarDayName, "二十");
+    EXPECT_EQ(day->lunarCaption, "二十");
+    EXPECT_NE(calendarDayTooltip(*day).find("正月二十"), std::string::npos);
+    EXPECT_EQ(lunarDayName(day->lunar), "廿十");
+    const auto next = calendarDayOf({2010, 3, 6}); // 廿一 keeps its 廿
+    ASSERT_TRUE(next);
+    EXPECT_EQ(next->lunarDayName, "廿一");
 }
 
 } // namespace

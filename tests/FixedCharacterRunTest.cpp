@@ -25,7 +25,7 @@ protected:
             m_connection, m_inputs, m_state, m_store,
             [this](NamingDatabase&, std::uint32_t series, const BirthMomentTexts& moment) {
                 ++m_chartCalls;
-                return SeriesRecord{series, moment, {}, {}};
+                return SeriesRecord{series, moment, {}, {}, 0};
             },
             RandomSource(7));
         m_state.setStopFlag(1);

@@ -71,7 +71,7 @@ protected:
                     m_chartCalls.push_back(moment);
                 }
                 m_gate.pass();
-                return SeriesRecord{series, moment, {}, {}};
+                return SeriesRecord{series, moment, {}, {}, 0};
             },
             RandomSource(5));
         m_state.setStopFlag(1); // as start-up does once the database is open
@@ -152,6 +152,39 @@ TEST_F(RunControllerTest, AWholeRunAnalysesTheChartThenListsEveryName) {
     EXPECT_EQ(m_controller->pressCompute(), RunPhase::Running);
     m_controller->waitUntilIdle();
     EXPECT_EQ(listedNames(), expectedSingleNames());
+}
+
+TEST_F(RunControllerTest, TheRecordSaysWhereTheRowsOfItsMomentBegin) {
+    change([](GenerationInputs& in) { in.nameLength = NameLength::Double; }); // random draws: no end of their own
+    const auto runUntilPaused = [&](std::size_t moreRows) {
+        const std::size_t target = m_store.rowCount() + moreRows;
+        EXPECT_EQ(m_controller->pressCompute(), RunPhase::Running);
+        waitForRows(target);
+        EXPECT_EQ(m_controller->pressCompute(), RunPhase::Paused);
+        m_controller->waitUntilIdle();
+        return m_controller->seriesRecord(m_state.currentSeries()).value_or(SeriesRecord{});
+    };
+    const BirthMomentTexts first = m_inputs.snapshot().moment;
+    EXPECT_EQ(runUntilPaused(50).firstRow, 0U);
+    EXPECT_EQ(runUntilPaused(50).firstRow, 0U) << "continuing with the same moment carries on its rows";
+
+    // The date changed while paused: the rows of the new moment begin where the continued run began.
+    change([](GenerationInputs& in) { in.moment.day = "2"; });
+    const std::size_t changedAt = m_store.rowCount();
+    SeriesRecord record = runUntilPaused(50);
+    EXPECT_EQ(record.moment.day, "2");
+    EXPECT_EQ(record.firstRow, changedAt);
+    EXPECT_EQ(runUntilPaused(50).firstRow, changedAt);
+
+    // Back to the first date: only the latest stretch of rows counts as that moment's.
+    change([&](GenerationInputs& in) { in.moment = first; });
+    const std::size_t backAt = m_store.rowCount();
+    EXPECT_EQ(runUntilPaused(50).firstRow, backAt);
+
+    // A new series starts at its row 0.
+    m_controller->pressStop();
+    change([](GenerationInputs& in) { in.moment.day = "3"; });
+    EXPECT_EQ(runUntilPaused(50).firstRow, 0U);
 }
 
 class LongRunControllerTest : public RunControllerTest {

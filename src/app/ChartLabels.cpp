@@ -23,4 +23,10 @@ void ChartLabels::show(ChartLabel which, const QString& text) {
     }
 }
 
+void ChartLabels::clear() {
+    for (std::size_t i = 0; i < m_labels.size(); ++i) {
+        show(static_cast<ChartLabel>(i), QString());
+    }
+}
+
 } // namespace namewright

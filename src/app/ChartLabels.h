@@ -23,6 +23,9 @@ public:
     /// A sink callable from any thread: each text reaches its label on the interface thread, in order.
     ChartLabelSink sink();
 
+    /// Empties every label at once (interface thread), when a run will work out no chart for the inputs shown.
+    void clear();
+
 private:
     void show(ChartLabel which, const QString& text);
 

@@ -116,4 +116,13 @@ QString compoundSurnameText(const FiveGrids& grids, int score) {
         .arg(score);
 }
 
+QString scoreNote(bool compound) {
+    QString note = QStringLiteral("分数：结果表的分数，阈值高于95分时，高于95分的都记作100。\n"
+                                  "评测分：“姓名评测”总是把高于95分的记作100，所以可能比表中高。");
+    if (compound) {
+        note += QStringLiteral("\n复姓分：本程序把两个姓字的笔画都算进去另算的分数。");
+    }
+    return note;
+}
+
 } // namespace namewright

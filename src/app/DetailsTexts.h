@@ -32,4 +32,7 @@ QString solarTermText(const MomentSolarTermChart& chart);
 /// "复姓算法（本程序另算）：天格 … 总格 …，分数 …", the grids and score by the compound-surname rule.
 QString compoundSurnameText(const FiveGrids& grids, int score);
 
+/// Which score is which, one short line each: the listed score, the evaluation's and, for a compound surname, ours.
+QString scoreNote(bool compound);
+
 } // namespace namewright

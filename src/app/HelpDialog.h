@@ -1,5 +1,6 @@
 #pragma once
-// The help window: the help text in a read-only box.
+// The help window: the help text in a read-only box, and our own second page (MoreHelpText.h) behind the button
+// 更多说明 below it, which also says when the naming database could not be read.
 
 #include <QDialog>
 
@@ -9,7 +10,8 @@ class HelpDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit HelpDialog(QWidget* parent);
+    /// `databaseNotice`: databaseNotice() of the program, empty when the database could be read.
+    explicit HelpDialog(QWidget* parent, const QString& databaseNotice = {});
 };
 
 } // namespace namewright

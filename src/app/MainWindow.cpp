@@ -9,7 +9,9 @@
 #include "app/ReferenceTablesDialog.h"
 #include "app/ReportDialog.h"
 #include "app/ResultGridModel.h"
+#include "app/ReturnKeyClick.h"
 #include "app/RunPhaseCaptions.h"
+#include "app/RunStatusText.h"
 #include "app/ShortlistDialog.h"
 #include "app/TextConversion.h"
 #include "app/WindowBackground.h"
@@ -23,6 +25,7 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QMessageBox>
+#include <QTimer>
 
 namespace namewright {
 
@@ -75,6 +78,11 @@ MainWindow::MainWindow(const std::filesystem::path& databaseFile, QWidget* paren
     }
     publishInputs();
     wireEvents();
+    m_runStatusTimer = new QTimer(this);
+    m_runStatusTimer->setInterval(400);
+    connect(m_runStatusTimer, &QTimer::timeout, this, &MainWindow::updateRunStatus);
+    m_runStatusTimer->start();
+    updateRunStatus();
 }
 
 MainWindow::~MainWindow() {
@@ -98,7 +106,7 @@ void MainWindow::wireEvents() {
         ReferenceTablesDialog(m_context->referenceTableSelector, m_context->databaseFile(), this).exec();
     });
     connect(c.lunarCalendar, &QToolButton::clicked, this, [this] { LunarCalendarDialog(this).exec(); });
-    connect(c.help, &QToolButton::clicked, this, [this] { HelpDialog(this).exec(); });
+    connect(c.help, &QToolButton::clicked, this, [this] { HelpDialog(this, databaseNotice(*m_context)).exec(); });
     connect(c.quit, &QToolButton::clicked, this, &QWidget::close);
     connect(c.shortlist, &QToolButton::clicked, this, [this] { openShortlist(); });
     c.grid->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -111,6 +119,15 @@ void MainWindow::wireEvents() {
 
     connect(c.nameLength, &QComboBox::activated, this, &MainWindow::nameLengthChanged);
     connect(c.compute, &QPushButton::clicked, this, &MainWindow::pressCompute);
+    new ReturnKeyClick(c.compute);
+    new ReturnKeyClick(c.stop);
+    // Return in the family box starts a run as 分析 would; during a run it does nothing, so that a typed name never
+    // pauses a run by accident.
+    connect(c.familyName, &QLineEdit::returnPressed, this, [this] {
+        if (m_context->runController().phase() == RunPhase::Idle) {
+            pressCompute();
+        }
+    });
     connect(c.stop, &QPushButton::clicked, this, &MainWindow::pressStop);
     connect(c.grid, &QTableView::doubleClicked, this,
             [this](const QModelIndex& index) { openReportForRow(index.row() + 1); });
@@ -159,6 +176,12 @@ void MainWindow::pressCompute() {
     }
     const bool startsSeries = control.phase() == RunPhase::Idle;
     publishInputs();
+    m_runNote = noteOnFixedCharacter();
+    if (!m_runNote.isEmpty() && control.phase() != RunPhase::Running) {
+        // The worker will list nothing and work out no chart: the chart of an earlier date must not stay on screen
+        // beside inputs that name another.
+        m_chartLabels->clear();
+    }
     if (startsSeries) {
         m_gridModel->beginClear();
     }
@@ -167,6 +190,35 @@ void MainWindow::pressCompute() {
         m_gridModel->endClear();
     }
     button->setText(runPhaseCaption(control.phase()));
+    updateRunStatus();
+}
+
+QString MainWindow::noteOnFixedCharacter() {
+    const MainWindowControls& c = *m_controls;
+    if (!c.fixCharacter->isChecked()) {
+        return {};
+    }
+    const QString character = c.fixedCharacter->text();
+    if (character.isEmpty()) {
+        return QStringLiteral("勾选了固定字，但没有填写要固定的字：不会列出名字");
+    }
+    if (!m_context->interfaceConnection().wordRow(toUtf8(character))) {
+        return QStringLiteral("字库中没有“%1”这个字，无法计算笔画：不会列出名字，也不排八字").arg(character);
+    }
+    return {};
+}
+
+void MainWindow::updateRunStatus() {
+    QString tip = runStatusText(*m_context);
+    if (!m_runNote.isEmpty() && m_context->runController().phase() != RunPhase::Idle) {
+        tip = m_runNote + QStringLiteral("\n") + tip;
+    }
+    if (const QString notice = databaseNotice(*m_context); !notice.isEmpty()) {
+        tip = notice;
+    }
+    if (m_controls->compute->toolTip() != tip) {
+        m_controls->compute->setToolTip(tip);
+    }
 }
 
 void MainWindow::pauseForFullResults() {
@@ -193,6 +245,7 @@ void MainWindow::pauseForFullResults() {
 
 void MainWindow::pressStop() {
     m_controls->compute->setText(runPhaseCaption(m_context->runController().pressStop()));
+    updateRunStatus();
 }
 
 void MainWindow::openReportForRow(int row) {
@@ -269,6 +322,7 @@ void MainWindow::evaluateRow(std::size_t storeRow) {
     EvaluationDialog dialog(*m_context, this);
     dialog.fillIn(toQString(name.familyText), toQString(name.given),
                   {c.year->currentText(), c.month->currentText(), c.day->currentText(), c.hour->currentText()});
+    dialog.evaluate(); // the name was asked for: its report shows at once
     dialog.exec();
 }
 

@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTableView>
+#include <QTimer>
 #include <QToolButton>
 #include <QWidget>
 
@@ -76,6 +77,9 @@ private:
     void addFavouriteOfRow(std::size_t storeRow);
     void evaluateRow(std::size_t storeRow);
     void pauseForFullResults();
+    void updateRunStatus();
+    /// Why a run of the fixed-character inputs will list nothing; empty when it can list names.
+    QString noteOnFixedCharacter();
 
     std::unique_ptr<AppContext> m_context;
     std::unique_ptr<MainWindowControls> m_controls;
@@ -83,6 +87,8 @@ private:
     ChartLabels* m_chartLabels = nullptr;
     YearWarningBridge* m_yearWarnings = nullptr;
     FavouritesStore* m_favourites = nullptr;
+    QTimer* m_runStatusTimer = nullptr;   ///< keeps the compute button's tooltip up to date (a run ends by itself)
+    QString m_runNote;                    ///< noteOnFixedCharacter() of the latest press, shown in the tooltip
     QMessageBox* m_resultsFull = nullptr; ///< our notice of a full result store, made on first use
 };
 

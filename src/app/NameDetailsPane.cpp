@@ -47,12 +47,18 @@ NameDetailsPane::NameDetailsPane(AppContext& context, FavouritesStore& favourite
     m_compound->setWordWrap(true);
     m_compound->hide();
     layout->addWidget(m_compound);
+    m_scoreNote = new QLabel(this);
+    m_scoreNote->setObjectName(QStringLiteral("详情分数说明"));
+    m_scoreNote->setWordWrap(true);
+    layout->addWidget(m_scoreNote);
 
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("详情页"));
     m_report = new QPlainTextEdit(m_tabs);
     m_report->setObjectName(QStringLiteral("详情报告"));
     m_report->setReadOnly(true);
+    // The report's long dashed separators stay on one line however narrow the pane is made (scrolling, not wrapping).
+    m_report->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_tabs->addTab(m_report, QStringLiteral("评测报告"));
     const auto textTab = [this](const char* name, const char* caption) {
         auto* text = new QPlainTextEdit(m_tabs);
@@ -111,6 +117,7 @@ void NameDetailsPane::showSubject(const std::optional<NameSubject>& subject) {
             m_knowledge->clear();
         }
         m_compound->hide();
+        m_scoreNote->hide();
         showFavouriteControls();
         return;
     }
@@ -130,6 +137,8 @@ void NameDetailsPane::showSubject(const std::optional<NameSubject>& subject) {
         m_compound->setText(compoundSurnameText(*subject->facts->compoundGrids, *subject->facts->compoundScore));
     }
     m_compound->setVisible(compound);
+    m_scoreNote->setText(scoreNote(compound));
+    m_scoreNote->show();
     showFavouriteControls();
 }
 

@@ -67,6 +67,7 @@ private:
     QPlainTextEdit* m_report = nullptr;
     QPlainTextEdit* m_knowledge = nullptr; // null without the knowledge file
     QPlainTextEdit* m_solarTerms = nullptr;
+    QLabel* m_scoreNote = nullptr; ///< which score is which, one short line each
     QLabel* m_compound = nullptr;
     QPushButton* m_favourite = nullptr;
     QComboBox* m_stars = nullptr;

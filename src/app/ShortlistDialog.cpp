@@ -8,6 +8,7 @@
 #include "app/FavouritesStore.h"
 #include "app/NameDetailsPane.h"
 #include "app/ReportDialog.h"
+#include "app/RunStatusText.h"
 #include "app/ShortlistModel.h"
 #include "app/TextConversion.h"
 #include "app/WholeFile.h"
@@ -32,6 +33,7 @@
 #include <QStyle>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace namewright {
@@ -71,7 +73,8 @@ ShortlistDialog::ShortlistDialog(AppContext& context, FavouritesStore& favourite
     setWindowTitle(QStringLiteral("名单"));
     setObjectName(QStringLiteral("名单窗口"));
     resize(1120, 700);
-    m_model = new ShortlistModel(context.results(), sourcesOf(context), this);
+    const std::optional<SeriesRecord> record = context.seriesRecord();
+    m_model = new ShortlistModel(context.results(), sourcesOf(context), record ? record->firstRow : 0, this);
     m_model->setFavourites(favourites.names());
 
     auto* layout = new QVBoxLayout(this);
@@ -170,6 +173,10 @@ ShortlistDialog::ShortlistDialog(AppContext& context, FavouritesStore& favourite
             currentFavouriteChanged();
         }
     });
+    // A sort the user asks for by a click on a column title starts at the top of the new order (the kept place is
+    // for names arriving during a run); the click's sort has run once the event has been handled.
+    connect(m_table->horizontalHeader(), &QHeaderView::sectionClicked, this,
+            [this] { QTimer::singleShot(0, m_table, [this] { m_table->scrollToTop(); }); });
     connect(m_model, &QAbstractItemModel::layoutAboutToBeChanged, this, &ShortlistDialog::keepPlaceBeforeChange);
     connect(m_model, &QAbstractItemModel::layoutChanged, this, &ShortlistDialog::keepPlaceAfterChange);
     connect(m_model, &ShortlistModel::refreshed, this, &ShortlistDialog::updateStatus);
@@ -199,7 +206,11 @@ QWidget* ShortlistDialog::buildFilterBar() {
     m_minimumScore->setRange(0, 100);
     row->addWidget(m_minimumScore);
     m_suppliesMissing = checkBox("补缺框", "补八字所缺五行", bar);
-    m_suppliesMissing->setToolTip(QStringLiteral("只看名字的字补上本轮八字所缺五行（喜用神）的名字"));
+    QString missingTip = QStringLiteral("只看名字的字补上本轮八字所缺五行（喜用神）的名字");
+    if (const QString note = missingElementNote(m_model->shortlist().facts().sources()); !note.isEmpty()) {
+        missingTip += QStringLiteral("\n") + note;
+    }
+    m_suppliesMissing->setToolTip(missingTip);
     row->addWidget(m_suppliesMissing);
     row->addWidget(new QLabel(QStringLiteral("含字"), bar));
     m_contains = new QLineEdit(bar);
@@ -331,7 +342,7 @@ void ShortlistDialog::applyFilter() {
 
 bool ShortlistDialog::selectName(std::uint32_t storeRow) {
     m_model->refresh(std::nullopt);
-    if (storeRow >= m_model->shortlist().takenRows()) {
+    if (storeRow < m_model->shortlist().firstRow() || storeRow >= m_model->shortlist().takenRows()) {
         return false;
     }
     const auto ref = m_model->shortlist().names().find(m_context.results().row(storeRow));
@@ -399,11 +410,34 @@ void ShortlistDialog::openReport() {
 
 void ShortlistDialog::updateStatus() {
     const Shortlist& shortlist = m_model->shortlist();
-    QString text =
-        QStringLiteral("本轮列出 %1 行，不重复的名字 %2 个，显示 %3 个")
-            .arg(thousands(shortlist.takenRows()), thousands(shortlist.distinctCount()), thousands(shortlist.size()));
+    if (const QString notice = databaseNotice(m_context); !notice.isEmpty()) {
+        m_status->setText(notice);
+        return;
+    }
+    if (m_context.runState().currentSeries() == 0) {
+        m_status->setText(QStringLiteral("名单列出运算的结果：请先在主窗口按“分析”"));
+        return;
+    }
+    QString text = QStringLiteral("本轮列出 %1 行，不重复的名字 %2 个，显示 %3 个")
+                       .arg(thousands(shortlist.rowsOfMoment()), thousands(shortlist.distinctCount()),
+                            thousands(shortlist.size()));
+    if (shortlist.firstRow() > 0) {
+        // A run continued after the birth date was changed: only the rows of the chart on screen are listed.
+        text += QStringLiteral("；另有改动出生时间前列出的 %1 行未计入").arg(thousands(shortlist.firstRow()));
+    }
+    if (const QString note = missingElementNote(shortlist.facts().sources());
+        !note.isEmpty() && shortlist.filter().suppliesMissingElement) {
+        text += QStringLiteral("；补缺：%1").arg(note);
+    }
     if (m_context.runController().isGenerating() || !shortlist.caughtUp()) {
         text += QStringLiteral("（运算中，名单随时更新）");
+    } else {
+        text += QStringLiteral("（%1）").arg(runStatusText(m_context));
+    }
+    if (shortlist.facts().knowledgeAvailable()) {
+        // The marks of the knowledge columns, which their titles alone do not explain.
+        text += QStringLiteral("\n标记：补缺 ✓ 补上所缺五行；读音 ✓ 无提示、! 有提示；诗句 有 两字见于同一句诗；常用 ✓ "
+                               "都是常用字");
     }
     m_status->setText(text);
 }

@@ -17,8 +17,9 @@ QString stars(int count) {
 
 } // namespace
 
-ShortlistModel::ShortlistModel(const ResultStore& store, ShortlistSources sources, QObject* parent)
-    : QAbstractTableModel(parent), m_store(store), m_shortlist(store, std::move(sources)) {
+ShortlistModel::ShortlistModel(const ResultStore& store, ShortlistSources sources, std::size_t firstRow,
+                               QObject* parent)
+    : QAbstractTableModel(parent), m_store(store), m_shortlist(store, std::move(sources), firstRow) {
     m_shortlist.refresh();
     m_timer.setInterval(kRefreshMilliseconds);
     connect(&m_timer, &QTimer::timeout, this, [this] { refresh(); });

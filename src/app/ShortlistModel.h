@@ -26,7 +26,9 @@ public:
     /// The row's first listed store row (a std::uint32_t) under this role.
     static constexpr int kFirstRowRole = Qt::UserRole + 1;
 
-    ShortlistModel(const ResultStore& store, ShortlistSources sources, QObject* parent = nullptr);
+    /// Lists the store's rows from `firstRow` on (Shortlist).
+    ShortlistModel(const ResultStore& store, ShortlistSources sources, std::size_t firstRow = 0,
+                   QObject* parent = nullptr);
 
     const Shortlist& shortlist() const { return m_shortlist; }
 

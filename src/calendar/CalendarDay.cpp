@@ -52,6 +52,10 @@ std::optional<CalendarDay> calendarDayOf(const GregorianDate& date) {
     day.lunar = lunar;
     day.lunarMonthName = lunarMonthName(lunar);
     day.lunarDayName = lunarDayName(lunar);
+    if (lunar.lunarDay == 20) {
+        // The lunar date text's 廿十 stays where that text is printed; a calendar shows the ordinary 二十.
+        day.lunarDayName = "二十";
+    }
     day.lunarCaption = lunar.lunarDay == 1 ? day.lunarMonthName : day.lunarDayName;
     day.solarTerm = SolarTermTable::instance().termOnDay(date);
     day.festival = lunarFestival(lunar);

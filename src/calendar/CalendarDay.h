@@ -24,9 +24,9 @@ enum class CalendarMark { LunarDay, SolarTerm, Festival };
 struct CalendarDay {
     GregorianDate date;
     LunarDate lunar;
-    std::string lunarMonthName;               ///< "正月" .. "腊月", "闰四月"
-    std::string lunarDayName;                 ///< "初一" .. "三十" (LunarTexts.h)
-    std::string lunarCaption;                 ///< month name on day 1, else the day name
+    std::string lunarMonthName; ///< "正月" .. "腊月", "闰四月"
+    std::string lunarDayName;   ///< "初一" .. "三十" as LunarTexts.h, but day 20 is "二十" (not 廿十)
+    std::string lunarCaption;   ///< month name on day 1, else the day name
     std::optional<SolarTermMoment> solarTerm; ///< the term on this day, with its moment
     std::optional<Festival> festival;
     SexagenaryPair dayPillar = SexagenaryPair::fromPosition(1); ///< 1881-01-30 is 甲子

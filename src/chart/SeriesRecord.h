@@ -9,6 +9,7 @@
 #include "chart/MomentSolarTermChart.h"
 #include "db/NamingDatabase.h"
 
+#include <cstddef>
 #include <cstdint>
 
 namespace namewright {
@@ -18,6 +19,9 @@ struct SeriesRecord {
     BirthMomentTexts moment;         ///< as that worker read it, minute included
     LunarChart chart;                ///< the described chart of the moment
     MomentSolarTermChart solarTerms; ///< the 节气八字 of the moment at its minute
+    /// The first store row listed under this moment. Rows before it were listed under another moment of the same
+    /// series (the date changed between a pause and 继续); the shortlist leaves them out.
+    std::size_t firstRow = 0;
 };
 
 /// Both charts of `moment` for `series`: the described analysis on `database` (its results handed to `sinks` as

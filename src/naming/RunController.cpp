@@ -130,7 +130,12 @@ void RunController::reapFinishedWorkers() {
 void RunController::analyse(std::uint32_t series, const BirthMomentTexts& moment) {
     SeriesRecord record = m_analysis(m_connection, series, moment);
     record.series = series;
+    // This worker holds the generation lock, so the store's row count is where its own rows will begin.
+    record.firstRow = m_store.rowCount();
     const std::lock_guard lock(m_recordMutex);
+    if (m_record && m_record->series == series && m_record->moment == moment) {
+        record.firstRow = m_record->firstRow; // the same moment carries on
+    }
     m_record = std::move(record);
 }
 

@@ -11,7 +11,9 @@
 // character of table `word` ends at once, before the chart analysis, and lists nothing.
 //
 // Before its mode, each worker analyses the birth moment it read and keeps the result as the record of its series
-// (SeriesRecord.h): the latest worker's record stands for the series.
+// (SeriesRecord.h): the latest worker's record stands for the series. Its first row is where the rows of its moment
+// begin: the first row of the series, or the first row of the worker that first read a moment other than the one
+// before it.
 // A worker ends by itself when the result store is full (ResultStore::isFull); one whose memory runs out
 // (std::bad_alloc) ends too and marks the store full, so no exception leaves a worker.
 //

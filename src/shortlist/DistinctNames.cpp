@@ -24,8 +24,8 @@ std::uint64_t lowBits(unsigned count) {
 
 DistinctNames::DistinctNames(const ResultStore& store) : m_store(store), m_secondOf{StoredName::kNoSecondCharacter} {}
 
-void DistinctNames::clear() {
-    m_taken = 0;
+void DistinctNames::clear(std::size_t from) {
+    m_taken = from;
     m_size = 0;
     releaseMemory(m_groups);
     releaseMemory(m_groupOf);

@@ -93,8 +93,8 @@ public:
         }
     }
 
-    /// Forgets every name (after the store was cleared for a new series).
-    void clear();
+    /// Forgets every name (after the store was cleared for a new series); the next take() starts at row `from`.
+    void clear(std::size_t from = 0);
 
     /// Heap bytes held (entries, bitmaps, rank tables and the lookup tables).
     std::size_t memoryBytes() const;

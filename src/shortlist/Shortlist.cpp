@@ -18,8 +18,10 @@ constexpr std::size_t kRowsPerSlice = 16384; // rows taken between two looks at 
 
 } // namespace
 
-Shortlist::Shortlist(const ResultStore& store, ShortlistSources sources)
-    : m_store(store), m_names(store), m_facts(store, m_names, std::move(sources)), m_series(store.series()) {
+Shortlist::Shortlist(const ResultStore& store, ShortlistSources sources, std::size_t firstRow)
+    : m_store(store), m_names(store), m_facts(store, m_names, std::move(sources)), m_series(store.series()),
+      m_firstRow(firstRow) {
+    m_names.clear(firstRow);
     m_facts.update();
     m_facts.setFilter(m_filter);
 }
@@ -43,6 +45,7 @@ Shortlist::Change Shortlist::takeRows(std::optional<std::chrono::nanoseconds> bu
     if (seriesChanged()) {
         // A new series: its rows replace the old ones, so every name and every fact worked out for them goes.
         m_series = m_store.series();
+        m_firstRow = 0;
         m_names.clear();
         m_facts.reset();
         m_facts.setFilter(m_filter);

@@ -10,6 +10,9 @@
 // The ranking (the initial order) is the score, highest first. A store cleared for a new series empties the shortlist
 // at the next refresh.
 //
+// The rows it takes begin at a first row: the rows before it were listed under another birth moment of the same
+// series (SeriesRecord::firstRow), and a shortlist never mixes two moments. A new series begins at its row 0.
+//
 // Memory beyond the result store: about 8 bytes per distinct name in DistinctNames, 4 per shown name and a few
 // hundred bytes per group (family, first character); filtering and sorting borrow 8 bytes per name while they run.
 // Not thread-safe: the interface thread owns it, while the generation worker appends to the store.
@@ -29,7 +32,8 @@ namespace namewright {
 
 class Shortlist {
 public:
-    Shortlist(const ResultStore& store, ShortlistSources sources);
+    /// Takes the store's rows from `firstRow` on.
+    Shortlist(const ResultStore& store, ShortlistSources sources, std::size_t firstRow = 0);
 
     /// What a refresh changed.
     struct Change {
@@ -63,7 +67,12 @@ public:
     std::size_t size() const { return m_view.size(); }
     /// Distinct names of the series, shown or not.
     std::size_t distinctCount() const { return m_names.size(); }
+    /// The store row after the last one taken (rows taken are firstRow() .. takenRows() - 1).
     std::size_t takenRows() const { return m_names.takenRows(); }
+    /// The first store row taken; the rows before it belong to another birth moment and are left out.
+    std::size_t firstRow() const { return m_firstRow; }
+    /// Rows taken: the rows of the shown birth moment so far.
+    std::size_t rowsOfMoment() const { return m_names.takenRows() - m_firstRow; }
 
     /// The first listed row of the name shown at `position` (< size()).
     std::uint32_t firstRowAt(std::size_t position) const { return m_view[position]; }
@@ -91,6 +100,7 @@ private:
     DistinctNames m_names;
     ShortlistFacts m_facts;
     std::uint32_t m_series = 0;
+    std::size_t m_firstRow = 0;
     ShortlistFilter m_filter;
     ShortlistColumn m_column = ShortlistColumn::Score;
     bool m_descending = true;

@@ -24,7 +24,14 @@ ShortlistSources shortlistSources(const SeriesRecord* record, KnowledgeBase know
                                   std::shared_ptr<const LuckTables> luck, NamingDatabase& database, int threshold) {
     ShortlistSources sources;
     if (record != nullptr) {
-        sources.missingElements = record->chart.missingElements;
+        if (!record->chart.pillars) {
+            sources.chartState = SeriesChartState::OutOfRange;
+        } else if (!database.isOpen()) {
+            sources.chartState = SeriesChartState::NoDatabase;
+        } else {
+            sources.chartState = SeriesChartState::Worked;
+            sources.missingElements = record->chart.missingElements;
+        }
         if (record->solarTerms.chart) {
             sources.solarTermFavourable = record->solarTerms.chart->strength.favourableElements();
         }

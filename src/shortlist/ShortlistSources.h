@@ -21,8 +21,17 @@ namespace namewright {
 /// The `word` rows of the two characters of a compound surname, or nothing when it is none or was not looked up.
 using CompoundFamilyLookup = std::function<std::optional<std::pair<WordRow, WordRow>>(std::string_view familyText)>;
 
+/// Whether the series' chart could be worked out, so that its missing elements mean something.
+enum class SeriesChartState {
+    Unknown,    ///< no worker of the series has analysed yet
+    Worked,     ///< the chart is there: missingElements are the elements it lacks
+    OutOfRange, ///< the birth date is outside the lunar table (or no date at all): there is no chart
+    NoDatabase, ///< the naming database could not be read: the pillars' elements are unknown
+};
+
 struct ShortlistSources {
-    ElementSet missingElements;                    ///< the elements the series' chart lacks (its 喜用神)
+    ElementSet missingElements;                              ///< the elements the series' chart lacks (its 喜用神)
+    SeriesChartState chartState = SeriesChartState::Unknown; ///< without a worked chart, missingElements is empty
     std::optional<ElementSet> solarTermFavourable; ///< 用神 and 喜神 of the series' 节气八字, when worked out
     KnowledgeBase knowledge;                       ///< unavailable: the knowledge columns stay empty
     std::shared_ptr<const LuckTables> luck;        ///< for the compound-surname score; none: no such score
@@ -37,8 +46,9 @@ CompoundFamilyLookup compoundFamilyLookup(NamingDatabase& database);
 
 /// The sources of the shortlist of a series. `record` is the record of the series the store holds (nothing when none
 /// is known yet, before its first worker analysed): the elements its chart lacks, and the favourable elements of its
-/// 节气八字. `threshold` is the run's score threshold: above 95 the compound-surname score is capped, as the listed
-/// scores are.
+/// 节气八字. Without a chart (a date out of range) or without the database no element counts as missing, although
+/// the described 喜用神 then names all five. `threshold` is the run's score threshold: above 95 the compound-surname
+/// score is capped, as the listed scores are.
 ShortlistSources shortlistSources(const SeriesRecord* record, KnowledgeBase knowledge,
                                   std::shared_ptr<const LuckTables> luck, NamingDatabase& database, int threshold);
 

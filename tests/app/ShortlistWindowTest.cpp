@@ -306,6 +306,7 @@ private slots:
         facts.compoundGrids = FiveGrids{1, 2, 3, 4, 5};
         facts.compoundScore = 77;
         pane.showSubject(subjectOf(name, facts, nullptr));
+        QCOMPARE(find<QLabel>(pane, "详情分数说明")->text().split(QLatin1Char('\n')).size(), 3); // 复姓分 too
         const QString described = find<QPlainTextEdit>(pane, "详情读音")->toPlainText();
         QVERIFY2(described.contains(QStringLiteral("拼音：fàn tǒng")), qPrintable(described));
         QVERIFY(described.contains(QStringLiteral("饭桶")));
