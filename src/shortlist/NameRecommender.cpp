@@ -82,7 +82,10 @@ void NameRecommender::noteName(NameRef ref, const FamilyKnowledgeFlags* family, 
         if (packed == 0) {
             return;
         }
-        bytes.resize(std::max<std::size_t>(ref.second + std::size_t{1}, bytes.size() + bytes.size() / 4));
+        // Grow by a quarter at a time, as the names' own entries do (a plain resize would double the capacity).
+        const std::size_t size = std::max<std::size_t>(ref.second + std::size_t{1}, bytes.size() + bytes.size() / 4);
+        bytes.reserve(size);
+        bytes.resize(size);
     }
     bytes[ref.second] = packed;
 }
