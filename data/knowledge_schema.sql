@@ -7,7 +7,7 @@
 -- the sum of its checksums, under "digest:<table>".
 
 CREATE TABLE meta (
-    key      TEXT PRIMARY KEY,   -- "format" (3), "verses_per_pair", "digest:<table>"
+    key      TEXT PRIMARY KEY,   -- "format" (4), "verses_per_pair", "digest:<table>"
     value    TEXT,
     checksum INTEGER
 );
@@ -52,6 +52,32 @@ CREATE TABLE unfortunate_words (
     other_tones INTEGER,         -- 1: also heard with one syllable in another tone (近音), 0: only with its tones
     note        TEXT,
     checksum    INTEGER
+);
+
+-- What a character means in a name (字义), from data/sources/character_meanings.tsv: every name character of word1
+-- and word2 and every single family character.
+CREATE TABLE character_meanings (
+    zi       TEXT PRIMARY KEY,
+    tone     TEXT,               -- its tone in a name: 褒, 中 or 贬
+    tier     INTEGER,            -- 1 much used in given names today, 2 ordinary, 3 rare in names, 0 family only
+    gloss    TEXT,               -- at most 24 characters, ending in one example in parentheses
+    checksum INTEGER
+);
+
+-- Two-character words and place names that read as "a word, not a name" when they stand as a given name.
+CREATE TABLE everyday_words (
+    word     TEXT PRIMARY KEY,
+    kind     TEXT,               -- 词 or 地名
+    note     TEXT,
+    checksum INTEGER
+);
+
+-- Characters that stand for a place in a name (沪 for Shanghai).
+CREATE TABLE place_characters (
+    zi       TEXT PRIMARY KEY,
+    place    TEXT,
+    note     TEXT,
+    checksum INTEGER
 );
 
 CREATE TABLE poems (

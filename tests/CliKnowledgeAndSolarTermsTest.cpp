@@ -81,6 +81,8 @@ TEST(CliDescribe, PrintsTheDescriptionLinesOfTheKnowledgeFileBesideTheNamingData
     EXPECT_EQ(firstLine(outcome.out), "pinyin\tlǐ sī yuǎn");
     EXPECT_NE(outcome.out.find("\nverse\t诗经\t国风·齐风·甫田\t佚名\t无思远人，劳心忉忉。\n"), std::string::npos)
         << outcome.out;
+    EXPECT_NE(outcome.out.find("\nlevel\t1\nmeaning\t思\t褒\t想念；思考（思念）\nchar\t远\n"), std::string::npos)
+        << outcome.out;
 }
 
 TEST(CliDescribe, KnowledgeOptionPicksAnotherFileAndTheNamingDatabaseIsNotRead) {

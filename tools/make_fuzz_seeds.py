@@ -119,16 +119,18 @@ def seal(db: sqlite3.Connection) -> None:
 
 def small_knowledge_file() -> bytes:
     """The knowledge schema with a few characters (as tests/support/SmallKnowledgeFile.cpp), two family readings, an
-    unfortunate word and two verses of the pair 思远, sealed, in 512-byte pages."""
+    unfortunate word, two verses of the pair 思远, a few meanings, an everyday word and a place character, sealed, in
+    512-byte pages."""
     with tempfile.TemporaryDirectory() as folder:
         path = os.path.join(folder, "seed.db")
         db = sqlite3.connect(path)
         db.execute("PRAGMA page_size = 512")
         db.executescript((ROOT / "data" / "knowledge_schema.sql").read_text(encoding="utf-8"))
-        db.execute("INSERT INTO meta (key, value) VALUES ('format', '3'), ('verses_per_pair', '3')")
+        db.execute("INSERT INTO meta (key, value) VALUES ('format', '4'), ('verses_per_pair', '3')")
         characters = [("范", "fàn", "fan", 4, 1), ("统", "tǒng", "tong", 3, 1), ("李", "lǐ", "li", 3, 1),
                       ("思", "sī", "si", 1, 1), ("远", "yuǎn", "yuan", 3, 1), ("曾", "céng", "ceng", 2, 1),
-                      ("婧", "jìng", "jing", 4, 2)]
+                      ("婧", "jìng", "jing", 4, 2), ("治", "zhì", "zhi", 4, 1), ("标", "biāo", "biao", 1, 1),
+                      ("沪", "hù", "hu", 4, 2), ("病", "bìng", "bing", 4, 1)]
         for zi, pinyin, syllable, tone, level in characters:
             db.execute(
                 "INSERT INTO characters (zi, pinyin, syllable, tone, readings, level, traditional, radical, "
@@ -140,6 +142,11 @@ def small_knowledge_file() -> bytes:
                    "('尉迟', 'yù chí', 'yu4 chi2', 'n')")
         db.execute("INSERT INTO unfortunate_words (word, pinyin, syllables, kind, other_tones, note) "
                    "VALUES ('饭桶', 'fàn tǒng', 'fan4 tong3', '可笑', 1, 'n')")
+        db.execute("INSERT INTO character_meanings (zi, tone, tier, gloss) VALUES ('思', '褒', 1, '想念（思念）'), "
+                   "('治', '中', 2, '治理（治国）'), ('沪', '中', 3, '上海的简称（沪上）'), ('病', '贬', 3, '疾病（生病）'), "
+                   "('李', '中', 0, '李树（桃李）')")
+        db.execute("INSERT INTO everyday_words (word, kind, note) VALUES ('治标', '词', ''), ('思远', '地名', '')")
+        db.execute("INSERT INTO place_characters (zi, place, note) VALUES ('沪', '上海', '')")
         db.execute("INSERT INTO poems (id, work, title, author, dynasty) "
                    "VALUES (1, '诗经', '载驰', '佚名', '先秦'), (2, '诗经', '甫田', '佚名', '先秦')")
         db.execute("INSERT INTO verses (id, poem, text) VALUES (1, 1, '视尔不臧，我思不远。'), (2, 2, '无思远人。')")

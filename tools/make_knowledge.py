@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Writes the character knowledge tables: data/knowledge/characters.tsv, surnames.tsv and unfortunate_words.tsv.
+"""Writes the character knowledge tables: data/knowledge/characters.tsv, surnames.tsv, unfortunate_words.tsv,
+character_meanings.tsv, everyday_words.tsv and place_characters.tsv.
 
     tools/make_knowledge.py [--unihan DIR] [--check]
 
@@ -40,6 +41,12 @@ ominous enough that a name with one of its syllables in another tone is teased w
 reading is checked against the readings Unihan records for the character (a neutral tone is accepted for any reading
 of the syllable).
 
+character_meanings.tsv: zi, tone (褒 中 贬), tier (1 much used in given names today, 2 ordinary, 3 rare in names, 0
+for a character that is only a family name), gloss: the rows of data/sources/character_meanings.tsv in its order,
+after tools/check_character_meanings.py found no fault in it.
+everyday_words.tsv: word, kind (词 or 地名), note (empty where the source has "-"): data/sources/everyday_words.tsv.
+place_characters.tsv: zi, place, note: data/sources/place_characters.tsv.
+
 With --check nothing is written: the tables are regenerated in memory and compared with the committed files (exit
 status 1 when they differ). Bad input data gives exit status 2.
 """
@@ -49,6 +56,7 @@ import sys
 from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parent))
+import check_character_meanings as meanings  # noqa: E402
 import make_word_tables as words  # noqa: E402
 import readings as reading_rules  # noqa: E402
 from readings import numbered, split_reading, recorded_readings as readings_of  # noqa: E402
@@ -104,6 +112,38 @@ def read_unfortunate_words(unihan):
         seen[word] = number
         rows.append((word, reading, " ".join(map(numbered, reading.split(" "))), kind, HEARD[heard], note))
     return rows
+
+
+def read_character_meanings():
+    """The rows of the hand-written meanings, refused unless tools/check_character_meanings.py finds no fault."""
+    path = SOURCES / "character_meanings.tsv"
+    findings, _ = meanings.check(path, meanings.name_characters(ROOT / "data" / "tables"),
+                                 meanings.family_characters())
+    if findings:
+        raise words.DataError(f"{len(findings)} faults, the first: {findings[0]}")
+    return [(zi, tone, 0 if tier == meanings.FAMILY_TIER else int(tier), gloss)
+            for _, (zi, tone, tier, gloss) in words.source_lines(path)]
+
+
+def read_pairs_list(name, width, check_key):
+    """The rows of a hand-written list of `width` fields whose first field `check_key` accepts, each key once; a
+    note "-" becomes empty."""
+    rows, seen = [], {}
+    for number, fields in words.source_lines(SOURCES / name):
+        where = f"{name}:{number}"
+        if len(fields) != width or not all(fields):
+            raise words.DataError(f"{where}: expected {width} non-empty fields")
+        if not check_key(fields):
+            raise words.DataError(f"{where}: bad entry {fields[0]}")
+        if fields[0] in seen:
+            raise words.DataError(f"{where}: {fields[0]} already listed on line {seen[fields[0]]}")
+        seen[fields[0]] = number
+        rows.append((*fields[:-1], "" if fields[-1] == "-" else fields[-1]))
+    return rows
+
+
+def is_ideographs(text, count):
+    return len(text) == count and all(words.FIRST <= ord(c) <= words.LAST for c in text)
 
 
 def stroke_working(dictionary, character):
@@ -183,6 +223,11 @@ def main():
             "surnames": words.tsv(("family", "pinyin", "syllables", "note"), readings.surname_rows()),
             "unfortunate_words": words.tsv(("word", "pinyin", "syllables", "kind", "other_tones", "note"),
                                            read_unfortunate_words(unihan)),
+            "character_meanings": words.tsv(("zi", "tone", "tier", "gloss"), read_character_meanings()),
+            "everyday_words": words.tsv(("word", "kind", "note"), read_pairs_list(
+                "everyday_words.tsv", 3, lambda f: is_ideographs(f[0], 2) and f[1] in ("词", "地名"))),
+            "place_characters": words.tsv(("zi", "place", "note"), read_pairs_list(
+                "place_characters.tsv", 3, lambda f: is_ideographs(f[0], 1))),
         }
     except (words.DataError, OSError, KeyError, ValueError) as error:
         print(f"make_knowledge: {error}", file=sys.stderr)

@@ -8,6 +8,20 @@ std::string levelText(int level) {
     return level >= 1 && level <= 3 ? std::to_string(level) : "表外";
 }
 
+std::string toneText(MeaningTone tone) {
+    switch (tone) {
+    case MeaningTone::Positive:
+        return "褒";
+    case MeaningTone::Neutral:
+        return "中";
+    case MeaningTone::Negative:
+        return "贬";
+    case MeaningTone::Unknown:
+        break;
+    }
+    return "";
+}
+
 } // namespace
 
 std::vector<std::string> describedNameLines(const NameDescription& description) {
@@ -27,6 +41,10 @@ std::vector<std::string> describedNameLines(const NameDescription& description) 
         lines.push_back("strokes\t" + std::to_string(c.strokes) + "（" + c.strokeWorking + "）");
         lines.push_back("element\t" + c.elementReason);
         lines.push_back("level\t" + levelText(c.commonLevel));
+        // Last of the character's lines, and only where the meanings table has the character.
+        if (!c.gloss.empty() && c.meaningTone != MeaningTone::Unknown) {
+            lines.push_back("meaning\t" + c.character + "\t" + toneText(c.meaningTone) + "\t" + c.gloss);
+        }
     }
     for (const Verse& verse : description.verses) {
         lines.push_back("verse\t" + verse.work + "\t" + verse.title + "\t" + verse.author + "\t" + verse.text);

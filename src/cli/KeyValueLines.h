@@ -20,6 +20,8 @@ namespace namewright::cli {
 ///   strokes     the count with its working ("7 (水 4 + 3, 氵 as 水 4)")
 ///   element     the element with its reason ("水: radical 氵 (水)")
 ///   level       the 通用规范汉字表 level: 1, 2, 3 or "outside"
+///   meaning     the character, its tone in a name (褒, 中 or 贬) and its gloss, tab-separated
+///               ("meaning\t思\t褒\t思考，思想；想念（思源）"); only where the meanings table has the character
 /// (a character the knowledge file does not know has its char line only), then one line per verse, best first:
 /// verse<TAB>work<TAB>title<TAB>author<TAB>line. An unavailable description gives the single line
 /// "knowledge\tunavailable".

@@ -3,6 +3,7 @@
 
 #include "knowledge/Syllable.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,14 @@ enum class StrokeRule {
     Radical, ///< the radical's full strokes plus the residual strokes
     Reduced, ///< the same, the radical written in a reduced shape counting as the full one (氵 as 水 4)
     Alone,   ///< a variant shape of a radical standing alone counts its own strokes (王 4)
+};
+
+/// The tone of a character's sense in a given name.
+enum class MeaningTone : std::uint8_t {
+    Unknown = 0,  ///< the character has no meaning row
+    Positive = 1, ///< 褒: a wish a parent would say aloud
+    Neutral = 2,  ///< 中
+    Negative = 3, ///< 贬: a sense nobody wishes a child
 };
 
 struct CharacterKnowledge {
@@ -40,6 +49,12 @@ struct CharacterKnowledge {
     /// shipped `word` table) and the reason ("金：声母 sh（姓读 shàn）"); both empty for any other character.
     std::string familyElement;
     std::string familyElementReason;
+    /// 字义: the senses that matter in a name, at most 24 code points, ending in one example in full-width
+    /// parentheses ("安定，平安（安康）"); empty for a character without a meaning row.
+    std::string gloss;
+    MeaningTone meaningTone = MeaningTone::Unknown;
+    /// 1 much used in given names today, 2 ordinary, 3 rare in names; 0 for a family-only character or none.
+    int nameTier = 0;
 };
 
 } // namespace namewright

@@ -1,7 +1,9 @@
 #include "knowledge/KnowledgeBase.h"
 
 #include "db/ReadOnlySqlite.h"
+#include "knowledge/KnowledgeRows.h"
 #include "knowledge/KnowledgeTables.h"
+#include "knowledge/MeaningIndex.h"
 #include "knowledge/RowChecksum.h"
 #include "text/Utf8.h"
 
@@ -70,32 +72,6 @@ char32_t singleCodePoint(std::string_view text) {
     return decoded.size() == 1 ? decoded.front() : 0;
 }
 
-/// The columns of a table that is read whole, then its stored checksum and the test of it (RowChecksum.h).
-std::string checkedSelect(const KnowledgeTable& table) {
-    return "SELECT " + std::string(table.columns) + ", checksum, " + rowChecksumTest(table) + " FROM " +
-           std::string(table.name);
-}
-
-/// The row count and checksum sum of a table read whole, for its digest.
-struct Digest {
-    std::int64_t rows = 0;
-    std::int64_t checksumSum = 0;
-};
-
-std::runtime_error damagedRow(const KnowledgeTable& table, const std::string& key) {
-    return std::runtime_error("a row of " + std::string(table.name) + " fails its checksum (" + key + ")");
-}
-
-/// Refuses the current row of a checkedSelect() unless its checksum holds, and counts it into the digest.
-void checkRow(SQLite::Statement& rows, const KnowledgeTable& table, Digest& digest) {
-    const int count = rows.getColumnCount();
-    if (rows.getColumn(count - 1).getInt() != 1) {
-        throw damagedRow(table, rows.getColumn(0).getString());
-    }
-    digest.rows += 1;
-    digest.checksumSum += rows.getColumn(count - 2).getInt64();
-}
-
 } // namespace
 
 struct KnowledgeBase::Impl {
@@ -105,7 +81,7 @@ struct KnowledgeBase::Impl {
     };
 
     std::string failure;
-    std::unordered_map<std::string, std::string> digests; // meta's digest rows, by key
+    KnowledgeDigests digests;
     std::vector<CharacterKnowledge> characters;
     std::vector<std::int32_t> bySlot;       // code point slot -> index into characters, -1 none
     std::vector<CompactCharacter> compacts; // by code point slot
@@ -115,6 +91,7 @@ struct KnowledgeBase::Impl {
     std::vector<std::int16_t> firstBySlot, secondBySlot;
     std::size_t secondCount = 0;
     std::vector<std::uint8_t> verseClasses; // two bits a pair, VerseClass
+    MeaningIndex meanings;
     int versesPerPair = 0;
 
     std::unique_ptr<SQLite::Database> db;
@@ -124,7 +101,6 @@ struct KnowledgeBase::Impl {
 
     void load(const std::filesystem::path& file);
     void loadMeta();
-    void checkDigest(const KnowledgeTable& table, const Digest& digest) const;
     void noteDamage(std::string what) const {
         if (damage.empty()) {
             damage = std::move(what);
@@ -133,6 +109,7 @@ struct KnowledgeBase::Impl {
     void loadCharacters();
     void loadWordsAndFamilies();
     void loadVerseIndex();
+    void loadMeanings();
     std::int32_t indexOf(char32_t codePoint) const { return inRange(codePoint) ? bySlot[slotOf(codePoint)] : -1; }
 };
 
@@ -154,6 +131,7 @@ void KnowledgeBase::Impl::load(const std::filesystem::path& file) {
     loadCharacters();
     loadWordsAndFamilies();
     loadVerseIndex();
+    loadMeanings();
     pairQuery.emplace(*db, "SELECT pair, verses, " + rowChecksumTest(knowledgeTable("verse_pairs")) +
                                " FROM verse_pairs WHERE pair = ?");
     verseQuery.emplace(*db, "SELECT v.id, p.work, p.title, p.author, p.dynasty, v.text, " +
@@ -170,7 +148,7 @@ void KnowledgeBase::Impl::loadMeta() {
     }
     const KnowledgeTable& meta = knowledgeTable("meta");
     SQLite::Statement rows(*db, checkedSelect(meta));
-    Digest unused;
+    KnowledgeDigest unused;
     while (rows.executeStep()) {
         checkRow(rows, meta, unused);
         const std::string key = rows.getColumn(0).getString();
@@ -183,18 +161,11 @@ void KnowledgeBase::Impl::loadMeta() {
     }
 }
 
-void KnowledgeBase::Impl::checkDigest(const KnowledgeTable& table, const Digest& digest) const {
-    const auto stored = digests.find(digestKey(table));
-    if (stored == digests.end() || stored->second != digestText(digest.rows, digest.checksumSum)) {
-        throw std::runtime_error("the rows of " + std::string(table.name) + " do not match its digest");
-    }
-}
-
 void KnowledgeBase::Impl::loadCharacters() {
     bySlot.assign(slotOf(kEndCodePoint), -1);
     const KnowledgeTable& table = knowledgeTable("characters");
     SQLite::Statement rows(*db, checkedSelect(table));
-    Digest digest;
+    KnowledgeDigest digest;
     while (rows.executeStep()) {
         checkRow(rows, table, digest);
         CharacterKnowledge k;
@@ -229,14 +200,14 @@ void KnowledgeBase::Impl::loadCharacters() {
     if (characters.empty()) {
         throw std::runtime_error("no characters");
     }
-    checkDigest(table, digest);
+    checkDigest(digests, table, digest);
 }
 
 void KnowledgeBase::Impl::loadWordsAndFamilies() {
     std::vector<UnfortunateWord> list;
     const KnowledgeTable& wordTable = knowledgeTable("unfortunate_words");
     SQLite::Statement rows(*db, checkedSelect(wordTable));
-    Digest wordDigest;
+    KnowledgeDigest wordDigest;
     while (rows.executeStep()) {
         checkRow(rows, wordTable, wordDigest);
         // In the schema's order: word, pinyin, syllables, kind, other_tones, note.
@@ -251,7 +222,7 @@ void KnowledgeBase::Impl::loadWordsAndFamilies() {
         }
         list.push_back(std::move(word));
     }
-    checkDigest(wordTable, wordDigest);
+    checkDigest(digests, wordTable, wordDigest);
     checker = SoundChecker(std::move(list));
     compacts.assign(slotOf(kEndCodePoint), CompactCharacter{});
     for (const auto& k : characters) {
@@ -262,7 +233,7 @@ void KnowledgeBase::Impl::loadWordsAndFamilies() {
     }
     const KnowledgeTable& familyTable = knowledgeTable("surnames");
     SQLite::Statement familyRows(*db, checkedSelect(familyTable));
-    Digest familyDigest;
+    KnowledgeDigest familyDigest;
     while (familyRows.executeStep()) {
         checkRow(familyRows, familyTable, familyDigest);
         const auto family = familyRows.getColumn(0).getString();
@@ -277,7 +248,7 @@ void KnowledgeBase::Impl::loadWordsAndFamilies() {
         }
         families.emplace(family, std::move(reading));
     }
-    checkDigest(familyTable, familyDigest);
+    checkDigest(digests, familyTable, familyDigest);
 }
 
 void KnowledgeBase::Impl::loadVerseIndex() {
@@ -286,9 +257,9 @@ void KnowledgeBase::Impl::loadVerseIndex() {
     if (!row.executeStep()) {
         throw std::runtime_error("no verse index");
     }
-    Digest digest;
+    KnowledgeDigest digest;
     checkRow(row, table, digest);
-    checkDigest(table, digest);
+    checkDigest(digests, table, digest);
     const auto first = decodeUtf8(row.getColumn(0).getString());
     const auto second = decodeUtf8(row.getColumn(1).getString());
     const auto classes = row.getColumn(2);
@@ -312,6 +283,19 @@ void KnowledgeBase::Impl::loadVerseIndex() {
             secondBySlot[slotOf(second[i])] = static_cast<std::int16_t>(i);
             compacts[slotOf(second[i])].secondIndex = static_cast<std::int16_t>(i);
         }
+    }
+}
+
+void KnowledgeBase::Impl::loadMeanings() {
+    for (auto& meaning : meanings.load(*db, digests)) {
+        const auto index = indexOf(meaning.character);
+        if (index < 0) {
+            throw std::runtime_error("a meaning of a character the file lacks (" + utf8Of(meaning.character) + ")");
+        }
+        auto& k = characters[static_cast<std::size_t>(index)];
+        k.gloss = std::move(meaning.gloss);
+        k.meaningTone = meaning.tone;
+        k.nameTier = meaning.tier;
     }
 }
 
@@ -481,6 +465,26 @@ const SoundChecker& KnowledgeBase::soundChecker() const {
 
 const KnowledgeBase::CompactCharacter& KnowledgeBase::compact(char32_t codePoint) const {
     return isAvailable() && inRange(codePoint) ? m_impl->compacts[slotOf(codePoint)] : m_impl->none;
+}
+
+int KnowledgeBase::nameTier(char32_t c) const {
+    return m_impl->meanings.nameTier(c);
+}
+
+MeaningTone KnowledgeBase::meaningTone(char32_t c) const {
+    return m_impl->meanings.meaningTone(c);
+}
+
+bool KnowledgeBase::isEverydayWord(char32_t first, char32_t second) const {
+    return m_impl->meanings.isEverydayWord(first, second);
+}
+
+bool KnowledgeBase::isPlaceName(char32_t first, char32_t second) const {
+    return m_impl->meanings.isPlaceName(first, second);
+}
+
+bool KnowledgeBase::isPlaceCharacter(char32_t c) const {
+    return m_impl->meanings.isPlaceCharacter(c);
 }
 
 SoundChecker::Unit KnowledgeBase::unitOf(const Syllable& syllable, char32_t character) const {

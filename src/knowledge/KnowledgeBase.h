@@ -1,13 +1,14 @@
 #pragma once
 // KnowledgeBase (字库知识): the read-only character knowledge file characters.db beside hun.mdb.
 //
-// Opening reads the characters, family-name readings, unfortunate words and the verse index into memory; verses are
-// read from the file when asked for. The file is opened read-only with nothing written beside it, in WAL mode too
-// (db/ReadOnlySqlite.h). Every row carries a checksum, checked whenever the row is read, and each table read whole
-// at opening a digest of its rows (RowChecksum.h). A missing, unreadable, foreign or damaged file gives an
-// unavailable knowledge base, quietly: every lookup then finds nothing, and `failure()` says which check refused the
-// file. A row read later (a verse) that fails its check gives nothing, and `damage()` says so.
-// Copies share one loaded state. Every const member may be called from several threads at once.
+// Opening reads the characters with their meanings, family-name readings, unfortunate words, everyday words, place
+// characters and the verse index into memory; verses are read from the file when asked for. The file is opened
+// read-only with nothing written beside it, in WAL mode too (db/ReadOnlySqlite.h). Every row carries a checksum,
+// checked whenever the row is read, and each table read whole at opening a digest of its rows (RowChecksum.h). A
+// missing, unreadable, foreign or damaged file gives an unavailable knowledge base, quietly: every lookup then finds
+// nothing, and `failure()` says which check refused the file. A row read later (a verse) that fails its check gives
+// nothing, and `damage()` says so. Copies share one loaded state. Every const member may be called from several threads
+// at once.
 
 #include "knowledge/CharacterKnowledge.h"
 #include "knowledge/SoundChecker.h"
@@ -67,6 +68,18 @@ public:
     /// pair the file did not index.
     VerseClass verseClass(char32_t first, char32_t second) const;
     int versesPerPair() const;
+
+    /// What the meanings table says of a character, from in-memory arrays (no file access), fast enough to rank a
+    /// million names. nameTier(): 1 much used in given names today, 2 ordinary, 3 rare in names, 0 for a family-only
+    /// or unknown character. meaningTone(): Unknown for a character without a meaning.
+    int nameTier(char32_t c) const;
+    MeaningTone meaningTone(char32_t c) const;
+    /// Whether the pair, in this order, is a listed everyday word (词: 治标) or place name (地名: 杭州); the list holds
+    /// only pairs a name can have (a word1 character, then a word2 character).
+    bool isEverydayWord(char32_t first, char32_t second) const;
+    bool isPlaceName(char32_t first, char32_t second) const;
+    /// Whether the character stands for a place in a name (沪 渝 皖 ...).
+    bool isPlaceCharacter(char32_t c) const;
 
     /// The checker holding the unfortunate words, for checks worked out ahead (shortlist/FamilyKnowledgeFlags.h).
     const SoundChecker& soundChecker() const;

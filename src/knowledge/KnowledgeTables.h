@@ -8,8 +8,9 @@
 namespace namewright {
 
 /// The format number of the meta row "format". 3: every row carries a checksum (RowChecksum.h), the unfortunate
-/// words say whether they are heard in another tone, the verse index holds a class per pair.
-inline constexpr std::string_view kKnowledgeFormat = "3";
+/// words say whether they are heard in another tone, the verse index holds a class per pair. 4: the meanings of the
+/// characters, the everyday words and the place characters.
+inline constexpr std::string_view kKnowledgeFormat = "4";
 
 struct KnowledgeTable {
     std::string_view name;
@@ -17,7 +18,7 @@ struct KnowledgeTable {
     bool readWhole;           ///< read whole when the file is opened, so its digest in meta is checked then
 };
 
-inline constexpr std::array<KnowledgeTable, 8> kKnowledgeTables{{
+inline constexpr std::array<KnowledgeTable, 11> kKnowledgeTables{{
     {"meta", "key, value", true},
     {"characters",
      "zi, pinyin, syllable, tone, readings, level, traditional, radical, radical_form, radical_strokes, residual, "
@@ -25,6 +26,9 @@ inline constexpr std::array<KnowledgeTable, 8> kKnowledgeTables{{
      true},
     {"surnames", "family, pinyin, syllables, note", true},
     {"unfortunate_words", "word, pinyin, syllables, kind, other_tones, note", true},
+    {"character_meanings", "zi, tone, tier, gloss", true},
+    {"everyday_words", "word, kind, note", true},
+    {"place_characters", "zi, place, note", true},
     {"poems", "id, work, title, author, dynasty", false},
     {"verses", "id, poem, text", false},
     {"verse_pairs", "pair, verses", false},

@@ -41,6 +41,8 @@ NameDescription describeName(const KnowledgeBase& knowledge, std::string_view fa
             const bool asFamily = reading.isFamily && !k->familyElementReason.empty();
             described.elementReason = asFamily ? k->familyElementReason : k->elementReason;
             described.commonLevel = k->commonLevel;
+            described.gloss = k->gloss;
+            described.meaningTone = k->meaningTone;
         }
         out.characters.push_back(std::move(described));
     }

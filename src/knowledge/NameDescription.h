@@ -22,6 +22,9 @@ struct DescribedCharacter {
     /// shàn）"), so that 单 as a family name is 金, not 火 as dān.
     std::string elementReason;
     int commonLevel = 0; ///< 1, 2 or 3 in the 通用规范汉字表; 0 outside it
+    /// 字义 ("平安，安定；安心（平安）") and its tone in a name; empty and Unknown where the meanings table has none.
+    std::string gloss;
+    MeaningTone meaningTone = MeaningTone::Unknown;
     bool operator==(const DescribedCharacter&) const = default;
 };
 

@@ -144,12 +144,12 @@ TEST_F(KnowledgeFile, DescriptionHoldsTheValuesTheLinesAreWrittenFrom) {
     ASSERT_EQ(fanTong.soundWarnings.size(), 1U);
     EXPECT_EQ(fanTong.soundWarnings[0].soundsLike, "饭桶");
     ASSERT_EQ(fanTong.characters.size(), 2U);
-    EXPECT_EQ(fanTong.characters[1],
-              (DescribedCharacter{"统", true, "统", 7, "水 4 + 3，氵按水计 4", "水：部首氵（水）", 1}));
+    EXPECT_EQ(fanTong.characters[1], (DescribedCharacter{"统", true, "统", 7, "水 4 + 3，氵按水计 4",
+                                                         "水：部首氵（水）", 1, "", MeaningTone::Unknown}));
     EXPECT_TRUE(fanTong.verses.empty());
 
     const NameDescription zhang = describeName(m_knowledge, "张", "思远");
-    EXPECT_EQ(zhang.characters[0], (DescribedCharacter{"张", false, "", 0, "", "", 0}));
+    EXPECT_EQ(zhang.characters[0], (DescribedCharacter{"张", false, "", 0, "", "", 0, "", MeaningTone::Unknown}));
     EXPECT_EQ(zhang.pinyinText(), "? sī yuǎn");
     EXPECT_EQ(zhang.tonesText(), "? 1 3");
     EXPECT_EQ(zhang.verses, m_knowledge.verses("思", "远"));

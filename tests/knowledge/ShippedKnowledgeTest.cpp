@@ -405,10 +405,11 @@ TEST(ShippedKnowledge, EveryVerseIsAVerseLineAndNoNote) {
 
 TEST(ShippedKnowledge, DescribeLinesOfFanTong) {
     EXPECT_EQ(cli::describedNameLines(describeName(shipped(), "范", "统")),
-              (std::vector<std::string>{
-                  "pinyin\tfàn tǒng", "tones\t4 3", "warning\t谐音：范统 ≈ 饭桶（fàn tǒng，可笑）", "char\t范",
-                  "traditional\t范", "strokes\t11（艸 6 + 5，艹按艸计 6）", "element\t木：部首艹（艸）", "level\t1",
-                  "char\t统", "traditional\t統", "strokes\t12（糸 6 + 6）", "element\t火：声母 t", "level\t1"}));
+              (std::vector<std::string>{"pinyin\tfàn tǒng", "tones\t4 3",
+                                        "warning\t谐音：范统 ≈ 饭桶（fàn tǒng，可笑）", "char\t范", "traditional\t范",
+                                        "strokes\t11（艸 6 + 5，艹按艸计 6）", "element\t木：部首艹（艸）", "level\t1",
+                                        "meaning\t范\t中\t模子；榜样，规范（模范）", "char\t统", "traditional\t統",
+                                        "strokes\t12（糸 6 + 6）", "element\t火：声母 t", "level\t1"}));
 }
 
 TEST(ShippedKnowledge, WellKnownUnfortunateNamesAreHeard) {

@@ -44,6 +44,9 @@ protected:
         testing::writeFile(s_folder / "knowledge" / "characters.tsv", characters);
         testing::writeFile(s_folder / "knowledge" / "surnames.tsv", "family\tpinyin\tsyllables\tnote\n");
         testing::writeFile(s_folder / "knowledge" / "unfortunate_words.tsv", "word\tpinyin\tsyllables\tkind\tnote\n");
+        testing::writeFile(s_folder / "knowledge" / "character_meanings.tsv", "zi\ttone\ttier\tgloss\n");
+        testing::writeFile(s_folder / "knowledge" / "everyday_words.tsv", "word\tkind\tnote\n");
+        testing::writeFile(s_folder / "knowledge" / "place_characters.tsv", "zi\tplace\tnote\n");
         testing::writeFile(s_folder / "word1.tsv", "ID\tzi\tbh\tyongtu\txb\n1\t婵\t15\t金\t女\n2\t千\t3\t金\t\n"
                                                    "3\t思\t9\t金\t\n4\t清\t12\t金\t\n5\t明\t8\t火\t\n");
         testing::writeFile(s_folder / "word2.tsv", "ID\tzi\tbh\tyongtu\txb\n1\t娟\t10\t木\t女\n2\t里\t7\t火\t\n"

@@ -1,6 +1,7 @@
 #include "support/SmallKnowledgeFile.h"
 
 #include "knowledge/KnowledgeSeal.h"
+#include "knowledge/KnowledgeTables.h"
 
 #include <SQLiteCpp/SQLiteCpp.h>
 
@@ -32,12 +33,15 @@ void SmallKnowledgeFile::write() {
     db.exec("PRAGMA journal_mode = OFF"); // a throw-away file needs no crash safety
     db.exec("PRAGMA synchronous = OFF");
     db.exec(schemaText());
-    db.exec("INSERT INTO meta (key, value) VALUES ('format', '3'), ('verses_per_pair', '3')");
+    db.exec("INSERT INTO meta (key, value) VALUES ('format', '" + std::string(kKnowledgeFormat) +
+            "'), ('verses_per_pair', '3')");
     const char* rows[][5] = {
         {"范", "fàn", "fan", "4", "1"},   {"统", "tǒng", "tong", "3", "1"}, {"李", "lǐ", "li", "3", "1"},
         {"丽", "lì", "li", "4", "1"},     {"思", "sī", "si", "1", "1"},     {"远", "yuǎn", "yuan", "3", "1"},
         {"曾", "céng", "ceng", "2", "1"}, {"单", "dān", "dan", "1", "1"},   {"尉", "wèi", "wei", "4", "1"},
         {"迟", "chí", "chi", "2", "1"},   {"婧", "jìng", "jing", "4", "2"}, {"钰", "yù", "yu", "4", "3"},
+        {"治", "zhì", "zhi", "4", "1"},   {"标", "biāo", "biao", "1", "1"}, {"沪", "hù", "hu", "4", "2"},
+        {"病", "bìng", "bing", "4", "1"}, {"杭", "háng", "hang", "2", "1"}, {"州", "zhōu", "zhou", "1", "1"},
     };
     SQLite::Statement insert(db, "INSERT INTO characters (zi, pinyin, syllable, tone, readings, level, traditional, "
                                  "radical, radical_form, radical_strokes, residual, strokes, rule, working, element, "
@@ -61,6 +65,14 @@ void SmallKnowledgeFile::write() {
             "('单', 'shàn', 'shan4', 'n'), ('尉迟', 'yù chí', 'yu4 chi2', 'n')");
     db.exec("INSERT INTO unfortunate_words (word, pinyin, syllables, kind, other_tones, note) "
             "VALUES ('饭桶', 'fàn tǒng', 'fan4 tong3', '可笑', 1, 'n')");
+    // Meanings: a name character of each tier and tone, a family-only character (tier 0), and 丽 without one.
+    db.exec(
+        "INSERT INTO character_meanings (zi, tone, tier, gloss) VALUES ('思', '褒', 1, '想念；思考（思念）'), "
+        "('远', '褒', 2, '遥远；长远（远大）'), ('钰', '褒', 3, '珍宝（王曼昱）'), ('治', '中', 2, '治理（治国）'), "
+        "('标', '中', 2, '标志（标杆）'), ('沪', '中', 3, '上海的简称（沪上）'), ('病', '贬', 3, '疾病（生病）'), "
+        "('李', '中', 0, '李树（桃李）')");
+    db.exec("INSERT INTO everyday_words (word, kind, note) VALUES ('治标', '词', ''), ('杭州', '地名', '')");
+    db.exec("INSERT INTO place_characters (zi, place, note) VALUES ('沪', '上海', '')");
     db.exec(
         "INSERT INTO poems (id, work, title, author, dynasty) VALUES (1, '诗经', '国风·鄘风·载驰', '佚名', '先秦'), "
         "(2, '诗经', '国风·齐风·甫田', '佚名', '先秦')");

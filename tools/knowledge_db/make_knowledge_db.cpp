@@ -2,7 +2,8 @@
 //
 //   make_knowledge_db <knowledge_schema.sql> <output> <knowledge dir> <classics.tsv> <word1.tsv> <word2.tsv>
 //
-// Loads characters.tsv, surnames.tsv and unfortunate_words.tsv of the knowledge folder into their tables (first line
+// Loads characters.tsv, surnames.tsv, unfortunate_words.tsv, character_meanings.tsv, everyday_words.tsv and
+// place_characters.tsv of the knowledge folder into their tables (first line
 // the column names, then one row per line, tab-separated UTF-8), reads the poems of classics.tsv (work, title, author,
 // dynasty, famous 1 or 0, echoes: how often later poems quote each verse, separated by "|" or empty, and the verses
 // separated by "|") and indexes the best verses of every pair of a word1 character followed by a word2 character
@@ -243,7 +244,8 @@ int main(int argc, char** argv) {
             SQLite::Transaction transaction(db);
             db.exec(readFile(argv[1]));
             const std::filesystem::path knowledge = argv[3];
-            for (const char* table : {"characters", "surnames", "unfortunate_words"}) {
+            for (const char* table : {"characters", "surnames", "unfortunate_words", "character_meanings",
+                                      "everyday_words", "place_characters"}) {
                 loadTable(db, knowledge / (std::string(table) + ".tsv"));
             }
             indexVerses(db, argv[4], argv[5], argv[6]);
