@@ -2,20 +2,23 @@
 
 namespace namewright {
 
-// The knowledge file reads the common level only so far: the name tier, the tone and the place marks come with the
-// meanings table, and until then give no points.
 RecommendCharacter recommendCharacter(const KnowledgeBase& knowledge, char32_t c) {
     RecommendCharacter facts;
     if (c == 0 || !knowledge.isAvailable()) {
         return facts;
     }
     facts.known = true;
+    facts.nameTier = knowledge.nameTier(c);
     facts.commonLevel = knowledge.compact(c).commonLevel;
+    const MeaningTone tone = knowledge.meaningTone(c);
+    facts.positive = tone == MeaningTone::Positive;
+    facts.negative = tone == MeaningTone::Negative;
+    facts.placeCharacter = knowledge.isPlaceCharacter(c);
     return facts;
 }
 
-bool readsAsWordOrPlace(const KnowledgeBase& /*knowledge*/, char32_t /*first*/, char32_t /*second*/) {
-    return false;
+bool readsAsWordOrPlace(const KnowledgeBase& knowledge, char32_t first, char32_t second) {
+    return knowledge.isAvailable() && (knowledge.isEverydayWord(first, second) || knowledge.isPlaceName(first, second));
 }
 
 } // namespace namewright
