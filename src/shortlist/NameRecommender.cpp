@@ -144,7 +144,8 @@ Recommendation NameRecommender::recommend(NameRef ref, const StoredName& row) co
 }
 
 std::size_t NameRecommender::memoryBytes() const {
-    std::size_t bytes = m_characters.capacity() * sizeof(Character) + m_pairs.capacity() * sizeof(m_pairs[0]);
+    std::size_t bytes =
+        m_characters.capacity() * sizeof(Character) + m_pairs.capacity() * sizeof(std::vector<std::uint8_t>);
     for (const auto& group : m_pairs) {
         bytes += group.capacity();
     }

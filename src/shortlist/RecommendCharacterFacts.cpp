@@ -9,7 +9,7 @@ RecommendCharacter recommendCharacter(const KnowledgeBase& knowledge, char32_t c
     }
     facts.known = true;
     facts.nameTier = knowledge.nameTier(c);
-    facts.commonLevel = knowledge.compact(c).commonLevel;
+    facts.commonLevel = static_cast<unsigned char>(knowledge.compact(c).commonLevel); // 0-3, never negative
     const MeaningTone tone = knowledge.meaningTone(c);
     facts.positive = tone == MeaningTone::Positive;
     facts.negative = tone == MeaningTone::Negative;
