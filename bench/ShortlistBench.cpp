@@ -142,7 +142,45 @@ BENCHMARK(BM_ResortMillionNames)
     ->Arg(static_cast<int>(ShortlistColumn::Total))
     ->Arg(static_cast<int>(ShortlistColumn::ElementText))
     ->Arg(static_cast<int>(ShortlistColumn::Draws))
+    ->Arg(static_cast<int>(ShortlistColumn::Recommended))
     ->Unit(benchmark::kMillisecond);
+
+/// The shipped series with the knowledge file, ordered by 推荐: built from the store and ordered (range 0), or
+/// re-weighted by switching presets on a built shortlist (range 1).
+void BM_RecommendedOrderOfShippedSeries(benchmark::State& state) {
+    const ShippedSeries& series = shippedSeries();
+    ShortlistSources sources;
+    sources.missingElements = ElementSet{Element::Metal};
+    sources.knowledge = KnowledgeBase::open(NAMEWRIGHT_KNOWLEDGE_FILE);
+    if (!series.ok || !sources.knowledge.isAvailable()) {
+        state.SkipWithError("no shipped database or characters.db");
+        return;
+    }
+    const bool reweigh = state.range(0) == 1;
+    Shortlist built(series.store, sources);
+    built.refresh();
+    built.sort(ShortlistColumn::Recommended, true);
+    std::size_t preset = 0;
+    for (auto _ : state) {
+        if (reweigh) {
+            preset = (preset + 1) % kRecommendPresets.size();
+            built.setRecommendWeights(recommendWeights(kRecommendPresets[preset]));
+            benchmark::DoNotOptimize(built.firstRowAt(0));
+        } else {
+            Shortlist shortlist(series.store, sources);
+            shortlist.sort(ShortlistColumn::Recommended, true);
+            shortlist.refresh();
+            benchmark::DoNotOptimize(shortlist.firstRowAt(0));
+        }
+    }
+    state.SetLabel(reweigh ? "re-weigh" : "build and order");
+    state.counters["distinct_names"] = static_cast<double>(built.distinctCount());
+    state.counters["bytes_per_name"] =
+        static_cast<double>(built.memoryBytes()) / static_cast<double>(built.distinctCount());
+    state.counters["recommend_bytes_per_name"] =
+        static_cast<double>(built.facts().recommender().memoryBytes()) / static_cast<double>(built.distinctCount());
+}
+BENCHMARK(BM_RecommendedOrderOfShippedSeries)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 /// Names arriving while the shortlist is shown: 1 M names there, then 10,000 rows of about 1,000 new one-character
 /// names merged in one refresh.

@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <set>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -472,6 +473,43 @@ TEST_F(CliGenerationTest, DistinctPrintsEachNameOnceWithItsDrawsRankedByScore) {
     EXPECT_EQ(
         linesOf(generate({"--gender", "男", "--seed", "5", "--threshold", "76", "--distinct", "--limit", "3"}).out),
         std::vector<std::string>(names.begin(), names.begin() + 4));
+}
+
+TEST_F(CliGenerationTest, OrderRecommendedAddsTheColumnAndSortsByItWhileScoreKeepsTodaysOutput) {
+    const std::vector<std::string> base{"--gender", "男", "--seed", "5", "--threshold", "76", "--distinct"};
+    const auto with = [&](std::vector<std::string> more) {
+        std::vector<std::string> arguments = base;
+        arguments.insert(arguments.end(), more.begin(), more.end());
+        return generate(arguments);
+    };
+    const Outcome plain = generate(base);
+    EXPECT_EQ(with({"--order", "score"}).out, plain.out);
+    const Outcome recommended = with({"--order", "recommended"});
+    ASSERT_EQ(recommended.status, 0) << recommended.err;
+    const std::vector<std::string> byScore = linesOf(plain.out);
+    const std::vector<std::string> lines = linesOf(recommended.out);
+    ASSERT_EQ(lines.size(), byScore.size());
+    EXPECT_EQ(lines[0], byScore[0] + "	推荐");
+    std::multiset<std::string> same(byScore.begin() + 1, byScore.end());
+    int previous = 101;
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+        const std::size_t tab = lines[i].rfind('	');
+        const int value = std::stoi(lines[i].substr(tab + 1));
+        EXPECT_LE(value, previous) << lines[i];
+        EXPECT_GE(value, 0);
+        previous = value;
+        const auto found = same.find(lines[i].substr(0, tab));
+        ASSERT_NE(found, same.end()) << "the same names and cells: " << lines[i];
+        same.erase(found);
+    }
+    for (const auto& bad : std::vector<std::vector<std::string>>{{"--order", "best"}, {"--order", ""}}) {
+        const Outcome refused = with(bad);
+        EXPECT_EQ(refused.status, 2);
+        EXPECT_EQ(refused.out, "");
+        EXPECT_EQ(linesOf(refused.err).size(), 1U) << refused.err;
+    }
+    const Outcome withoutDistinct = generate({"--gender", "男", "--seed", "5", "--order", "recommended"});
+    EXPECT_EQ(withoutDistinct.status, 2);
 }
 
 TEST_F(CliGenerationTest, TheRandomModeMakesOneSeriesOfNTimesNDraws) {

@@ -7,6 +7,7 @@
 #include "app/FavouritesPrinter.h"
 #include "app/FavouritesStore.h"
 #include "app/NameDetailsPane.h"
+#include "app/RecommendChooser.h"
 #include "app/ReportDialog.h"
 #include "app/RunStatusText.h"
 #include "app/ShortlistModel.h"
@@ -87,7 +88,11 @@ ShortlistDialog::ShortlistDialog(AppContext& context, FavouritesStore& favourite
     m_table->setObjectName(QStringLiteral("名单表格"));
     m_table->setModel(m_model);
     m_table->setSortingEnabled(true);
-    m_table->horizontalHeader()->setSortIndicator(static_cast<int>(ShortlistColumn::Score), Qt::DescendingOrder);
+    // With the knowledge file the list opens in our 推荐 order; without it by the score, as ranked before.
+    m_table->horizontalHeader()->setSortIndicator(static_cast<int>(m_model->shortlist().facts().knowledgeAvailable()
+                                                                       ? ShortlistColumn::Recommended
+                                                                       : ShortlistColumn::Score),
+                                                  Qt::DescendingOrder);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -249,6 +254,11 @@ QWidget* ShortlistDialog::buildFilterBar() {
     }
     m_suppliesFavourable->setVisible(m_model->shortlist().facts().solarTermChartAvailable());
     second->addWidget(m_suppliesFavourable);
+    auto* recommend = new RecommendChooser(bar);
+    m_model->setRecommendation(recommend->weights(), recommend->ownFavourable());
+    connect(recommend, &RecommendChooser::changed, this,
+            [this, recommend] { m_model->setRecommendation(recommend->weights(), recommend->ownFavourable()); });
+    second->addWidget(recommend);
     second->addStretch(1);
     auto* rows = new QVBoxLayout;
     rows->setContentsMargins(0, 0, 0, 0);

@@ -55,6 +55,10 @@ QVariant ShortlistModel::headerData(int section, Qt::Orientation orientation, in
             return QStringLiteral("名字的字都在《通用规范汉字表》一级或二级字中");
         case ShortlistColumn::CompoundSurnameScore:
             return QStringLiteral("按复姓算法（两字姓的笔画都计入天格）的分数，本程序另加");
+        case ShortlistColumn::Recommended:
+            return QStringLiteral(
+                "本程序另加的推荐分（0-100）：分数、名字用字、常用字、诗句、读音、字义、喜用五行综合而得；"
+                "含贬义字的名字排在最后");
         default:
             return {};
         }
@@ -87,6 +91,9 @@ QVariant ShortlistModel::display(const QModelIndex& index) const {
         return facts.knowledge.commonOnly ? QStringLiteral("✓") : QString();
     case ShortlistColumn::CompoundSurnameScore:
         return facts.compoundScore ? QString::number(*facts.compoundScore) : QString();
+    case ShortlistColumn::Recommended:
+        return facts.recommendedBottom ? QStringLiteral("%1 贬").arg(facts.recommended)
+                                       : QString::number(facts.recommended);
     default:
         return {};
     }
@@ -156,6 +163,17 @@ void ShortlistModel::setFavourites(std::vector<FavouriteStars> favourites) {
     if (rowCount() > 0) {
         emit dataChanged(index(0, static_cast<int>(ShortlistColumn::Favourite)),
                          index(rowCount() - 1, static_cast<int>(ShortlistColumn::Favourite)));
+    }
+}
+
+void ShortlistModel::setRecommendation(const RecommendWeights& weights, std::optional<ElementSet> ownFavourable) {
+    changeLayout([&] {
+        m_shortlist.setOwnFavourable(ownFavourable);
+        m_shortlist.setRecommendWeights(weights);
+    });
+    if (rowCount() > 0) {
+        emit dataChanged(index(0, static_cast<int>(ShortlistColumn::Recommended)),
+                         index(rowCount() - 1, static_cast<int>(ShortlistColumn::Recommended)));
     }
 }
 

@@ -40,6 +40,8 @@ public:
 
     void setFilter(const ShortlistFilter& filter);
     void setFavourites(std::vector<FavouriteStars> favourites);
+    /// The 推荐 weights and the parent's own favourable elements (nothing: the charts').
+    void setRecommendation(const RecommendWeights& weights, std::optional<ElementSet> ownFavourable);
 
     /// Takes the store's new rows (the timer calls it); with `budget` nothing, all of them.
     void refresh(std::optional<std::chrono::nanoseconds> budget = kRefreshBudget);

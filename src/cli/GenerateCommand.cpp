@@ -31,6 +31,28 @@ const Option kLimitOption{"--limit", "N", "stop after N listed names (with --dis
 const Option kDistinctOption{"--distinct", "",
                              "after the run, one line per distinct name with its draw count, ranked as the shortlist "
                              "window ranks"};
+const Option kOrderOption{
+    "--order", "score|recommended",
+    "with --distinct: by score (default), or by our own 推荐 value, best first, with a 推荐 column"};
+
+/// The order of --distinct: the score (the window's ranking), or the 推荐 value with its column.
+enum class DistinctOrder { Score, Recommended };
+
+std::optional<DistinctOrder> readOrder(const ParsedArguments& arguments, std::ostream& err) {
+    const std::optional<std::string_view> text = arguments.value(kOrderOption.name);
+    if (!text) {
+        return DistinctOrder::Score;
+    }
+    if (!arguments.has(kDistinctOption.name)) {
+        err << kOrderOption.name << " needs " << kDistinctOption.name;
+        return std::nullopt;
+    }
+    if (*text == "score" || *text == "recommended") {
+        return *text == "score" ? DistinctOrder::Score : DistinctOrder::Recommended;
+    }
+    err << kOrderOption.name << ": the order must be score or recommended";
+    return std::nullopt;
+}
 
 /// The options as the window's inputs of one run; nothing, with the reason written to `err`, when refused.
 std::optional<GenerationInputs> readInputs(const ParsedArguments& arguments, std::ostream& err) {
@@ -112,18 +134,28 @@ std::optional<std::uint64_t> readCount(const ParsedArguments& arguments, const O
     return value.value;
 }
 
-/// The distinct names of the finished run in the shortlist window's order (score, highest first; names of equal score
-/// by their first listed row), each as the cells of its first listed row and its draw count; at most `limit` lines.
-/// The shortlist works with the sources the window gives it, so that a filter or column added to both agrees.
-void writeDistinctNames(std::ostream& out, const ResultStore& store, ShortlistSources sources, std::uint64_t limit) {
+/// The distinct names of the finished run in the shortlist window's ranking (score, highest first; names of equal score
+/// by their first listed row), or by the 推荐 value, each as the cells of its first listed row and its draw count
+/// (and its 推荐 value); at most `limit` lines. The shortlist works with the sources the window gives it, so that a
+/// filter or column added to both agrees.
+void writeDistinctNames(std::ostream& out, const ResultStore& store, ShortlistSources sources, std::uint64_t limit,
+                        DistinctOrder order) {
     Shortlist shortlist(store, std::move(sources));
     shortlist.refresh();
+    const bool recommended = order == DistinctOrder::Recommended;
+    if (recommended) {
+        shortlist.sort(ShortlistColumn::Recommended, true);
+    }
+    std::vector<std::string> fields(kResultColumnCount + (recommended ? 2 : 1));
     for (std::size_t i = 0; i < shortlist.size() && i < limit; ++i) {
         const std::uint32_t firstRow = shortlist.firstRowAt(i);
         const ResultRowCells cells = store.rowCells(firstRow);
-        std::array<std::string, kResultColumnCount + 1> fields;
         std::copy(cells.texts.begin(), cells.texts.end(), fields.begin());
-        fields.back() = std::to_string(shortlist.factsAt(i).draws);
+        const NameFacts facts = shortlist.factsAt(i);
+        fields[kResultColumnCount] = std::to_string(facts.draws);
+        if (recommended) {
+            fields.back() = std::to_string(facts.recommended);
+        }
         writeTsvRow(out, fields);
     }
 }
@@ -142,6 +174,10 @@ ExitStatus storeFull(const CommandInput& input, const ResultStore& store) {
 ExitStatus generate(const CommandInput& input) {
     const std::optional<GenerationInputs> inputs = readInputs(input.arguments, input.err);
     if (!inputs) {
+        return ExitStatus::BadInput;
+    }
+    const std::optional<DistinctOrder> order = readOrder(input.arguments, input.err);
+    if (!order) {
         return ExitStatus::BadInput;
     }
     const std::optional<std::uint64_t> limit =
@@ -172,9 +208,11 @@ ExitStatus generate(const CommandInput& input) {
         header[columnIndex(column)] = std::string(resultColumnTitle(column));
     }
     if (input.arguments.has(kDistinctOption.name)) {
-        std::array<std::string, kResultColumnCount + 1> withDraws;
-        std::copy(header.begin(), header.end(), withDraws.begin());
-        withDraws.back() = std::string(shortlistColumnTitle(ShortlistColumn::Draws));
+        std::vector<std::string> withDraws(header.begin(), header.end());
+        withDraws.emplace_back(shortlistColumnTitle(ShortlistColumn::Draws));
+        if (*order == DistinctOrder::Recommended) {
+            withDraws.emplace_back(shortlistColumnTitle(ShortlistColumn::Recommended));
+        }
         writeTsvRow(input.out, withDraws);
     } else {
         writeTsvRow(input.out, header);
@@ -193,7 +231,7 @@ ExitStatus generate(const CommandInput& input) {
             record ? &*record : nullptr, KnowledgeBase::open(KnowledgeBase::besideNamingDatabase(input.databaseFile)),
             std::make_shared<const LuckTables>(LuckTables::load(database)), database,
             scoreThreshold(inputs->ownThreshold, inputs->thresholdText));
-        writeDistinctNames(input.out, store, std::move(sources), *limit);
+        writeDistinctNames(input.out, store, std::move(sources), *limit, *order);
         return storeFull(input, store);
     }
     std::uint64_t written = 0;
@@ -231,9 +269,11 @@ Command makeGenerateCommand() {
         "names with that "
         "character second (--position 二) or third (--position 三). --distinct waits for the run to end and prints "
         "each "
-        "distinct name once, with how often it was listed (次数), ranked by score as the shortlist window ranks.",
+        "distinct name once, with how often it was listed (次数), ranked by score as the shortlist window ranks; with "
+        "--order recommended, by our own 推荐 value (0-100, best "
+        "first; a name with a character of ill sense last), with the value as a last column 推荐.",
         {kFamilyOption, kGenderOption, kSingleOption, kFixedOption, kPositionOption, kThresholdOption, kSeedOption,
-         kLimitOption, kDistinctOption, kDateOption, kHourOption},
+         kLimitOption, kDistinctOption, kOrderOption, kDateOption, kHourOption},
         0,
         generate,
     };

@@ -251,6 +251,19 @@ bool SoundChecker::hasWarning(std::span<const Unit> units, std::size_t familyCou
     return found;
 }
 
+SoundChecker::Strength SoundChecker::strongestWarning(std::span<const Unit> units, std::size_t familyCount) const {
+    Strength found = Strength::None;
+    runRules(units, familyCount, [&](const Hit& hit) {
+        if (hit.rule == SoundRule::SoundsLikeWord || hit.rule == SoundRule::SoundsLikeWordInOtherTones) {
+            found = Strength::SoundsLikeWord;
+            return true;
+        }
+        found = Strength::Other;
+        return false;
+    });
+    return found;
+}
+
 std::vector<SoundWarning> SoundChecker::warnings(const std::vector<SyllableReading>& name) const {
     std::vector<Unit> units;
     LocalNumbers local;

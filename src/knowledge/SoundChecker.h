@@ -56,6 +56,10 @@ public:
     /// Whether any rule trips, for units built with unitOf; `familyCount` leading units are the family name.
     /// Thread-safe with other const calls; no allocation.
     bool hasWarning(std::span<const Unit> units, std::size_t familyCount) const;
+    /// The heaviest warning a name trips: none, only the tone, initial, final or family rules, or a word rule (the
+    /// name reads like an unfortunate word, which people tease with). Same contract as hasWarning().
+    enum class Strength : std::uint8_t { None, Other, SoundsLikeWord };
+    Strength strongestWarning(std::span<const Unit> units, std::size_t familyCount) const;
 
     const std::vector<UnfortunateWord>& words() const { return m_words; }
 

@@ -3,6 +3,7 @@
 #include "text/Utf8.h"
 
 #include <array>
+#include <span>
 
 namespace namewright {
 
@@ -23,10 +24,7 @@ FamilyKnowledgeFlags::FamilyKnowledgeFlags(KnowledgeBase knowledge, std::string_
     }
 }
 
-KnowledgeFlags FamilyKnowledgeFlags::flags(char32_t first, char32_t second) const {
-    if (!isAvailable() || first == 0) {
-        return {};
-    }
+template <typename F> auto FamilyKnowledgeFlags::withUnits(char32_t first, char32_t second, F&& f) const {
     // A family name of up to six characters fits the fixed buffer; longer ones (never seen) take a vector.
     std::array<SoundChecker::Unit, 8> fixed{};
     std::vector<SoundChecker::Unit> grown;
@@ -37,20 +35,45 @@ KnowledgeFlags FamilyKnowledgeFlags::flags(char32_t first, char32_t second) cons
         units = grown.data();
     }
     std::copy(m_familyUnits.begin(), m_familyUnits.end(), units);
-    const auto& a = m_knowledge.compact(first);
-    const auto& b = m_knowledge.compact(second);
-    units[m_familyUnits.size()] = a.unit;
+    units[m_familyUnits.size()] = m_knowledge.compact(first).unit;
     units[m_familyUnits.size()].character = first;
     if (second) {
-        units[m_familyUnits.size() + 1] = b.unit;
+        units[m_familyUnits.size() + 1] = m_knowledge.compact(second).unit;
         units[m_familyUnits.size() + 1].character = second;
     }
+    return f(std::span<const SoundChecker::Unit>(units, count), m_familyUnits.size());
+}
+
+KnowledgeFlags FamilyKnowledgeFlags::flags(char32_t first, char32_t second) const {
+    if (!isAvailable() || first == 0) {
+        return {};
+    }
+    const auto& a = m_knowledge.compact(first);
+    const auto& b = m_knowledge.compact(second);
     KnowledgeFlags out;
     out.available = true;
-    out.noSoundWarning = !m_knowledge.soundChecker().hasWarning({units, count}, m_familyUnits.size());
+    out.noSoundWarning = !withUnits(first, second, [this](auto units, std::size_t familyCount) {
+        return m_knowledge.soundChecker().hasWarning(units, familyCount);
+    });
     out.hasVerse = second && m_knowledge.hasVerseAt(a.firstIndex, b.secondIndex);
     out.commonOnly = isCommon(a.commonLevel) && (!second || isCommon(b.commonLevel));
     return out;
+}
+
+VerseClass FamilyKnowledgeFlags::verseClass(char32_t first, char32_t second) const {
+    if (!isAvailable() || first == 0 || second == 0) {
+        return VerseClass::None;
+    }
+    return m_knowledge.verseClassAt(m_knowledge.compact(first).firstIndex, m_knowledge.compact(second).secondIndex);
+}
+
+SoundChecker::Strength FamilyKnowledgeFlags::soundStrength(char32_t first, char32_t second) const {
+    if (!isAvailable() || first == 0) {
+        return SoundChecker::Strength::None;
+    }
+    return withUnits(first, second, [this](auto units, std::size_t familyCount) {
+        return m_knowledge.soundChecker().strongestWarning(units, familyCount);
+    });
 }
 
 KnowledgeFlags FamilyKnowledgeFlags::flags(std::string_view given) const {

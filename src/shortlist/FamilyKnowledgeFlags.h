@@ -31,6 +31,10 @@ public:
 
     /// For a one-character given name pass second = 0.
     KnowledgeFlags flags(char32_t first, char32_t second) const;
+    /// How closely the verses hold the pair (first, then second); None when either is unknown.
+    VerseClass verseClass(char32_t first, char32_t second) const;
+    /// The heaviest sound warning of family + given; None without a knowledge file. second = 0: one character.
+    SoundChecker::Strength soundStrength(char32_t first, char32_t second) const;
     /// The given name as UTF-8 (one or two characters; any other length gives every flag false).
     KnowledgeFlags flags(std::string_view given) const;
 
@@ -39,6 +43,9 @@ public:
     std::string pinyin(std::string_view given) const;
 
 private:
+    /// Calls f(span of units, family count) with family + given as sound units, without allocating for short names.
+    template <typename F> auto withUnits(char32_t first, char32_t second, F&& f) const;
+
     KnowledgeBase m_knowledge;
     std::vector<SyllableReading> m_familyReadings;
     std::vector<SoundChecker::Unit> m_familyUnits;

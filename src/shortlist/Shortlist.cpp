@@ -116,6 +116,25 @@ void Shortlist::setFavourites(std::vector<FavouriteStars> favourites) {
     }
 }
 
+void Shortlist::setRecommendWeights(const RecommendWeights& weights) {
+    m_facts.recommender().setWeights(weights);
+    if (m_column == ShortlistColumn::Recommended) {
+        rebuild();
+    }
+}
+
+void Shortlist::setOwnFavourable(std::optional<ElementSet> elements) {
+    m_facts.recommender().setOwnFavourable(elements);
+    if (m_column == ShortlistColumn::Recommended) {
+        rebuild();
+    }
+}
+
+Recommendation Shortlist::recommendationAt(std::size_t position) const {
+    const StoredName& row = m_store.row(m_view[position]);
+    return m_facts.recommender().recommend(refAt(position), row);
+}
+
 std::uint64_t Shortlist::pack(std::uint32_t key, std::uint32_t firstRow) const {
     const std::uint32_t ordered = m_descending ? ~key : key;
     return (static_cast<std::uint64_t>(ordered) << 32U) | firstRow;

@@ -63,6 +63,15 @@ public:
     /// The favourites; the shown order is rebuilt when they matter to it (favourites only, or sorted by them).
     void setFavourites(std::vector<FavouriteStars> favourites);
 
+    /// The 推荐 order's weights, and the parent's own favourable elements (nothing: the charts'); the shown order is
+    /// rebuilt when it is sorted by 推荐.
+    void setRecommendWeights(const RecommendWeights& weights);
+    void setOwnFavourable(std::optional<ElementSet> elements);
+    /// The 推荐 value of the name shown at `position` with each term's points.
+    Recommendation recommendationAt(std::size_t position) const;
+    ShortlistColumn sortColumn() const { return m_column; }
+    bool sortDescending() const { return m_descending; }
+
     /// Names shown.
     std::size_t size() const { return m_view.size(); }
     /// Distinct names of the series, shown or not.

@@ -29,13 +29,14 @@ enum class ShortlistColumn : std::uint8_t {
     HasVerse,               ///< 诗句: the pair of given characters stands in a verse (character knowledge)
     CommonOnly, ///< 常用: every given character of level 1 or 2 of the 通用规范汉字表 (character knowledge)
     CompoundSurnameScore, ///< 复姓分: the score by the compound-surname rule, for a compound surname only
+    Recommended,          ///< 推荐: our own 0-100 judgement of the name (shortlist/Recommendation.h)
 };
 
-inline constexpr std::size_t kShortlistColumnCount = 17;
+inline constexpr std::size_t kShortlistColumnCount = 18;
 
 inline constexpr std::array<std::string_view, kShortlistColumnCount> kShortlistColumnTitles{
-    "姓名", "分数", "天格", "人格", "地格", "外格", "总格", "三才",  "五行",
-    "次数", "补缺", "收藏", "拼音", "读音", "诗句", "常用", "复姓分"};
+    "姓名", "分数", "天格", "人格", "地格", "外格", "总格", "三才",   "五行",
+    "次数", "补缺", "收藏", "拼音", "读音", "诗句", "常用", "复姓分", "推荐"};
 
 constexpr std::string_view shortlistColumnTitle(ShortlistColumn column) {
     return kShortlistColumnTitles[static_cast<std::size_t>(column)];
@@ -53,7 +54,7 @@ static_assert(static_cast<std::size_t>(ShortlistColumn::Total) == columnIndex(Re
 static_assert(static_cast<std::size_t>(ShortlistColumn::ThreeTalentsKey) == columnIndex(ResultColumn::ThreeTalentsKey));
 static_assert(static_cast<std::size_t>(ShortlistColumn::ElementText) == columnIndex(ResultColumn::ElementText));
 static_assert(static_cast<std::size_t>(ShortlistColumn::Draws) == kResultColumnCount, "the shortlist's own follow");
-static_assert(static_cast<std::size_t>(ShortlistColumn::CompoundSurnameScore) + 1 == kShortlistColumnCount);
+static_assert(static_cast<std::size_t>(ShortlistColumn::Recommended) + 1 == kShortlistColumnCount);
 static_assert(
     [] {
         for (const ResultColumn column : kResultColumns) {

@@ -67,7 +67,7 @@ std::uint32_t biased(int value) {
 } // namespace
 
 ShortlistFacts::ShortlistFacts(const ResultStore& store, const DistinctNames& names, ShortlistSources sources)
-    : m_store(store), m_names(names), m_sources(std::move(sources)) {}
+    : m_store(store), m_names(names), m_sources(std::move(sources)), m_recommender(m_sources) {}
 
 ShortlistFacts::~ShortlistFacts() = default;
 
@@ -91,6 +91,7 @@ void ShortlistFacts::reset() {
     m_groupPinyinOrdinal.clear();
     m_secondPinyinRank.clear();
     m_elementRank.clear();
+    m_recommender.reset();
     update();
 }
 
@@ -103,6 +104,7 @@ void ShortlistFacts::update() {
     for (std::size_t id = m_knownTexts; id < textCount; ++id) {
         const std::u32string code = decodeUtf8(texts.text(static_cast<std::uint32_t>(id)));
         m_characters[id].codePoint = code.size() == 1 ? code.front() : 0;
+        m_recommender.noteText(static_cast<std::uint32_t>(id), m_characters[id].codePoint);
     }
     const bool newTexts = textCount != m_knownTexts;
     m_knownTexts = textCount;
@@ -182,6 +184,7 @@ void ShortlistFacts::noteKnowledge(NameRef ref) {
     setBit(m_noWarning, ref, flags.noSoundWarning);
     setBit(m_verse, ref, flags.hasVerse);
     setBit(m_common, ref, flags.commonOnly);
+    m_recommender.noteName(ref, f.knowledgeFlags.get(), first, second);
 }
 
 void ShortlistFacts::noteAdded(const std::vector<NameRef>& added) {
@@ -328,6 +331,9 @@ NameFacts ShortlistFacts::facts(NameRef ref, const StoredName& row, std::uint32_
         out.knowledge = KnowledgeFlags{true, bit(m_noWarning, ref), bit(m_verse, ref), bit(m_common, ref)};
     }
     out.compoundScore = compoundScore(family(row.family), row, &out.compoundGrids);
+    const std::uint32_t recommended = m_recommender.key(ref, row);
+    out.recommendedBottom = recommended == 0;
+    out.recommended = recommended == 0 ? m_recommender.recommend(ref, row).value : static_cast<int>(recommended) - 1;
     return out;
 }
 
@@ -352,7 +358,8 @@ std::size_t ShortlistFacts::memoryBytes() const {
         return bytes;
     };
     std::size_t bytes = m_characters.capacity() * sizeof(Character) + m_families.capacity() * sizeof(Family) +
-                        bitmaps(m_noWarning) + bitmaps(m_verse) + bitmaps(m_common) + bitmaps(m_favourite);
+                        bitmaps(m_noWarning) + bitmaps(m_verse) + bitmaps(m_common) + bitmaps(m_favourite) +
+                        m_recommender.memoryBytes();
     for (const auto* ranks :
          {&m_groupNameOrdinal, &m_secondNameRank, &m_groupPinyinOrdinal, &m_secondPinyinRank, &m_elementRank}) {
         bytes += ranks->capacity() * sizeof(std::uint32_t);
@@ -558,6 +565,8 @@ std::uint32_t ShortlistFacts::key(ShortlistColumn column, NameRef ref, const Sto
         const auto score = compoundScore(family(row.family), row);
         return score ? static_cast<std::uint32_t>(*score) + 1 : 0;
     }
+    case ShortlistColumn::Recommended:
+        return m_recommender.key(ref, row);
     }
     return 0;
 }

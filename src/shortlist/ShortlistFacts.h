@@ -16,6 +16,7 @@
 #include "naming/LuckTables.h"
 #include "shortlist/DistinctNames.h"
 #include "shortlist/FamilyKnowledgeFlags.h"
+#include "shortlist/NameRecommender.h"
 #include "shortlist/ShortlistColumn.h"
 #include "shortlist/ShortlistFilter.h"
 #include "shortlist/ShortlistSources.h"
@@ -53,6 +54,8 @@ struct NameFacts {
     KnowledgeFlags knowledge;               ///< `available` false without the knowledge file
     std::optional<FiveGrids> compoundGrids; ///< for a compound surname with both characters in `word`
     std::optional<int> compoundScore;
+    int recommended = 0;            ///< the 推荐 value, 0-100
+    bool recommendedBottom = false; ///< a 贬 character: below every other name in the 推荐 order
 };
 
 class ShortlistFacts {
@@ -93,6 +96,10 @@ public:
     FiveGrids grids(const StoredName& row) const;
     /// The pinyin of a name ("fàn tǒng"); empty without the knowledge file.
     std::string pinyin(NameRef ref) const;
+
+    /// The 推荐 order's weights and the parent's own favourable elements; the caller re-sorts.
+    NameRecommender& recommender() { return m_recommender; }
+    const NameRecommender& recommender() const { return m_recommender; }
 
     /// Heap bytes held by the tables (texts and favourites not counted).
     std::size_t memoryBytes() const;
@@ -141,6 +148,7 @@ private:
     std::vector<std::uint32_t> m_groupNameOrdinal, m_secondNameRank;
     std::vector<std::uint32_t> m_groupPinyinOrdinal, m_secondPinyinRank;
     std::vector<std::uint32_t> m_elementRank; // by text id
+    NameRecommender m_recommender;
 };
 
 } // namespace namewright

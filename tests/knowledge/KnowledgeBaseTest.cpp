@@ -170,6 +170,18 @@ TEST_F(KnowledgeFile, ShortlistColumnsOfGivenNames) {
     EXPECT_EQ(FamilyKnowledgeFlags(m_knowledge, "曾").pinyin("张"), "zēng ?");
 }
 
+TEST_F(KnowledgeFile, TheOrderReadsTheHeaviestWarningAndTheVerseClassOfAPair) {
+    using Strength = SoundChecker::Strength;
+    const FamilyKnowledgeFlags li(m_knowledge, "李");
+    EXPECT_EQ(li.soundStrength(U'思', U'远'), Strength::None);
+    EXPECT_EQ(li.soundStrength(U'丽', 0), Strength::Other); // sounds like the family name
+    EXPECT_EQ(FamilyKnowledgeFlags(m_knowledge, "范").soundStrength(U'统', 0), Strength::SoundsLikeWord);
+    EXPECT_EQ(li.verseClass(U'思', U'远'), m_knowledge.verseClass(U'思', U'远'));
+    EXPECT_NE(li.verseClass(U'思', U'远'), VerseClass::None);
+    EXPECT_EQ(li.verseClass(U'思', 0), VerseClass::None);
+    EXPECT_EQ(FamilyKnowledgeFlags(KnowledgeBase{}, "范").soundStrength(U'统', 0), Strength::None);
+}
+
 TEST_F(KnowledgeFile, CopiesShareTheLoadedFile) {
     const KnowledgeBase copy = m_knowledge;
     EXPECT_EQ(copy.character("范"), m_knowledge.character("范"));
