@@ -386,7 +386,8 @@ private slots:
             named("李", "哉栋", 4,
                   "一条很长的备注：奶奶喜欢这个名字，外公觉得笔画太多，妈妈还在想，爸爸说再看看别的名字"),
             named("欧阳", "栋", 2, "第二"), named("王", "哉", 5), named("李", "栋", 1)};
-        CompareDialog dialog(chosen, database, nullptr);
+        const KnowledgeBase noKnowledge;
+        CompareDialog dialog(chosen, database, noKnowledge, nullptr);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         auto* table = dialog.findChild<QTableWidget*>(QStringLiteral("比较表格"));
