@@ -9,7 +9,7 @@
 #include <variant>
 #include <vector>
 
-namespace SQLite {
+namespace SQLite { // NOLINT(readability-identifier-naming): SQLiteCpp's own namespace
 class Database;
 }
 
