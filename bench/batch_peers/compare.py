@@ -16,7 +16,7 @@
 
 Each round runs every command once, in turn, so that a busy machine slows all of them alike; the figures are medians
 of wall time and of the CPU time (user + system) the process used. Build with the release preset first (the
-bench_output target too for part 2).
+bench_output target too for the second comparison).
 """
 
 import argparse
