@@ -5,16 +5,25 @@
 #include <SQLiteCpp/SQLiteCpp.h>
 
 #include <atomic>
+#include <cstdint>
+#include <random>
 #include <unistd.h>
 
 namespace namewright::testing {
 
 namespace {
 
+/// The process id alone is not unique over time: a test killed by its timeout leaves its files behind, and a later
+/// process given the same id would find them. A random tag drawn once per process keeps runs apart.
 std::filesystem::path uniquePath(std::string_view suffix) {
+    static const std::string tag = [] {
+        std::random_device device;
+        const std::uint64_t bits = (std::uint64_t{device()} << 32U) | device();
+        return std::to_string(::getpid()) + "-" + std::to_string(bits);
+    }();
     static std::atomic<int> counter{0};
     return std::filesystem::temp_directory_path() /
-           ("namewright-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++) + std::string(suffix));
+           ("namewright-test-" + tag + "-" + std::to_string(counter++) + std::string(suffix));
 }
 
 } // namespace
