@@ -9,7 +9,7 @@ packages=(
     liberfa-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev clang-tidy clang-format
-    fonts-noto-cjk
+    fonts-noto-cjk fonts-wqy-microhei poppler-utils
     python3 unicode-data opencc
     dpkg-dev file lintian desktop-file-utils appstream
 )

@@ -1,5 +1,7 @@
 #include "app/Controls.h"
 
+#include "app/CompactComboStyle.h"
+
 namespace namewright {
 
 QString emptyWindowTitle() {
@@ -18,6 +20,7 @@ QComboBox* makeComboBox(QWidget* parent, const char* name, QRect geometry, const
     box->setObjectName(QString::fromUtf8(name));
     box->setGeometry(geometry);
     box->setEditable(editable);
+    box->setStyle(CompactComboStyle::instance());
     box->addItems(items);
     return box;
 }

@@ -16,7 +16,8 @@ QString emptyWindowTitle();
 
 QLabel* makeLabel(QWidget* parent, const char* name, const char* text, QRect geometry);
 
-/// A combo box with its items; an editable one lets the user type any text too.
+/// A combo box with its items; an editable one lets the user type any text too. Its drop-down button is narrow
+/// (CompactComboStyle), so that short items show whole in the small fixed sizes of the windows.
 QComboBox* makeComboBox(QWidget* parent, const char* name, QRect geometry, const QStringList& items, bool editable);
 
 /// "first" .. "last" in decimal.

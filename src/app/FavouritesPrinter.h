@@ -1,8 +1,8 @@
 #pragma once
-// Favourites on paper: one page per favourite (A4), with its name, stars, note (none when empty) and what each given
-// character means at the top and its report below, the report as the report window composes it, with the chart the
-// favourite was starred with, in a dark ink that reads on white. The font shrinks, down to 6 points, until a report
-// fits its page.
+// Favourites on paper (A4): each favourite starts a page, with its name, stars, note (none when empty) and what each
+// given character means at the top and its report below, the report as the report window composes it, with the chart
+// the favourite was starred with, in a dark ink that reads on white. The body is printed at 10 and 11 points and runs
+// on to further pages, each headed with the favourite's name.
 
 #include "reports/Favourite.h"
 

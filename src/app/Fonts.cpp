@@ -37,4 +37,12 @@ QFont chartResultFont() {
                           9);
 }
 
+QFont printFont(int points) {
+    QFont font = firstInstalled({QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("WenQuanYi Zen Hei"),
+                                 QStringLiteral("Noto Sans CJK SC")},
+                                points);
+    font.setFamilies({font.family(), QStringLiteral("Noto Sans CJK SC")});
+    return font;
+}
+
 } // namespace namewright

@@ -7,7 +7,10 @@
 
 #include <QHeaderView>
 #include <QLabel>
+#include <QStyle>
 #include <QTableView>
+
+#include <algorithm>
 
 namespace namewright {
 
@@ -45,9 +48,15 @@ ReferenceTablesDialog::ReferenceTablesDialog(const std::string& selector, const 
     m_grid->setModel(model);
     m_grid->horizontalHeader()->setMinimumSectionSize(20);
     const auto& widths = model->listing().columnWidths;
+    const QHeaderView* header = m_grid->horizontalHeader();
+    const int headerMargins = 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header) + 2;
     for (std::size_t column = 0; column < widths.size(); ++column) {
         if (widths[column]) {
-            m_grid->setColumnWidth(static_cast<int>(column), *widths[column]);
+            // A column narrower than its title ("数理序号" in 30 pixels showed as "理序") is widened to the title.
+            const int title = header->fontMetrics().horizontalAdvance(
+                                  model->headerData(static_cast<int>(column), Qt::Horizontal).toString()) +
+                              headerMargins;
+            m_grid->setColumnWidth(static_cast<int>(column), std::max(*widths[column], title));
         }
     }
     if (model->listing().isEmpty()) {

@@ -6,10 +6,12 @@
 #include "app/FavouritesModel.h"
 #include "app/FavouritesPrinter.h"
 #include "app/FavouritesStore.h"
+#include "app/FileDialogs.h"
 #include "app/NameDetailsPane.h"
 #include "app/RecommendChooser.h"
 #include "app/ReportDialog.h"
 #include "app/RunStatusText.h"
+#include "app/ShortlistColumnChooser.h"
 #include "app/ShortlistModel.h"
 #include "app/TextConversion.h"
 #include "app/WholeFile.h"
@@ -19,7 +21,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -36,6 +37,8 @@
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace namewright {
 
@@ -103,43 +106,29 @@ ShortlistDialog::ShortlistDialog(AppContext& context, FavouritesStore& favourite
     m_table->verticalHeader()->setDefaultSectionSize(22);
     m_table->horizontalHeader()->setHighlightSections(false);
     m_table->horizontalHeader()->setMinimumSectionSize(28);
-    for (int column = 0; column < ShortlistModel::kColumns; ++column) {
-        const ShortlistColumn c = ShortlistModel::columnAt(column);
-        int width = 40;
-        switch (c) {
-        case ShortlistColumn::Name:
-            width = 72;
-            break;
-        case ShortlistColumn::ThreeTalentsKey:
-        case ShortlistColumn::ElementText:
-            width = 56; // three characters whole
-            break;
-        case ShortlistColumn::Favourite:
-            width = 62;
-            break;
-        case ShortlistColumn::Pinyin:
-            width = 120;
-            break;
-        default:
-            break;
-        }
-        m_table->setColumnWidth(column, width);
-    }
+    auto* columns = new ShortlistColumnChooser(*m_table);
     const bool knowledge = m_model->shortlist().facts().knowledgeAvailable();
     for (const ShortlistColumn c : {ShortlistColumn::Pinyin, ShortlistColumn::NoSoundWarning, ShortlistColumn::HasVerse,
                                     ShortlistColumn::CommonOnly}) {
-        m_table->setColumnHidden(static_cast<int>(c), !knowledge);
+        columns->setAvailable(c, knowledge);
     }
-    m_table->setColumnHidden(static_cast<int>(ShortlistColumn::CompoundSurnameScore),
-                             !m_model->shortlist().facts().anyCompoundSurname());
+    columns->setAvailable(ShortlistColumn::CompoundSurnameScore, m_model->shortlist().facts().anyCompoundSurname());
     m_pages->addTab(m_table, QStringLiteral("本轮名单"));
     m_pages->addTab(buildFavouritesPage(), QStringLiteral("收藏夹"));
     splitter->addWidget(m_pages);
     m_details = new NameDetailsPane(context, favourites, splitter);
     splitter->addWidget(m_details);
-    splitter->setStretchFactor(0, 3);
-    splitter->setStretchFactor(1, 2);
-    splitter->setSizes({680, 420});
+    // The list takes what its columns need (all of them show at the default size), the pane the rest, and the pane
+    // what the window gains or loses.
+    splitter->setStretchFactor(0, 0);
+    splitter->setStretchFactor(1, 1);
+    const int listWidth = std::max(680, columns->shownColumnsWidth() + 2 * m_table->frameWidth() +
+                                            m_table->verticalScrollBar()->sizeHint().width() + 8);
+    // The layout's margins are the style's (the layout takes them from the style once the window is shown).
+    const int splitterWidth = width() - style()->pixelMetric(QStyle::PM_LayoutLeftMargin, nullptr, this) -
+                              style()->pixelMetric(QStyle::PM_LayoutRightMargin, nullptr, this) -
+                              splitter->handleWidth();
+    splitter->setSizes({listWidth, splitterWidth - listWidth});
     layout->addWidget(splitter, 1);
 
     auto* bottom = new QHBoxLayout;
@@ -543,36 +532,19 @@ bool ShortlistDialog::exportPdf(const QString& path) {
     return true;
 }
 
-namespace {
-
-/// The save dialog of an export: Qt's own dialog (so it looks and behaves the same everywhere), modal to `parent`.
-QString chooseFile(QWidget* parent, const char* name, const QString& title, const QString& filter,
-                   const QString& suffix) {
-    QFileDialog dialog(parent, title, QString(), filter);
-    dialog.setObjectName(QString::fromUtf8(name));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setDefaultSuffix(suffix);
-    dialog.selectFile(QStringLiteral("收藏的名字.") + suffix);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return {};
-    }
-    return dialog.selectedFiles().constFirst();
-}
-
-} // namespace
-
 void ShortlistDialog::chooseAndExportCsv() {
-    const QString path = chooseFile(this, "导出CSV对话框", QStringLiteral("导出收藏为 CSV"),
-                                    QStringLiteral("CSV 表格 (*.csv)"), QStringLiteral("csv"));
+    const QString path = FileDialogs::chooseSaveFile(
+        this, QStringLiteral("导出CSV对话框"), QStringLiteral("导出收藏为 CSV"), QStringLiteral("CSV 表格 (*.csv)"),
+        QStringLiteral("csv"), QStringLiteral("收藏的名字.csv"));
     if (!path.isEmpty()) {
         exportCsv(path);
     }
 }
 
 void ShortlistDialog::chooseAndExportPdf() {
-    const QString path = chooseFile(this, "导出PDF对话框", QStringLiteral("导出收藏为 PDF"),
-                                    QStringLiteral("PDF 文件 (*.pdf)"), QStringLiteral("pdf"));
+    const QString path = FileDialogs::chooseSaveFile(
+        this, QStringLiteral("导出PDF对话框"), QStringLiteral("导出收藏为 PDF"), QStringLiteral("PDF 文件 (*.pdf)"),
+        QStringLiteral("pdf"), QStringLiteral("收藏的名字.pdf"));
     if (!path.isEmpty()) {
         exportPdf(path);
     }

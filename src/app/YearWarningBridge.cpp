@@ -2,8 +2,9 @@
 
 #include "app/TextConversion.h"
 
-#include <QCoreApplication>
-#include <QMessageBox>
+#include <QApplication>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QThread>
 
 namespace namewright {
@@ -11,6 +12,8 @@ namespace namewright {
 namespace {
 constexpr std::string_view kWarningTitle = "数据出错";
 constexpr std::string_view kWarningText = "请输入正确日期：\r1881年----2060年";
+/// The window menu's icon and the minimise, maximise and close buttons of a title bar, with their gaps.
+constexpr int kTitleBarControls = 4 * 28;
 } // namespace
 
 YearWarningBridge::YearWarningBridge(std::function<void()> show, QObject* parent)
@@ -63,9 +66,24 @@ void YearWarningBridge::release() {
 }
 
 void YearWarningBridge::showMessageBox(QWidget* parent) {
-    QMessageBox box(QMessageBox::NoIcon, toQString(kWarningTitle), toDisplayText(kWarningText), QMessageBox::Ok,
-                    parent);
-    box.exec();
+    messageBox(parent)->exec();
+}
+
+std::unique_ptr<QMessageBox> YearWarningBridge::messageBox(QWidget* parent) {
+    auto box = std::make_unique<QMessageBox>(QMessageBox::NoIcon, toQString(kWarningTitle), toDisplayText(kWarningText),
+                                             QMessageBox::Ok, parent);
+    // A message box sizes itself to its text and ignores a minimum width; a spacer across its grid holds it wider.
+    if (auto* grid = qobject_cast<QGridLayout*>(box->layout())) {
+        grid->addItem(new QSpacerItem(titleBarWidth(), 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(),
+                      0, 1, grid->columnCount());
+    }
+    return box;
+}
+
+int YearWarningBridge::titleBarWidth() {
+    QFont bold = QApplication::font();
+    bold.setBold(true);
+    return QFontMetrics(bold).horizontalAdvance(toQString(kWarningTitle)) + kTitleBarControls;
 }
 
 } // namespace namewright

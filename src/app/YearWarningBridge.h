@@ -7,6 +7,7 @@
 
 #include "calendar/YearWarning.h"
 
+#include <QMessageBox>
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
@@ -34,6 +35,13 @@ public:
 
     /// The standard box: title "数据出错", text "请输入正确日期：" CR "1881年----2060年", one OK button.
     static void showMessageBox(QWidget* parent);
+
+    /// That box, not yet shown: at least `titleBarWidth()` wide, so that a title bar shows the whole title.
+    static std::unique_ptr<QMessageBox> messageBox(QWidget* parent);
+
+    /// The width a title bar needs for the box's title: the title in a bold font, with room for the window menu
+    /// and the three buttons a plain window manager puts beside it.
+    static int titleBarWidth();
 
 private:
     struct Shared {

@@ -409,7 +409,7 @@ private slots:
         QVERIFY(!dialog.isVisible());
     }
 
-    void thePdfHasAPageForEachFavourite() {
+    void thePdfStartsAPageForEachFavourite() {
         testing::TempDatabase file;
         testing::fillWindowTestDatabase(file);
         NamingDatabase database = NamingDatabase::open(file.path());
@@ -427,7 +427,8 @@ private slots:
         for (qsizetype at = pdf.indexOf("/Type /Page"); at >= 0; at = pdf.indexOf("/Type /Page", at + 1)) {
             pages += pdf.mid(at + 11, 1) != "s" ? 1 : 0;
         }
-        QCOMPARE(pages, 3);
+        // Each report runs over two pages at 10 points (FavouritesPdfTest reads which favourite starts which page).
+        QCOMPARE(pages, 6);
         QVERIFY(!FavouritesPrinter(database, knowledge)
                      .writePdf(folder.filePath(QStringLiteral("no/such/folder/x.pdf")), {named("李", "栋")}, &error));
         QVERIFY(!error.isEmpty());
