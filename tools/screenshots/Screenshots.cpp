@@ -3,23 +3,31 @@
 //   screenshots <hun.mdb> <output directory>
 //
 // Run it under a real X server (xvfb-run) or with QT_QPA_PLATFORM=offscreen. At 100 % scale it writes every picture;
-// under QT_SCALE_FACTOR=2 it writes only main-window-200.png and tool-buttons-200.png.
+// under QT_SCALE_FACTOR=2 it writes only main-window-200.png, tool-buttons-200.png and input-rows-200.png. The pages
+// of the favourites' PDF (favourites-pdf-1.png, -2.png) need pdftoppm (poppler-utils); without it they are left out.
 
 #include "app/AppContext.h"
+#include "app/FileDialogs.h"
 #include "app/Fonts.h"
 #include "app/MainWindow.h"
 #include "app/QtTranslations.h"
 #include "app/ResultGridModel.h"
+#include "app/ShortlistColumnChooser.h"
+#include "app/ShortlistDialog.h"
 
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QComboBox>
 #include <QDialog>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -45,6 +53,8 @@ void processEventsFor(int milliseconds) {
 
 /// The row of tool buttons, with a margin.
 const QRect kToolRow(16, 2, 512, 50);
+/// The two rows of inputs (the combo boxes), with a margin.
+const QRect kInputRows(16, 66, 640, 76);
 
 void pressStop(namewright::MainWindow& window) {
     window.findChild<QPushButton*>(QStringLiteral("停止按钮"))->click();
@@ -103,9 +113,44 @@ void pictureExtras(namewright::MainWindow& window, const QString& output) {
     menu->close();
 }
 
+/// The shortlist's column menu, the favourites' PDF (its first two pages, with pdftoppm) and the export dialog; the
+/// shortlist `dialog` is open, with favourites.
+void pictureShortlistExtras(QDialog* dialog, const QString& output) {
+    auto* shortlist = qobject_cast<namewright::ShortlistDialog*>(dialog);
+    auto* table = dialog->findChild<QTableView*>(QStringLiteral("名单表格"));
+    const std::unique_ptr<QMenu> menu = dialog->findChild<namewright::ShortlistColumnChooser*>()->menu();
+    menu->popup(table->mapToGlobal(QPoint(40, 20)));
+    processEventsFor(300);
+    menu->grab().save(output + QStringLiteral("/shortlist-columns.png"));
+    menu->close();
+
+    const QTemporaryDir folder;
+    const QString pdf = folder.filePath(QStringLiteral("收藏的名字.pdf"));
+    const QString pdftoppm = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
+    if (shortlist->exportPdf(pdf) && !pdftoppm.isEmpty()) {
+        QProcess::execute(pdftoppm, {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("90"),
+                                     QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
+                                     QStringLiteral("2"), pdf, output + QStringLiteral("/favourites-pdf")});
+    }
+
+    // The export dialog in a folder of its own: a subfolder and an earlier export.
+    QDir(folder.path()).mkdir(QStringLiteral("宝宝照片"));
+    namewright::FileDialogs::rememberFolderOf(pdf);
+    const std::unique_ptr<QFileDialog> save = namewright::FileDialogs::saveDialog(
+        dialog, QStringLiteral("导出PDF对话框"), QStringLiteral("导出收藏为 PDF"), QStringLiteral("PDF 文件 (*.pdf)"),
+        QStringLiteral("pdf"), QStringLiteral("收藏的名字.pdf"));
+    save->show();
+    processEventsFor(800);
+    save->grab().save(output + QStringLiteral("/export-dialog.png"));
+    save->reject();
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
+    // The settings the pictures change (the remembered export folder) go to a folder of their own.
+    const QTemporaryDir settingsFolder;
+    qputenv("XDG_CONFIG_HOME", settingsFolder.path().toLocal8Bit());
     QApplication app(argc, argv);
     if (argc != 3) {
         std::cerr << "usage: screenshots <hun.mdb> <output directory>\n";
@@ -131,11 +176,13 @@ int main(int argc, char** argv) {
     if (window.devicePixelRatio() >= 2.0) {
         window.grab().save(output + QStringLiteral("/main-window-200.png"));
         window.grab(kToolRow).save(output + QStringLiteral("/tool-buttons-200.png"));
+        window.grab(kInputRows).save(output + QStringLiteral("/input-rows-200.png"));
         window.shutdown();
         return 0;
     }
     window.grab().save(output + QStringLiteral("/main-window.png"));
     window.grab(kToolRow).save(output + QStringLiteral("/tool-buttons.png"));
+    window.grab(kInputRows).save(output + QStringLiteral("/input-rows.png"));
 
     QTimer::singleShot(500, [&] {
         for (QWidget* top : QApplication::topLevelWidgets()) {
@@ -184,6 +231,13 @@ int main(int argc, char** argv) {
             dialog->findChild<QTabWidget*>(QStringLiteral("详情页"))->setCurrentIndex(tab);
         });
     }
+    QTimer::singleShot(500, [&] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            pictureShortlistExtras(dialog, output);
+            dialog->accept();
+        }
+    });
+    window.findChild<QToolButton*>(QStringLiteral("名单按钮"))->click();
     pictureExtras(window, output);
     window.shutdown();
     return 0;
