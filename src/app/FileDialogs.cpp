@@ -61,11 +61,11 @@ void fitDetailColumns(QFileDialog& dialog) {
 } // namespace
 
 QString FileDialogs::startFolder() {
-    const QString last = QSettings().value(QString::fromLatin1(kLastFolderKey)).toString();
+    QString last = QSettings().value(QString::fromLatin1(kLastFolderKey)).toString();
     if (!last.isEmpty() && QFileInfo(last).isDir()) {
         return last;
     }
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (!documents.isEmpty() && QFileInfo(documents).isDir()) {
         return documents;
     }
@@ -103,7 +103,7 @@ QString FileDialogs::chooseSaveFile(QWidget* parent, const QString& name, const 
     if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) {
         return {};
     }
-    const QString file = dialog->selectedFiles().constFirst();
+    QString file = dialog->selectedFiles().constFirst();
     rememberFolderOf(file);
     return file;
 }
