@@ -1,6 +1,6 @@
 #include "app/RecommendChooser.h"
 
-#include "app/TextConversion.h"
+#include "app/models/TextConversion.h"
 
 #include <QCheckBox>
 #include <QComboBox>

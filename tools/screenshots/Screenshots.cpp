@@ -9,7 +9,7 @@
 #include "app/Fonts.h"
 #include "app/MainWindow.h"
 #include "app/QtTranslations.h"
-#include "app/ResultGridModel.h"
+#include "app/models/ResultGridModel.h"
 
 #include <QApplication>
 #include <QCalendarWidget>

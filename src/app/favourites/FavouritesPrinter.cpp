@@ -1,8 +1,8 @@
-#include "app/FavouritesPrinter.h"
+#include "app/favourites/FavouritesPrinter.h"
 
 #include "app/DetailsTexts.h"
-#include "app/TextConversion.h"
-#include "app/WholeFile.h"
+#include "app/favourites/WholeFile.h"
+#include "app/models/TextConversion.h"
 #include "reports/ExplanationBuilder.h"
 #include "reports/ReportComposer.h"
 
