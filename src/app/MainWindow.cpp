@@ -110,7 +110,7 @@ void MainWindow::wireEvents() {
     connect(c.quit, &QToolButton::clicked, this, &QWidget::close);
     connect(c.shortlist, &QToolButton::clicked, this, [this] { openShortlist(); });
     c.grid->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(c.grid, &QTableView::customContextMenuRequested, this, [this](const QPoint& at) {
+    connect(c.grid, &QTableView::customContextMenuRequested, this, [this](QPoint at) {
         const QModelIndex index = m_controls->grid->indexAt(at);
         if (std::unique_ptr<QMenu> menu = index.isValid() ? gridMenu(index.row() + 1) : nullptr) {
             menu->exec(m_controls->grid->viewport()->mapToGlobal(at));

@@ -24,7 +24,7 @@
 
 namespace namewright {
 
-NameSubject subjectOf(ListedName name, std::optional<NameFacts> facts, const SeriesRecord* record) {
+NameSubject subjectOf(ListedName name, const std::optional<NameFacts>& facts, const SeriesRecord* record) {
     NameSubject subject{std::move(name), facts, {}};
     subject.solarTerms = record != nullptr ? record->solarTerms : momentSolarTermChart(subject.name.birth);
     return subject;
