@@ -1,8 +1,8 @@
 // Reading the favourites file at start: 100,000 favourites (target: under 0.5 s), and the same file with every name
 // there twice (read, merged and set aside). Time grows with the entries, not with their square.
 
-#include "app/FavouritesJson.h"
-#include "app/FavouritesStore.h"
+#include "app/favourites/FavouritesJson.h"
+#include "app/favourites/FavouritesStore.h"
 
 #include <QCoreApplication>
 #include <QDir>

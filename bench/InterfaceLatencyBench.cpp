@@ -10,9 +10,9 @@
 
 #include "app/AppContext.h"
 #include "app/MainWindow.h"
-#include "app/ResultGridModel.h"
 #include "app/ShortlistDialog.h"
-#include "app/ShortlistModel.h"
+#include "app/models/ResultGridModel.h"
+#include "app/models/ShortlistModel.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -2,7 +2,7 @@
 // whole document, or what stands whole in a damaged one), its duplicates merged, and merged into a list that holds
 // changes of its own. Nothing may crash, hang or leak, and what is read must hold each name once with 1..5 stars.
 
-#include "app/FavouritesJson.h"
+#include "app/favourites/FavouritesJson.h"
 #include "reports/FavouriteList.h"
 
 #include <QByteArray>

@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev qt6-translations-l10n libsqlitecpp-dev libsqlite3-dev mdbtools-dev libglib2.0-dev zlib1g-dev
     liberfa-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    clang libclang-rt-14-dev clang-tidy clang-format
+    clang libclang-rt-14-dev clang-tidy clang-format clazy
     fonts-noto-cjk fonts-wqy-microhei poppler-utils
     python3 unicode-data opencc
     dpkg-dev file lintian desktop-file-utils appstream

@@ -1,6 +1,6 @@
 #include "app/ChartLabels.h"
 
-#include "app/TextConversion.h"
+#include "app/models/TextConversion.h"
 
 namespace namewright {
 

@@ -1,7 +1,7 @@
 #include "app/CompareDialog.h"
 
 #include "app/DetailsTexts.h"
-#include "app/TextConversion.h"
+#include "app/models/TextConversion.h"
 #include "db/NamingDatabase.h"
 
 #include <QDialogButtonBox>

@@ -1,6 +1,6 @@
 #include "app/DetailsTexts.h"
 
-#include "app/TextConversion.h"
+#include "app/models/TextConversion.h"
 
 #include "text/Utf8.h"
 

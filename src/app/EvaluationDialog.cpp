@@ -3,9 +3,9 @@
 #include "app/AppContext.h"
 #include "app/Controls.h"
 #include "app/ReportBox.h"
-#include "app/TextConversion.h"
 #include "app/WindowBackground.h"
 #include "app/YearWarningBridge.h"
+#include "app/models/TextConversion.h"
 #include "reports/NameEvaluation.h"
 
 #include <QComboBox>

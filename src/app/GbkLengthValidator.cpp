@@ -1,6 +1,6 @@
 #include "app/GbkLengthValidator.h"
 
-#include "app/TextConversion.h"
+#include "app/models/TextConversion.h"
 #include "text/GbkText.h"
 
 namespace namewright {

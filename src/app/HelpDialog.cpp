@@ -3,8 +3,8 @@
 #include "app/Controls.h"
 #include "app/HelpText.h"
 #include "app/MoreHelpText.h"
-#include "app/TextConversion.h"
 #include "app/WindowBackground.h"
+#include "app/models/TextConversion.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>

@@ -1,6 +1,6 @@
 #include "app/LunarMonthCalendar.h"
 
-#include "app/TextConversion.h"
+#include "app/models/TextConversion.h"
 #include "calendar/CalendarDay.h"
 
 #include <QAbstractItemView>

@@ -2,20 +2,20 @@
 
 #include "app/ChartLabels.h"
 #include "app/EvaluationDialog.h"
-#include "app/FavouritesStore.h"
 #include "app/HelpDialog.h"
 #include "app/LunarCalendarDialog.h"
 #include "app/MainWindowControls.h"
 #include "app/ReferenceTablesDialog.h"
 #include "app/ReportDialog.h"
-#include "app/ResultGridModel.h"
 #include "app/ReturnKeyClick.h"
 #include "app/RunPhaseCaptions.h"
 #include "app/RunStatusText.h"
 #include "app/ShortlistDialog.h"
-#include "app/TextConversion.h"
 #include "app/WindowBackground.h"
 #include "app/YearWarningBridge.h"
+#include "app/favourites/FavouritesStore.h"
+#include "app/models/ResultGridModel.h"
+#include "app/models/TextConversion.h"
 #include "reports/ReferenceTables.h"
 #include "reports/ReportFromRow.h"
 
@@ -110,7 +110,7 @@ void MainWindow::wireEvents() {
     connect(c.quit, &QToolButton::clicked, this, &QWidget::close);
     connect(c.shortlist, &QToolButton::clicked, this, [this] { openShortlist(); });
     c.grid->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(c.grid, &QTableView::customContextMenuRequested, this, [this](const QPoint& at) {
+    connect(c.grid, &QTableView::customContextMenuRequested, this, [this](QPoint at) {
         const QModelIndex index = m_controls->grid->indexAt(at);
         if (std::unique_ptr<QMenu> menu = index.isValid() ? gridMenu(index.row() + 1) : nullptr) {
             menu->exec(m_controls->grid->viewport()->mapToGlobal(at));

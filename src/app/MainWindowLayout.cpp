@@ -4,8 +4,8 @@
 #include "app/GbkLengthValidator.h"
 #include "app/GridScrollBar.h"
 #include "app/MainWindowControls.h"
-#include "app/TextConversion.h"
 #include "app/ToolButton.h"
+#include "app/models/TextConversion.h"
 #include "chart/LunarChart.h"
 
 #include <QHeaderView>

@@ -3,10 +3,10 @@
 #include "app/AppContext.h"
 #include "app/Controls.h"
 #include "app/DetailsTexts.h"
-#include "app/FavouriteRemoval.h"
-#include "app/FavouritesStore.h"
 #include "app/ReportBox.h"
-#include "app/TextConversion.h"
+#include "app/favourites/FavouriteRemoval.h"
+#include "app/favourites/FavouritesStore.h"
+#include "app/models/TextConversion.h"
 #include "knowledge/NameDescription.h"
 #include "reports/ExplanationBuilder.h"
 #include "reports/ReportComposer.h"
@@ -24,7 +24,7 @@
 
 namespace namewright {
 
-NameSubject subjectOf(ListedName name, std::optional<NameFacts> facts, const SeriesRecord* record) {
+NameSubject subjectOf(ListedName name, const std::optional<NameFacts>& facts, const SeriesRecord* record) {
     NameSubject subject{std::move(name), facts, {}};
     subject.solarTerms = record != nullptr ? record->solarTerms : momentSolarTermChart(subject.name.birth);
     return subject;

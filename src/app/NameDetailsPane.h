@@ -40,7 +40,7 @@ struct NameSubject {
 
 /// The subject of a listed name: the solar-term chart from `record` (the record of the name's series), or worked out
 /// from the name's moment where there is none (a favourite of an earlier series).
-NameSubject subjectOf(ListedName name, std::optional<NameFacts> facts, const SeriesRecord* record);
+NameSubject subjectOf(ListedName name, const std::optional<NameFacts>& facts, const SeriesRecord* record);
 
 class NameDetailsPane : public QWidget {
     Q_OBJECT

@@ -1,6 +1,6 @@
 #include "app/RecommendChooser.h"
 
-#include "app/TextConversion.h"
+#include "app/models/TextConversion.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -14,8 +14,9 @@ namespace {
 
 constexpr std::array<Element, 5> kOrder{Element::Metal, Element::Wood, Element::Water, Element::Fire, Element::Earth};
 
-const QString kPresetKey = QStringLiteral("recommend/preset");
-const QString kElementsKey = QStringLiteral("recommend/ownFavourable");
+// Latin-1 views, not QStrings: a static QString would be built before main() and destroyed after it.
+constexpr QLatin1String kPresetKey("recommend/preset");
+constexpr QLatin1String kElementsKey("recommend/ownFavourable");
 
 } // namespace
 

@@ -1,8 +1,8 @@
 #include "app/ReferenceTablesDialog.h"
 
 #include "app/Controls.h"
-#include "app/ReferenceTableModel.h"
 #include "app/WindowBackground.h"
+#include "app/models/ReferenceTableModel.h"
 #include "reports/ReferenceTables.h"
 
 #include <QHeaderView>

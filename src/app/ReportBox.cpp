@@ -1,6 +1,6 @@
 #include "app/ReportBox.h"
 
-#include "app/TextConversion.h"
+#include "app/models/TextConversion.h"
 
 #include <QPlainTextEdit>
 #include <QTextCursor>

@@ -1,6 +1,6 @@
 #include "app/ShortlistColumnChooser.h"
 
-#include "app/TextConversion.h"
+#include "app/models/TextConversion.h"
 
 #include <QAction>
 #include <QHeaderView>

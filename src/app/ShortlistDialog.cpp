@@ -1,38 +1,24 @@
 #include "app/ShortlistDialog.h"
 
 #include "app/AppContext.h"
-#include "app/CompareDialog.h"
-#include "app/FavouriteRemoval.h"
-#include "app/FavouritesModel.h"
-#include "app/FavouritesPrinter.h"
-#include "app/FavouritesStore.h"
-#include "app/FileDialogs.h"
 #include "app/NameDetailsPane.h"
-#include "app/RecommendChooser.h"
 #include "app/ReportDialog.h"
 #include "app/RunStatusText.h"
 #include "app/ShortlistColumnChooser.h"
-#include "app/ShortlistModel.h"
-#include "app/TextConversion.h"
-#include "app/WholeFile.h"
-#include "reports/FavouritesCsv.h"
+#include "app/ShortlistFilterBar.h"
+#include "app/favourites/FavouritesPage.h"
+#include "app/favourites/FavouritesStore.h"
+#include "app/models/ShortlistModel.h"
 #include "reports/ReportFromRow.h"
 #include "shortlist/ShortlistSources.h"
 
-#include <QCheckBox>
-#include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLineEdit>
 #include <QLocale>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QSpinBox>
 #include <QSplitter>
-#include <QStyle>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTimer>
@@ -50,12 +36,6 @@ QPushButton* button(const char* name, const char* caption, QWidget* parent) {
     // Enter in the table opens the report; no button of this window may take it as its default.
     b->setAutoDefault(false);
     return b;
-}
-
-QCheckBox* checkBox(const char* name, const char* caption, QWidget* parent) {
-    auto* box = new QCheckBox(QString::fromUtf8(caption), parent);
-    box->setObjectName(QString::fromUtf8(name));
-    return box;
 }
 
 QString thousands(std::size_t n) {
@@ -82,7 +62,8 @@ ShortlistDialog::ShortlistDialog(AppContext& context, FavouritesStore& favourite
     m_model->setFavourites(favourites.names());
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(buildFilterBar());
+    m_filterBar = new ShortlistFilterBar(*m_model, this);
+    layout->addWidget(m_filterBar);
 
     auto* splitter = new QSplitter(Qt::Horizontal, this);
     m_pages = new QTabWidget(splitter);
@@ -114,7 +95,8 @@ ShortlistDialog::ShortlistDialog(AppContext& context, FavouritesStore& favourite
     }
     columns->setAvailable(ShortlistColumn::CompoundSurnameScore, m_model->shortlist().facts().anyCompoundSurname());
     m_pages->addTab(m_table, QStringLiteral("本轮名单"));
-    m_pages->addTab(buildFavouritesPage(), QStringLiteral("收藏夹"));
+    m_favouritesPage = new FavouritesPage(context, favourites, this);
+    m_pages->addTab(m_favouritesPage, QStringLiteral("收藏夹"));
     splitter->addWidget(m_pages);
     m_details = new NameDetailsPane(context, favourites, splitter);
     splitter->addWidget(m_details);
@@ -158,8 +140,10 @@ ShortlistDialog::ShortlistDialog(AppContext& context, FavouritesStore& favourite
     connect(m_table, &QTableView::activated, this, &ShortlistDialog::openReport);
     connect(m_table->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &ShortlistDialog::currentNameChanged);
-    connect(m_favouritesTable->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+    connect(m_favouritesPage->table().selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &ShortlistDialog::currentFavouriteChanged);
+    connect(m_favouritesPage, &FavouritesPage::message, this, &ShortlistDialog::showFavouritesMessage);
+    connect(m_filterBar, &ShortlistFilterBar::filterApplied, this, &ShortlistDialog::filterApplied);
     connect(m_pages, &QTabWidget::currentChanged, this, [this](int page) {
         if (page == 0) {
             currentNameChanged();
@@ -191,147 +175,7 @@ ShortlistDialog::ShortlistDialog(AppContext& context, FavouritesStore& favourite
 
 ShortlistDialog::~ShortlistDialog() = default;
 
-QWidget* ShortlistDialog::buildFilterBar() {
-    auto* bar = new QWidget(this);
-    auto* row = new QHBoxLayout;
-    row->addWidget(new QLabel(QStringLiteral("最低分"), bar));
-    m_minimumScore = new QSpinBox(bar);
-    m_minimumScore->setObjectName(QStringLiteral("最低分框"));
-    m_minimumScore->setRange(0, 100);
-    row->addWidget(m_minimumScore);
-    m_suppliesMissing = checkBox("补缺框", "补八字所缺五行", bar);
-    QString missingTip = QStringLiteral("只看名字的字补上本轮八字所缺五行（喜用神）的名字");
-    if (const QString note = missingElementNote(m_model->shortlist().facts().sources()); !note.isEmpty()) {
-        missingTip += QStringLiteral("\n") + note;
-    }
-    m_suppliesMissing->setToolTip(missingTip);
-    row->addWidget(m_suppliesMissing);
-    row->addWidget(new QLabel(QStringLiteral("含字"), bar));
-    m_contains = new QLineEdit(bar);
-    m_contains->setObjectName(QStringLiteral("含字框"));
-    m_contains->setMaximumWidth(60);
-    m_contains->setToolTip(QStringLiteral("名字里必须有的字"));
-    row->addWidget(m_contains);
-    row->addWidget(new QLabel(QStringLiteral("排除字"), bar));
-    m_excludes = new QLineEdit(bar);
-    m_excludes->setObjectName(QStringLiteral("排除字框"));
-    m_excludes->setPlaceholderText(QStringLiteral("如长辈名字里的字"));
-    m_excludes->setToolTip(QStringLiteral("名字里不要的字，可以连写或用空格、逗号隔开"));
-    row->addWidget(m_excludes, 1);
-    m_length = new QComboBox(bar);
-    m_length->setObjectName(QStringLiteral("字数框"));
-    m_length->addItems({QStringLiteral("单字双字"), QStringLiteral("只看单字"), QStringLiteral("只看双字")});
-    row->addWidget(m_length);
-    m_favouritesOnly = checkBox("只看收藏框", "只看收藏", bar);
-    row->addWidget(m_favouritesOnly);
-
-    // The second row: filters on the character knowledge and the solar-term chart, where those are at hand.
-    auto* second = new QHBoxLayout;
-    m_noSoundWarning = checkBox("无读音提示框", "无读音提示", bar);
-    m_noSoundWarning->setToolTip(QStringLiteral("读音检查没有提示的名字（三字同调、双声叠韵、与姓同音、不雅谐音）"));
-    m_hasVerse = checkBox("有诗句框", "有诗句", bar);
-    m_hasVerse->setToolTip(QStringLiteral("两个名字依次出现在同一句古诗文里的名字"));
-    m_commonOnly = checkBox("常用字框", "只用常用字", bar);
-    m_commonOnly->setToolTip(QStringLiteral("名字的字都是《通用规范汉字表》一级或二级字"));
-    m_suppliesFavourable = checkBox("补节气喜用框", "补节气八字喜用神", bar);
-    m_suppliesFavourable->setToolTip(
-        QStringLiteral("名字的字的五行是本轮节气八字（本程序另算）的用神或喜神；节气八字用到主窗口“分”框里的分钟"));
-    const bool knowledge = m_model->shortlist().facts().knowledgeAvailable();
-    for (QCheckBox* box : {m_noSoundWarning, m_hasVerse, m_commonOnly}) {
-        box->setVisible(knowledge);
-        second->addWidget(box);
-    }
-    m_suppliesFavourable->setVisible(m_model->shortlist().facts().solarTermChartAvailable());
-    second->addWidget(m_suppliesFavourable);
-    auto* recommend = new RecommendChooser(bar);
-    m_model->setRecommendation(recommend->weights(), recommend->ownFavourable());
-    connect(recommend, &RecommendChooser::changed, this,
-            [this, recommend] { m_model->setRecommendation(recommend->weights(), recommend->ownFavourable()); });
-    second->addWidget(recommend);
-    second->addStretch(1);
-    auto* rows = new QVBoxLayout;
-    rows->setContentsMargins(0, 0, 0, 0);
-    rows->addLayout(row);
-    rows->addLayout(second);
-
-    connect(m_minimumScore, &QSpinBox::valueChanged, this, &ShortlistDialog::applyFilter);
-    connect(m_contains, &QLineEdit::textChanged, this, &ShortlistDialog::applyFilter);
-    connect(m_excludes, &QLineEdit::textChanged, this, &ShortlistDialog::applyFilter);
-    connect(m_length, &QComboBox::currentIndexChanged, this, &ShortlistDialog::applyFilter);
-    for (QCheckBox* box :
-         {m_suppliesMissing, m_favouritesOnly, m_noSoundWarning, m_hasVerse, m_commonOnly, m_suppliesFavourable}) {
-        connect(box, &QCheckBox::toggled, this, &ShortlistDialog::applyFilter);
-    }
-    bar->setLayout(rows);
-    return bar;
-}
-
-QWidget* ShortlistDialog::buildFavouritesPage() {
-    auto* page = new QWidget(this);
-    auto* layout = new QVBoxLayout(page);
-    m_favouritesModel = new FavouritesModel(m_favourites, this);
-    m_favouritesTable = new QTableView(page);
-    m_favouritesTable->setObjectName(QStringLiteral("收藏表格"));
-    m_favouritesTable->setModel(m_favouritesModel);
-    m_favouritesTable->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_favouritesTable->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    m_favouritesTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_favouritesTable->verticalHeader()->hide();
-    // Widths from the texts they hold, so that five stars show whole beside four and the time is not cut.
-    const auto fit = [this](int column, const QString& widest) {
-        const QFontMetrics metrics = m_favouritesTable->fontMetrics();
-        const int margin = 2 * (m_favouritesTable->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1) + 8;
-        const QHeaderView* headerView = m_favouritesTable->horizontalHeader();
-        const int header = headerView->fontMetrics().horizontalAdvance(
-                               m_favouritesModel->headerData(column, Qt::Horizontal).toString()) +
-                           2 * headerView->style()->pixelMetric(QStyle::PM_HeaderMargin) + 8;
-        m_favouritesTable->setColumnWidth(column, std::max(metrics.horizontalAdvance(widest) + margin, header));
-    };
-    fit(FavouritesModel::Name, QStringLiteral("欧阳哉栋"));
-    fit(FavouritesModel::Score, QStringLiteral("100"));
-    fit(FavouritesModel::Stars, QString(kMostStars, QChar(0x2605)));
-    fit(FavouritesModel::ThreeTalentsKey, QStringLiteral("金金金"));
-    fit(FavouritesModel::Elements, QStringLiteral("金金金"));
-    fit(FavouritesModel::Added, QStringLiteral("2024-12-31 23:59"));
-    // The note takes the room that is left (the time, last, would be cut if it stretched into too little).
-    m_favouritesTable->horizontalHeader()->setSectionResizeMode(FavouritesModel::Note, QHeaderView::Stretch);
-    layout->addWidget(m_favouritesTable, 1);
-    auto* buttons = new QHBoxLayout;
-    m_compare = button("比较按钮", "比较所选…", page);
-    m_compare->setToolTip(QStringLiteral("选两到四个收藏（按住 Ctrl 点选）并排比较"));
-    QPushButton* csv = button("导出CSV按钮", "导出 CSV…", page);
-    QPushButton* pdf = button("导出PDF按钮", "导出 PDF…", page);
-    QPushButton* print = button("打印按钮", "打印…", page);
-    m_remove = button("移除收藏按钮", "移除所选", page);
-    for (QPushButton* b : {m_compare, csv, pdf, print, m_remove}) {
-        buttons->addWidget(b);
-    }
-    buttons->addStretch(1);
-    layout->addLayout(buttons);
-    // Until favourites are chosen there is nothing to compare or remove.
-    m_compare->setEnabled(false);
-    m_remove->setEnabled(false);
-    connect(m_compare, &QPushButton::clicked, this, &ShortlistDialog::compareFavourites);
-    connect(csv, &QPushButton::clicked, this, &ShortlistDialog::chooseAndExportCsv);
-    connect(pdf, &QPushButton::clicked, this, &ShortlistDialog::chooseAndExportPdf);
-    connect(print, &QPushButton::clicked, this, &ShortlistDialog::printFavourites);
-    connect(m_remove, &QPushButton::clicked, this, &ShortlistDialog::removeFavourites);
-    return page;
-}
-
-void ShortlistDialog::applyFilter() {
-    ShortlistFilter filter = m_model->shortlist().filter();
-    filter.minimumScore = m_minimumScore->value();
-    filter.suppliesMissingElement = m_suppliesMissing->isChecked();
-    filter.containsCharacters = toUtf8(m_contains->text());
-    filter.excludedCharacters = toUtf8(m_excludes->text());
-    filter.length = static_cast<GivenLength>(m_length->currentIndex());
-    filter.favouritesOnly = m_favouritesOnly->isChecked();
-    filter.noSoundWarning = m_noSoundWarning->isChecked();
-    filter.hasVerse = m_hasVerse->isChecked();
-    filter.commonOnly = m_commonOnly->isChecked();
-    filter.suppliesFavourableElement = m_suppliesFavourable->isChecked();
-    m_model->setFilter(filter);
+void ShortlistDialog::filterApplied() {
     updateStatus();
     if (!m_table->currentIndex().isValid() && m_model->rowCount() > 0) {
         m_table->selectRow(0);
@@ -384,15 +228,13 @@ void ShortlistDialog::currentFavouriteChanged() {
     if (m_pages->currentIndex() != 1) {
         return;
     }
-    const QModelIndexList rows = m_favouritesTable->selectionModel()->selectedRows();
-    m_compare->setEnabled(rows.size() >= 2 && rows.size() <= 4);
-    m_remove->setEnabled(!rows.isEmpty());
-    const QModelIndex current = m_favouritesTable->currentIndex();
-    if (!current.isValid() || rows.isEmpty()) {
+    m_favouritesPage->updateActions();
+    const std::optional<Favourite> current = m_favouritesPage->currentFavourite();
+    if (!current) {
         m_details->showSubject(std::nullopt);
         return;
     }
-    m_details->showSubject(subjectOf(m_favouritesModel->favouriteAt(current.row()), std::nullopt, nullptr));
+    m_details->showSubject(subjectOf(*current, std::nullopt, nullptr));
 }
 
 void ShortlistDialog::openReport() {
@@ -476,33 +318,6 @@ void ShortlistDialog::showFavouritesMessage(const QString& message, bool problem
     m_favouritesMessage->setStyleSheet(problem ? QStringLiteral("color: #990000;") : QString());
 }
 
-void ShortlistDialog::compareFavourites() {
-    std::vector<Favourite> chosen;
-    for (const QModelIndex& row : m_favouritesTable->selectionModel()->selectedRows()) {
-        chosen.push_back(m_favouritesModel->favouriteAt(row.row()));
-    }
-    if (chosen.size() < 2 || chosen.size() > 4) {
-        return;
-    }
-    CompareDialog(chosen, m_context.interfaceConnection(), m_context.knowledge(), this).exec();
-}
-
-void ShortlistDialog::removeFavourites() {
-    std::vector<Favourite> chosen;
-    for (const QModelIndex& row : m_favouritesTable->selectionModel()->selectedRows()) {
-        chosen.push_back(m_favouritesModel->favouriteAt(row.row()));
-    }
-    if (chosen.empty() || !confirmFavouriteRemoval(this, chosen)) {
-        return;
-    }
-    std::vector<std::pair<std::string, std::string>> names;
-    names.reserve(chosen.size());
-    for (const Favourite& f : chosen) {
-        names.emplace_back(f.familyText, f.given);
-    }
-    m_favourites.removeAll(names);
-}
-
 void ShortlistDialog::undoRemoval() {
     const std::size_t count = m_favourites.lastRemoval().size();
     if (m_favourites.undoRemoval() && m_favourites.saveError().isEmpty()) {
@@ -511,53 +326,11 @@ void ShortlistDialog::undoRemoval() {
 }
 
 bool ShortlistDialog::exportCsv(const QString& path) {
-    const std::string bytes = favouritesCsv(m_favourites.list());
-    QString error;
-    if (!writeWholeFile(path, QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())), &error)) {
-        showFavouritesMessage(QStringLiteral("CSV 文件未能写出：") + error, true);
-        return false;
-    }
-    showFavouritesMessage(QStringLiteral("已导出 %1 个收藏到 %2").arg(m_favourites.list().size()).arg(path), false);
-    return true;
+    return m_favouritesPage->exportCsv(path);
 }
 
 bool ShortlistDialog::exportPdf(const QString& path) {
-    QString error;
-    if (!FavouritesPrinter(m_context.interfaceConnection(), m_context.knowledge())
-             .writePdf(path, m_favourites.list().all(), &error)) {
-        showFavouritesMessage(QStringLiteral("PDF 文件未能写出：") + error, true);
-        return false;
-    }
-    showFavouritesMessage(QStringLiteral("已导出 %1 页到 %2").arg(m_favourites.list().size()).arg(path), false);
-    return true;
-}
-
-void ShortlistDialog::chooseAndExportCsv() {
-    const QString path = FileDialogs::chooseSaveFile(
-        this, QStringLiteral("导出CSV对话框"), QStringLiteral("导出收藏为 CSV"), QStringLiteral("CSV 表格 (*.csv)"),
-        QStringLiteral("csv"), QStringLiteral("收藏的名字.csv"));
-    if (!path.isEmpty()) {
-        exportCsv(path);
-    }
-}
-
-void ShortlistDialog::chooseAndExportPdf() {
-    const QString path = FileDialogs::chooseSaveFile(
-        this, QStringLiteral("导出PDF对话框"), QStringLiteral("导出收藏为 PDF"), QStringLiteral("PDF 文件 (*.pdf)"),
-        QStringLiteral("pdf"), QStringLiteral("收藏的名字.pdf"));
-    if (!path.isEmpty()) {
-        exportPdf(path);
-    }
-}
-
-void ShortlistDialog::printFavourites() {
-    QPrinter printer(QPrinter::HighResolution);
-    QPrintDialog dialog(&printer, this);
-    dialog.setObjectName(QStringLiteral("打印对话框"));
-    if (dialog.exec() == QDialog::Accepted) {
-        FavouritesPrinter(m_context.interfaceConnection(), m_context.knowledge())
-            .paint(printer, m_favourites.list().all());
-    }
+    return m_favouritesPage->exportPdf(path);
 }
 
 void ShortlistDialog::done(int result) {

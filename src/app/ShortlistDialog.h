@@ -1,28 +1,27 @@
 #pragma once
 // The shortlist window "名单" (a window of this program beside the six described ones): the distinct names of the
 // current series, ranked and filtered, following a running series; the favourites with compare, export and print; and
-// the details pane of the selected name. Opened modal from the tool button 名单 and from the result grid's menu.
+// the details pane of the selected name. Opened modal from the tool button 名单 and from the result grid's menu. The
+// window wires its parts: the filter bar (ShortlistFilterBar), the table of names, the favourites page
+// (FavouritesPage), the details pane and the line of status and messages below.
 
 #include <QDialog>
 
 #include <cstdint>
 #include <optional>
 
-class QCheckBox;
-class QComboBox;
 class QLabel;
-class QLineEdit;
 class QPushButton;
-class QSpinBox;
 class QTabWidget;
 class QTableView;
 
 namespace namewright {
 
 class AppContext;
-class FavouritesModel;
+class FavouritesPage;
 class FavouritesStore;
 class NameDetailsPane;
+class ShortlistFilterBar;
 class ShortlistModel;
 
 class ShortlistDialog : public QDialog {
@@ -46,20 +45,13 @@ protected:
     void done(int result) override;
 
 private:
-    QWidget* buildFilterBar();
-    QWidget* buildFavouritesPage();
-    void applyFilter();
+    void filterApplied();
     void currentNameChanged();
     void currentFavouriteChanged();
     void openReport();
     void updateStatus();
     void keepPlaceBeforeChange();
     void keepPlaceAfterChange();
-    void compareFavourites();
-    void chooseAndExportCsv();
-    void chooseAndExportPdf();
-    void printFavourites();
-    void removeFavourites();
     void undoRemoval();
     void showFavouritesMessage(const QString& message, bool problem);
     void favouritesChanged();
@@ -67,25 +59,13 @@ private:
     AppContext& m_context;
     FavouritesStore& m_favourites;
     ShortlistModel* m_model = nullptr;
-    FavouritesModel* m_favouritesModel = nullptr;
+    ShortlistFilterBar* m_filterBar = nullptr;
+    FavouritesPage* m_favouritesPage = nullptr;
     QTableView* m_table = nullptr;
-    QTableView* m_favouritesTable = nullptr;
     QTabWidget* m_pages = nullptr;
     NameDetailsPane* m_details = nullptr;
-    QSpinBox* m_minimumScore = nullptr;
-    QCheckBox* m_suppliesMissing = nullptr;
-    QLineEdit* m_contains = nullptr;
-    QLineEdit* m_excludes = nullptr;
-    QComboBox* m_length = nullptr;
-    QCheckBox* m_favouritesOnly = nullptr;
-    QCheckBox* m_noSoundWarning = nullptr;
-    QCheckBox* m_hasVerse = nullptr;
-    QCheckBox* m_commonOnly = nullptr;
-    QCheckBox* m_suppliesFavourable = nullptr;
     QLabel* m_status = nullptr;
     QLabel* m_favouritesMessage = nullptr;
-    QPushButton* m_compare = nullptr;
-    QPushButton* m_remove = nullptr;
     QPushButton* m_undo = nullptr;
     std::optional<std::uint32_t> m_anchor; // the name at the top of the table while names come
     bool m_atTop = true;

@@ -1,6 +1,6 @@
 #include "app/YearWarningBridge.h"
 
-#include "app/TextConversion.h"
+#include "app/models/TextConversion.h"
 
 #include <QApplication>
 #include <QFontMetrics>

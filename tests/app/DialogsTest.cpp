@@ -7,7 +7,7 @@
 #include "app/LunarMonthCalendar.h"
 #include "app/MainWindow.h"
 #include "app/ReferenceTablesDialog.h"
-#include "app/TextConversion.h"
+#include "app/models/TextConversion.h"
 
 #include <QAbstractItemModelTester>
 #include <QAbstractItemView>

@@ -1,13 +1,13 @@
 // The favourites file and store: kept across restarts, set aside when damaged, written atomically, a failed write
 // reported with the old file kept; the favourites table, the compare window and the exports.
 
-#include "app/FavouritesFile.h"
+#include "app/favourites/FavouritesFile.h"
 #include "app/CompareDialog.h"
-#include "app/FavouritesJson.h"
-#include "app/FavouritesModel.h"
-#include "app/FavouritesPrinter.h"
-#include "app/FavouritesStore.h"
-#include "app/TextConversion.h"
+#include "app/favourites/FavouritesJson.h"
+#include "app/favourites/FavouritesModel.h"
+#include "app/favourites/FavouritesPrinter.h"
+#include "app/favourites/FavouritesStore.h"
+#include "app/models/TextConversion.h"
 #include "db/NamingDatabase.h"
 #include "knowledge/KnowledgeBase.h"
 #include "support/SmallKnowledgeFile.h"

@@ -1,7 +1,7 @@
 // The favourites' PDF as a reader gets it back: text copied from it (pdftotext) reads the characters printed, not the
 // look-alike radicals; the body is at least 10 points; a long favourite runs on to pages headed with its name.
 
-#include "app/FavouritesPrinter.h"
+#include "app/favourites/FavouritesPrinter.h"
 #include "db/NamingDatabase.h"
 #include "knowledge/KnowledgeBase.h"
 #include "support/SmallKnowledgeFile.h"

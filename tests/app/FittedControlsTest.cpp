@@ -4,14 +4,14 @@
 
 #include "app/AppContext.h"
 #include "app/EvaluationDialog.h"
-#include "app/FavouritesStore.h"
 #include "app/FileDialogs.h"
 #include "app/MainWindow.h"
 #include "app/QtTranslations.h"
 #include "app/ShortlistColumnChooser.h"
 #include "app/ShortlistDialog.h"
-#include "app/ShortlistModel.h"
 #include "app/YearWarningBridge.h"
+#include "app/favourites/FavouritesStore.h"
+#include "app/models/ShortlistModel.h"
 #include "support/SmallKnowledgeFile.h"
 
 #include "AppTestSupport.h"

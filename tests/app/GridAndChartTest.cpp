@@ -7,7 +7,7 @@
 #include "app/ChartResultLabel.h"
 #include "app/Fonts.h"
 #include "app/MainWindow.h"
-#include "app/ResultGridModel.h"
+#include "app/models/ResultGridModel.h"
 #include "calendar/LunarConversion.h"
 #include "calendar/LunarTexts.h"
 #include "calendar/LunarYearTable.h"

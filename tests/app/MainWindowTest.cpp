@@ -1,8 +1,8 @@
 #include "app/MainWindow.h"
 #include "AppTestSupport.h"
 #include "app/AppContext.h"
-#include "app/ResultGridModel.h"
-#include "app/TextConversion.h"
+#include "app/models/ResultGridModel.h"
+#include "app/models/TextConversion.h"
 #include "support/Files.h"
 
 #include <QAbstractItemModelTester>

@@ -6,10 +6,10 @@
 #include "app/AppContext.h"
 #include "app/HelpDialog.h"
 #include "app/MainWindow.h"
-#include "app/ResultGridModel.h"
 #include "app/RunStatusText.h"
 #include "app/ShortlistDialog.h"
-#include "app/ShortlistModel.h"
+#include "app/models/ResultGridModel.h"
+#include "app/models/ShortlistModel.h"
 
 #include "AppTestSupport.h"
 #include "support/Files.h"

@@ -3,14 +3,14 @@
 // the report on Enter, favourites starred from the grid and the window, and the exports.
 
 #include "app/AppContext.h"
-#include "app/FavouritesModel.h"
-#include "app/FavouritesStore.h"
 #include "app/MainWindow.h"
 #include "app/NameDetailsPane.h"
-#include "app/ResultGridModel.h"
 #include "app/ShortlistDialog.h"
-#include "app/ShortlistModel.h"
-#include "app/TextConversion.h"
+#include "app/favourites/FavouritesModel.h"
+#include "app/favourites/FavouritesStore.h"
+#include "app/models/ResultGridModel.h"
+#include "app/models/ShortlistModel.h"
+#include "app/models/TextConversion.h"
 #include "chart/SolarTermChart.h"
 
 #include "AppTestSupport.h"

@@ -6,8 +6,8 @@
 #include "app/EvaluationDialog.h"
 #include "app/MainWindow.h"
 #include "app/QtTranslations.h"
-#include "app/ResultGridModel.h"
 #include "app/YearWarningBridge.h"
+#include "app/models/ResultGridModel.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -11,7 +11,7 @@
 #include "app/Fonts.h"
 #include "app/MainWindow.h"
 #include "app/QtTranslations.h"
-#include "app/ResultGridModel.h"
+#include "app/models/ResultGridModel.h"
 #include "app/ShortlistColumnChooser.h"
 #include "app/ShortlistDialog.h"
 

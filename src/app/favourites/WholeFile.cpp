@@ -1,4 +1,4 @@
-#include "app/WholeFile.h"
+#include "app/favourites/WholeFile.h"
 
 #include <QSaveFile>
 

@@ -1,6 +1,6 @@
-#include "app/ReferenceTableModel.h"
+#include "app/models/ReferenceTableModel.h"
 
-#include "app/TextConversion.h"
+#include "app/models/TextConversion.h"
 
 namespace namewright {
 

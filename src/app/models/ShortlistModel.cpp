@@ -1,7 +1,7 @@
-#include "app/ShortlistModel.h"
+#include "app/models/ShortlistModel.h"
 
-#include "app/ResultGridModel.h"
-#include "app/TextConversion.h"
+#include "app/models/ResultGridModel.h"
+#include "app/models/TextConversion.h"
 
 #include <QBrush>
 

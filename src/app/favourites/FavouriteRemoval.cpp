@@ -1,6 +1,6 @@
-#include "app/FavouriteRemoval.h"
+#include "app/favourites/FavouriteRemoval.h"
 
-#include "app/TextConversion.h"
+#include "app/models/TextConversion.h"
 
 #include <QMessageBox>
 #include <QPushButton>

@@ -1,6 +1,6 @@
-#include "app/FavouritesModel.h"
+#include "app/favourites/FavouritesModel.h"
 
-#include "app/TextConversion.h"
+#include "app/models/TextConversion.h"
 
 namespace namewright {
 

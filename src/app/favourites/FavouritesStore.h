@@ -7,7 +7,7 @@
 // it again and merges (FavouriteList::mergeWithSaved): what another window added stays, what this one removed stays
 // removed.
 
-#include "app/FavouritesFile.h"
+#include "app/favourites/FavouritesFile.h"
 #include "reports/FavouriteList.h"
 #include "shortlist/ShortlistFacts.h"
 

@@ -1,10 +1,10 @@
-#include "app/FavouritesPrinter.h"
+#include "app/favourites/FavouritesPrinter.h"
 
 #include "app/DetailsTexts.h"
 #include "app/Fonts.h"
 #include "app/PageFlow.h"
-#include "app/TextConversion.h"
-#include "app/WholeFile.h"
+#include "app/favourites/WholeFile.h"
+#include "app/models/TextConversion.h"
 #include "reports/ExplanationBuilder.h"
 #include "reports/ReportComposer.h"
 

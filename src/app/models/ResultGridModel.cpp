@@ -1,6 +1,6 @@
-#include "app/ResultGridModel.h"
+#include "app/models/ResultGridModel.h"
 
-#include "app/TextConversion.h"
+#include "app/models/TextConversion.h"
 
 #include <QBrush>
 #include <QColor>

@@ -1,4 +1,4 @@
-#include "app/FavouritesStore.h"
+#include "app/favourites/FavouritesStore.h"
 
 #include <QDir>
 #include <QFileInfo>

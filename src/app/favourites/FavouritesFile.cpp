@@ -1,7 +1,7 @@
-#include "app/FavouritesFile.h"
+#include "app/favourites/FavouritesFile.h"
 
-#include "app/FavouritesJson.h"
-#include "app/WholeFile.h"
+#include "app/favourites/FavouritesJson.h"
+#include "app/favourites/WholeFile.h"
 
 #include <QDateTime>
 #include <QDir>

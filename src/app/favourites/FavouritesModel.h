@@ -2,7 +2,7 @@
 // The favourites table (收藏表格) of the shortlist window, over the favourites store: one row per favourite in the
 // order starred. Columns: 姓名 分数 星级 备注 三才 五行 收藏时间.
 
-#include "app/FavouritesStore.h"
+#include "app/favourites/FavouritesStore.h"
 
 #include <QAbstractTableModel>
 

@@ -1,4 +1,4 @@
-#include "app/TextConversion.h"
+#include "app/models/TextConversion.h"
 
 namespace namewright {
 

@@ -1,6 +1,6 @@
-#include "app/FavouritesJson.h"
+#include "app/favourites/FavouritesJson.h"
 
-#include "app/TextConversion.h"
+#include "app/models/TextConversion.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
