@@ -211,11 +211,6 @@ QWidget* ShortlistDialog::buildFilterBar() {
     m_minimumScore->setRange(0, 100);
     row->addWidget(m_minimumScore);
     m_suppliesMissing = checkBox("补缺框", "补八字所缺五行", bar);
-    QString missingTip = QStringLiteral("只看名字的字补上本轮八字所缺五行（喜用神）的名字");
-    if (const QString note = missingElementNote(m_model->shortlist().facts().sources()); !note.isEmpty()) {
-        missingTip += QStringLiteral("\n") + note;
-    }
-    m_suppliesMissing->setToolTip(missingTip);
     row->addWidget(m_suppliesMissing);
     row->addWidget(new QLabel(QStringLiteral("含字"), bar));
     m_contains = new QLineEdit(bar);
@@ -256,8 +251,13 @@ QWidget* ShortlistDialog::buildFilterBar() {
     second->addWidget(m_suppliesFavourable);
     auto* recommend = new RecommendChooser(bar);
     m_model->setRecommendation(recommend->weights(), recommend->ownFavourable());
-    connect(recommend, &RecommendChooser::changed, this,
-            [this, recommend] { m_model->setRecommendation(recommend->weights(), recommend->ownFavourable()); });
+    updateMissingElementTip(recommend->ownFavourable());
+    connect(recommend, &RecommendChooser::changed, this, [this, recommend] {
+        m_model->setRecommendation(recommend->weights(), recommend->ownFavourable());
+        updateMissingElementTip(recommend->ownFavourable());
+        currentNameChanged(); // the reasons line follows the new weights
+        updateStatus();
+    });
     second->addWidget(recommend);
     second->addStretch(1);
     auto* rows = new QVBoxLayout;
@@ -275,6 +275,14 @@ QWidget* ShortlistDialog::buildFilterBar() {
     }
     bar->setLayout(rows);
     return bar;
+}
+
+void ShortlistDialog::updateMissingElementTip(const std::optional<ElementSet>& own) {
+    QString tip = QStringLiteral("只看名字的字补上本轮八字所缺五行（喜用神）的名字");
+    if (const QString note = missingElementNote(m_model->shortlist().facts().sources(), own); !note.isEmpty()) {
+        tip += QStringLiteral("\n") + note;
+    }
+    m_suppliesMissing->setToolTip(tip);
 }
 
 QWidget* ShortlistDialog::buildFavouritesPage() {
@@ -384,8 +392,10 @@ void ShortlistDialog::currentNameChanged() {
     NameSubject subject =
         subjectOf(listedNameOfRow(m_context.results(), firstRow, record ? &*record : nullptr),
                   m_model->shortlist().factsAt(static_cast<std::size_t>(current.row())), record ? &*record : nullptr);
+    subject.recommendation = m_model->shortlist().recommendationAt(static_cast<std::size_t>(current.row()));
     if (m_details->subject() && m_details->subject()->name.cells == subject.name.cells &&
-        m_details->subject()->name.familyText == subject.name.familyText) {
+        m_details->subject()->name.familyText == subject.name.familyText &&
+        m_details->subject()->recommendation == subject.recommendation) {
         return; // the same name, moved by names that came: nothing to redo
     }
     m_details->showSubject(subject);
@@ -435,7 +445,8 @@ void ShortlistDialog::updateStatus() {
         // A run continued after the birth date was changed: only the rows of the chart on screen are listed.
         text += QStringLiteral("；另有改动出生时间前列出的 %1 行未计入").arg(thousands(shortlist.firstRow()));
     }
-    if (const QString note = missingElementNote(shortlist.facts().sources());
+    if (const QString note =
+            missingElementNote(shortlist.facts().sources(), shortlist.facts().recommender().ownFavourable());
         !note.isEmpty() && shortlist.filter().suppliesMissingElement) {
         text += QStringLiteral("；补缺：%1").arg(note);
     }

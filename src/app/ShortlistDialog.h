@@ -3,6 +3,8 @@
 // current series, ranked and filtered, following a running series; the favourites with compare, export and print; and
 // the details pane of the selected name. Opened modal from the tool button 名单 and from the result grid's menu.
 
+#include "calendar/Element.h"
+
 #include <QDialog>
 
 #include <cstdint>
@@ -53,6 +55,8 @@ private:
     void currentFavouriteChanged();
     void openReport();
     void updateStatus();
+    /// The 补缺 box's tooltip: which elements it asks for (the parent's own when ticked) or why it shows nothing.
+    void updateMissingElementTip(const std::optional<ElementSet>& own);
     void keepPlaceBeforeChange();
     void keepPlaceAfterChange();
     void compareFavourites();

@@ -9,6 +9,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string_view>
 
 namespace namewright {
@@ -45,5 +46,17 @@ std::string_view recommendPresetName(RecommendPreset preset);
 /// The preset of a name; nothing for any other text.
 std::optional<RecommendPreset> recommendPresetOfName(std::string_view name);
 RecommendWeights recommendWeights(RecommendPreset preset);
+
+/// One weight as the settings page shows it and the settings file keeps it: a stable ASCII key, a short Chinese
+/// caption (the term's caption first), the member, and its range. Every weight is 0 to kMaxRecommendWeight.
+struct RecommendWeightField {
+    std::string_view key;
+    std::string_view caption;
+    int RecommendWeights::*member;
+};
+inline constexpr int kMaxRecommendWeight = 100;
+
+/// Every weight, in the order of the terms.
+std::span<const RecommendWeightField> recommendWeightFields();
 
 } // namespace namewright

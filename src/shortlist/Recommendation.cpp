@@ -1,5 +1,6 @@
 #include "shortlist/Recommendation.h"
 
+#include <algorithm>
 #include <array>
 
 namespace namewright {
@@ -13,6 +14,17 @@ constexpr std::array<std::string_view, 10> kCaptions{"分数", "名字用字", "
 
 std::string_view recommendTermCaption(RecommendTerm term) {
     return kCaptions[static_cast<std::size_t>(term)];
+}
+
+std::vector<RecommendPart> partsLargestFirst(const Recommendation& recommendation) {
+    std::vector<RecommendPart> parts = recommendation.parts;
+    std::stable_sort(parts.begin(), parts.end(),
+                     [](const RecommendPart& a, const RecommendPart& b) { return a.points > b.points; });
+    return parts;
+}
+
+bool termNeedsMoment(RecommendTerm term) {
+    return term == RecommendTerm::Favourable || term == RecommendTerm::SolarFavourable;
 }
 
 CharacterPoints characterPoints(const RecommendWeights& weights, const RecommendCharacter& character) {
