@@ -16,10 +16,14 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QSettings>
+#include <QSplitter>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -115,8 +119,10 @@ int main(int argc, char** argv) {
     namewright::installQtTranslations(app);
     const QString output = QString::fromLocal8Bit(argv[2]);
 
-    // The favourites of the pictures live in a folder of their own, never in the user's.
+    // The favourites and settings of the pictures live in a folder of their own, never in the user's: the shortlist
+    // shows the 推荐 order under its default weights.
     const QTemporaryDir favouritesFolder;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, favouritesFolder.path());
     namewright::MainWindow window(argv[1], nullptr, favouritesFolder.filePath(QStringLiteral("favourites.json")));
     window.show();
     processEventsFor(300);
@@ -174,8 +180,18 @@ int main(int argc, char** argv) {
             menu->findChild<QAction*>(QStringLiteral("加入收藏动作"))->trigger();
         }
     }
-    pictureDialogOf("名单按钮", QStringLiteral("/shortlist.png"),
-                    [](QDialog* dialog) { dialog->findChild<QTableView*>(QStringLiteral("名单表格"))->selectRow(2); });
+    // Wide enough for every column, so that the 推荐 column the list is ordered by shows, and the pane's reasons line
+    // under the chosen name says why it stands there.
+    pictureDialogOf("名单按钮", QStringLiteral("/shortlist.png"), [](QDialog* dialog) {
+        auto* table = dialog->findChild<QTableView*>(QStringLiteral("名单表格"));
+        const int tableWidth =
+            table->horizontalHeader()->length() + table->verticalScrollBar()->sizeHint().width() + 24;
+        dialog->resize(tableWidth + 470, dialog->height());
+        if (auto* splitter = dialog->findChild<QSplitter*>()) {
+            splitter->setSizes({tableWidth, 440});
+        }
+        table->selectRow(2);
+    });
     // The same name's 节气八字 and its character knowledge.
     for (const auto& [tab, file] : {std::pair{1, QStringLiteral("/shortlist-knowledge.png")},
                                     std::pair{2, QStringLiteral("/shortlist-solar-terms.png")}}) {
