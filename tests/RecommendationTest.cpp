@@ -146,6 +146,16 @@ TEST(RecommendPresets, HaveTheirNamesAndDiffer) {
     EXPECT_LT(recommendWeights(RecommendPreset::MeaningAndSound).score, RecommendWeights{}.score);
 }
 
+TEST(Recommendation, ALevelTwoCharacterMuchUsedInNamesLosesHalfAsMuch) {
+    const RecommendWeights w;
+    EXPECT_EQ(characterPoints(w, plain(2, 2)).commonLevel, -w.commonLevel2 / 2);
+    EXPECT_EQ(characterPoints(w, plain(1, 2)).commonLevel, -w.commonLevel2 / 4);
+    EXPECT_EQ(characterPoints(w, plain(3, 2)).commonLevel, -w.commonLevel2 / 2);
+    // Outside levels 1-2 the tier does not soften the penalty.
+    EXPECT_EQ(characterPoints(w, plain(1, 3)).commonLevel, -w.commonRare / 2);
+    EXPECT_EQ(characterPoints(w, plain(1, 0)).commonLevel, -w.commonRare / 2);
+}
+
 TEST(Recommendation, ReasonsComeLargestFirstGainsBeforePenalties) {
     RecommendInputs in = goodName();
     in.sound = SoundChecker::Strength::Other;
