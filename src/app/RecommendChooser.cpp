@@ -135,13 +135,19 @@ void RecommendChooser::save() const {
 }
 
 void RecommendChooser::updateLabel() {
+    // Short, as the row is full; the tooltip says it whole.
     const std::optional<ElementSet> own = ownFavourable();
-    QString text = own ? QStringLiteral("（补缺与推荐按自选喜用神 %1").arg(elementSetText(*own))
-                       : QStringLiteral("（补缺与推荐按本轮八字的喜用神");
-    if (recommendWeightsAdjusted(m_weights, preset())) {
-        text += QStringLiteral("；权重已调整");
+    const bool adjusted = recommendWeightsAdjusted(m_weights, preset());
+    QString text = own ? QStringLiteral("（补缺、推荐按自选：%1").arg(elementSetText(*own))
+                       : QStringLiteral("（补缺、推荐按八字喜用神");
+    m_uses->setText(text + (adjusted ? QStringLiteral("，权重已调）") : QStringLiteral("）")));
+    QString tip =
+        own ? QStringLiteral("补八字所缺五行和推荐分都按你自选的喜用神（%1），不按本轮八字").arg(elementSetText(*own))
+            : QStringLiteral("补八字所缺五行和推荐分都按本轮八字的喜用神；勾选五行可改用自选的喜用神");
+    if (adjusted) {
+        tip += QStringLiteral("\n推荐分的权重已从“%1”调整（调整…）").arg(m_preset->currentText());
     }
-    m_uses->setText(text + QStringLiteral("）"));
+    m_uses->setToolTip(tip);
 }
 
 } // namespace namewright

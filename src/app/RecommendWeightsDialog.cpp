@@ -35,7 +35,10 @@ RecommendWeightsDialog::RecommendWeightsDialog(QWidget* parent) : QDialog(parent
         });
     }
     layout->addLayout(form);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    auto* buttons = new QDialogButtonBox(this);
+    // Our own caption, not the standard button's, so that it reads Chinese whatever Qt translations are installed.
+    QPushButton* close = buttons->addButton(QStringLiteral("关闭"), QDialogButtonBox::RejectRole);
+    close->setObjectName(QStringLiteral("关闭权重按钮"));
     QPushButton* restore = buttons->addButton(QStringLiteral("恢复预设"), QDialogButtonBox::ResetRole);
     restore->setObjectName(QStringLiteral("恢复预设按钮"));
     restore->setAutoDefault(false);

@@ -150,7 +150,10 @@ private slots:
             weightBox(*page, "wordLike")->setValue(70);
             QCOMPARE(changes, 1);
             QCOMPARE(chooser.weights().wordLike, 70);
-            QVERIFY(find<QLabel>(chooser, QStringLiteral("喜用来源"))->text().contains(QStringLiteral("权重已调整")));
+            QVERIFY(find<QLabel>(chooser, QStringLiteral("喜用来源"))->text().contains(QStringLiteral("权重已调")));
+            QVERIFY(find<QLabel>(chooser, QStringLiteral("喜用来源"))
+                        ->toolTip()
+                        .contains(QStringLiteral("从“重五格”调整")));
         }
         {
             // The next start: the preset and the moved weight are back.
@@ -164,7 +167,7 @@ private slots:
             QCOMPARE(chooser.weights(), recommendWeights(RecommendPreset::FiveGrids));
             QCOMPARE(weightBox(*chooser.weightsPage(), "wordLike")->value(),
                      recommendWeights(RecommendPreset::FiveGrids).wordLike);
-            QVERIFY(!find<QLabel>(chooser, QStringLiteral("喜用来源"))->text().contains(QStringLiteral("调整")));
+            QVERIFY(!find<QLabel>(chooser, QStringLiteral("喜用来源"))->text().contains(QStringLiteral("权重")));
             // A moved weight, then another preset: it starts from that preset's own weights.
             weightBox(*chooser.weightsPage(), "base")->setValue(10);
             find<QComboBox>(chooser, QStringLiteral("推荐方案框"))->setCurrentIndex(2);
@@ -217,13 +220,14 @@ private slots:
         QVERIFY(withShortlist(*run.window, [&](ShortlistDialog& dialog) {
             auto* missing = find<QCheckBox>(dialog, QStringLiteral("补缺框"));
             auto* uses = find<QLabel>(dialog, QStringLiteral("喜用来源"));
-            QVERIFY(uses->text().contains(QStringLiteral("补缺与推荐按本轮八字的喜用神")));
+            QCOMPARE(uses->text(), QStringLiteral("（补缺、推荐按八字喜用神）"));
             QVERIFY(!missing->toolTip().contains(QStringLiteral("自选")));
             missing->setChecked(true);
             const int byChart = dialog.model().rowCount();
             find<QCheckBox>(dialog, QStringLiteral("金喜用框"))->setChecked(true);
             find<QCheckBox>(dialog, QStringLiteral("木喜用框"))->setChecked(true);
-            QVERIFY2(uses->text().contains(QStringLiteral("补缺与推荐按自选喜用神 金木")), qPrintable(uses->text()));
+            QCOMPARE(uses->text(), QStringLiteral("（补缺、推荐按自选：金木）"));
+            QVERIFY(uses->toolTip().contains(QStringLiteral("自选的喜用神（金木）")));
             QVERIFY(missing->toolTip().contains(QStringLiteral("按自选喜用神（金木）补缺")));
             QVERIFY(find<QLabel>(dialog, QStringLiteral("名单状态"))
                         ->text()
