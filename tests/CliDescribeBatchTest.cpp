@@ -36,6 +36,17 @@ Outcome runBatch(const std::string& input, const std::filesystem::path& knowledg
     return Outcome{status, out.str(), err.str()};
 }
 
+/// The 推荐 terms the small knowledge file gives a name without a birth moment (均衡 weights).
+std::string recommendTerms(std::string_view given) {
+    if (given == "统") {
+        return "recommend-term\t读音提示\t-45\n"; // 范统 sounds like 饭桶
+    }
+    if (given == "思远") {
+        return "recommend-term\t诗句相连\t+10\nrecommend-term\t名字用字\t+6\nrecommend-term\t字义\t+4\n";
+    }
+    return {};
+}
+
 /// The record of one name as the single-name command prints it, and the empty line ending it.
 std::string record(const std::filesystem::path& knowledge, std::string_view family, std::string_view given) {
     std::string text;
@@ -43,7 +54,7 @@ std::string record(const std::filesystem::path& knowledge, std::string_view fami
          cli::describedNameLines(describeName(KnowledgeBase::open(knowledge), family, given))) {
         text += line + "\n";
     }
-    return text + "\n";
+    return text + recommendTerms(given) + "\n";
 }
 
 TEST(CliDescribeBatch, DescribesEveryLineAsTheSingleNameCommandDoesEachFollowedByAnEmptyLine) {

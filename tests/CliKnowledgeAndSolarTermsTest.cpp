@@ -76,8 +76,11 @@ TEST(CliDescribe, PrintsTheDescriptionLinesOfTheKnowledgeFileBesideTheNamingData
     const Outcome outcome = run({"describe", "--family", "李", "--given", "思远"}, folder.namingDatabase());
     ASSERT_EQ(outcome.status, 0) << outcome.err;
     EXPECT_EQ(outcome.err, "");
-    EXPECT_EQ(outcome.out, joinedLines(cli::describedNameLines(
-                               describeName(KnowledgeBase::open(folder.knowledgeFile()), "李", "思远"))));
+    // The description, then the 推荐 terms that need no birth moment.
+    EXPECT_EQ(
+        outcome.out,
+        joinedLines(cli::describedNameLines(describeName(KnowledgeBase::open(folder.knowledgeFile()), "李", "思远"))) +
+            "recommend-term\t诗句相连\t+10\nrecommend-term\t名字用字\t+6\nrecommend-term\t字义\t+4\n");
     EXPECT_EQ(firstLine(outcome.out), "pinyin\tlǐ sī yuǎn");
     EXPECT_NE(outcome.out.find("\nverse\t诗经\t国风·齐风·甫田\t佚名\t无思远人，劳心忉忉。\n"), std::string::npos)
         << outcome.out;
@@ -90,7 +93,8 @@ TEST(CliDescribe, KnowledgeOptionPicksAnotherFileAndTheNamingDatabaseIsNotRead) 
     const Outcome outcome = run({"describe", "--family", "范", "--given", "统", "--knowledge", file.path().string()});
     ASSERT_EQ(outcome.status, 0) << outcome.err;
     EXPECT_EQ(outcome.out,
-              joinedLines(cli::describedNameLines(describeName(KnowledgeBase::open(file.path()), "范", "统"))));
+              joinedLines(cli::describedNameLines(describeName(KnowledgeBase::open(file.path()), "范", "统"))) +
+                  "recommend-term\t读音提示\t-45\n");
     EXPECT_NE(outcome.out.find("\nwarning\t"), std::string::npos) << "范统 sounds like 饭桶: " << outcome.out;
 }
 

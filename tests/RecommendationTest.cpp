@@ -146,6 +146,76 @@ TEST(RecommendPresets, HaveTheirNamesAndDiffer) {
     EXPECT_LT(recommendWeights(RecommendPreset::MeaningAndSound).score, RecommendWeights{}.score);
 }
 
+TEST(Recommendation, ALevelTwoCharacterMuchUsedInNamesLosesHalfAsMuch) {
+    const RecommendWeights w;
+    EXPECT_EQ(characterPoints(w, plain(2, 2)).commonLevel, -w.commonLevel2 / 2);
+    EXPECT_EQ(characterPoints(w, plain(1, 2)).commonLevel, -w.commonLevel2 / 4);
+    EXPECT_EQ(characterPoints(w, plain(3, 2)).commonLevel, -w.commonLevel2 / 2);
+    // Outside levels 1-2 the tier does not soften the penalty.
+    EXPECT_EQ(characterPoints(w, plain(1, 3)).commonLevel, -w.commonRare / 2);
+    EXPECT_EQ(characterPoints(w, plain(1, 0)).commonLevel, -w.commonRare / 2);
+}
+
+TEST(Recommendation, ReasonsComeLargestFirstGainsBeforePenalties) {
+    RecommendInputs in = goodName();
+    in.sound = SoundChecker::Strength::Other;
+    in.wordLike = true;
+    in.characters[1] = plain(1, 2);
+    const Recommendation r = recommend(RecommendWeights{}, in);
+    const std::vector<RecommendPart> sorted = partsLargestFirst(r);
+    ASSERT_EQ(sorted.size(), r.parts.size());
+    for (std::size_t i = 1; i < sorted.size(); ++i) {
+        EXPECT_GE(sorted[i - 1].points, sorted[i].points);
+    }
+    EXPECT_EQ(sorted.front().term, RecommendTerm::Score);   // +20
+    EXPECT_EQ(sorted.back().term, RecommendTerm::WordLike); // -35
+    EXPECT_TRUE(std::none_of(sorted.begin(), sorted.end(), [](const RecommendPart& p) { return p.points == 0; }));
+    // Equal points keep the order of the terms.
+    RecommendWeights w;
+    w.favourable = 7;
+    w.solarFavourable = 7;
+    in.favourable = true;
+    in.solarFavourable = true;
+    const std::vector<RecommendPart> tied = partsLargestFirst(recommend(w, in));
+    const auto at = [&](RecommendTerm t) {
+        return std::find_if(tied.begin(), tied.end(), [t](const RecommendPart& p) { return p.term == t; });
+    };
+    EXPECT_LT(at(RecommendTerm::Favourable), at(RecommendTerm::SolarFavourable));
+}
+
+TEST(Recommendation, OnlyTheElementTermsNeedTheBirthMoment) {
+    for (std::size_t i = 0; i <= static_cast<std::size_t>(RecommendTerm::PlaceCharacter); ++i) {
+        const auto term = static_cast<RecommendTerm>(i);
+        EXPECT_EQ(termNeedsMoment(term), term == RecommendTerm::Favourable || term == RecommendTerm::SolarFavourable);
+        EXPECT_FALSE(recommendTermCaption(term).empty());
+    }
+}
+
+TEST(RecommendPresets, EveryWeightHasOneFieldWithAKeyACaptionAndRoomForThePresets) {
+    const auto fields = recommendWeightFields();
+    RecommendWeights marked;
+    int mark = 1;
+    for (const RecommendWeightField& field : fields) {
+        EXPECT_FALSE(field.key.empty());
+        EXPECT_FALSE(field.caption.empty());
+        marked.*field.member = 1000 + mark++; // a member listed twice would keep only its last mark
+        for (const RecommendPreset preset : kRecommendPresets) {
+            const int value = recommendWeights(preset).*field.member;
+            EXPECT_GE(value, 0) << field.key;
+            EXPECT_LE(value, kMaxRecommendWeight) << field.key;
+        }
+    }
+    mark = 1;
+    for (const RecommendWeightField& field : fields) {
+        EXPECT_EQ(marked.*field.member, 1000 + mark++) << field.key;
+        for (const RecommendWeightField& other : fields) {
+            EXPECT_TRUE(&field == &other || field.key != other.key);
+        }
+    }
+    // Every member is listed: the struct holds as many ints as there are fields.
+    EXPECT_EQ(sizeof(RecommendWeights), fields.size() * sizeof(int));
+}
+
 TEST(ShortlistRecommended, WithoutKnowledgeOrdersByScoreAndElementsAndFollowsTheWeights) {
     testing::SyntheticStore s;
     const auto li = s.family("李", 7, "火");
@@ -179,6 +249,50 @@ TEST(ShortlistRecommended, WithoutKnowledgeOrdersByScoreAndElementsAndFollowsThe
     const StoredName& first = s.store.row(shortlist.firstRowAt(0));
     EXPECT_TRUE(first.givenElements.contains(Element::Metal));
     EXPECT_EQ(shortlist.sortColumn(), ShortlistColumn::Recommended);
+}
+
+TEST(ShortlistRecommended, TheParentsOwnElementsStandForTheMissingOnesAndTheirFilter) {
+    testing::SyntheticStore s;
+    const auto li = s.family("李", 7, "火");
+    s.addRandom(li, 3000, 20, 20, 0.2, 5);
+    ShortlistSources sources;
+    sources.chartState = SeriesChartState::Worked;
+    sources.missingElements = ElementSet{Element::Water};
+    Shortlist shortlist(s.store, sources);
+    shortlist.refresh();
+    ShortlistFilter filter;
+    filter.suppliesMissingElement = true;
+    shortlist.setFilter(filter);
+    const auto shownSupply = [&](ElementSet elements) {
+        std::size_t passing = 0;
+        for (std::size_t i = 0; i < shortlist.size(); ++i) {
+            const bool supplies = s.store.row(shortlist.firstRowAt(i)).givenElements.intersects(elements);
+            EXPECT_TRUE(supplies);
+            EXPECT_TRUE(shortlist.factsAt(i).suppliesMissingElement);
+            passing += supplies ? 1 : 0;
+        }
+        return passing;
+    };
+    const std::size_t water = shownSupply(ElementSet{Element::Water});
+    ASSERT_GT(water, 0U);
+    shortlist.setOwnFavourable(ElementSet{Element::Metal, Element::Wood});
+    EXPECT_EQ(shortlist.facts().missingElementsUsed(), (ElementSet{Element::Metal, Element::Wood}));
+    const std::size_t own = shownSupply(ElementSet{Element::Metal, Element::Wood});
+    ASSERT_GT(own, 0U);
+    EXPECT_NE(own, water);
+    // Unticking all of them brings back the chart's.
+    shortlist.setOwnFavourable(std::nullopt);
+    EXPECT_EQ(shownSupply(ElementSet{Element::Water}), water);
+
+    // No chart and nothing ticked: 补缺 stays empty; ticked elements fill it.
+    ShortlistSources none;
+    none.chartState = SeriesChartState::OutOfRange;
+    Shortlist bare(s.store, none);
+    bare.refresh();
+    bare.setFilter(filter);
+    EXPECT_EQ(bare.size(), 0U);
+    bare.setOwnFavourable(ElementSet{Element::Water});
+    EXPECT_EQ(bare.size(), water);
 }
 
 } // namespace

@@ -116,6 +116,23 @@ QString compoundSurnameText(const FiveGrids& grids, int score) {
         .arg(score);
 }
 
+QString recommendationText(const Recommendation& recommendation) {
+    QString text = QStringLiteral("推荐 %1").arg(recommendation.value);
+    if (recommendation.bottom) {
+        text += QStringLiteral("（有贬义字，排在所有名字之后）");
+    }
+    QStringList parts;
+    for (const RecommendPart& part : partsLargestFirst(recommendation)) {
+        // A true minus sign, as printed figures have it; the command line prints ASCII.
+        const QString sign = part.points > 0 ? QStringLiteral("+") : QString(QChar(0x2212));
+        parts << toQString(recommendTermCaption(part.term)) + QLatin1Char(' ') + sign +
+                     QString::number(part.points > 0 ? part.points : -part.points);
+    }
+    text +=
+        QStringLiteral("：") + (parts.isEmpty() ? QStringLiteral("各项都不加减分") : parts.join(QStringLiteral("，")));
+    return text;
+}
+
 QString scoreNote(bool compound) {
     QString note = QStringLiteral("分数：结果表的分数，阈值高于95分时，高于95分的都记作100。\n"
                                   "评测分：“姓名评测”总是把高于95分的记作100，所以可能比表中高。");

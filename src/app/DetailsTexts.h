@@ -5,6 +5,7 @@
 #include "chart/MomentSolarTermChart.h"
 #include "knowledge/NameDescription.h"
 #include "naming/FiveGrids.h"
+#include "shortlist/Recommendation.h"
 
 #include <QString>
 
@@ -31,6 +32,11 @@ QString solarTermText(const MomentSolarTermChart& chart);
 
 /// "复姓算法（本程序另算）：天格 … 总格 …，分数 …", the grids and score by the compound-surname rule.
 QString compoundSurnameText(const FiveGrids& grids, int score);
+
+/// Why a name stands where it does in the 推荐 order, on one line: "推荐 87：分数 +20，名字用字 +12，诗句相连
+/// +10，读音提示 −8", the terms giving points largest first (partsLargestFirst()), the minus sign U+2212. A name with a
+/// 贬 character says so after the value: "推荐 40（有贬义字，排在所有名字之后）：…"; a name no term moves says that.
+QString recommendationText(const Recommendation& recommendation);
 
 /// Which score is which, one short line each: the listed score, the evaluation's and, for a compound surname, ours.
 QString scoreNote(bool compound);

@@ -25,7 +25,7 @@
 namespace namewright {
 
 NameSubject subjectOf(ListedName name, const std::optional<NameFacts>& facts, const SeriesRecord* record) {
-    NameSubject subject{std::move(name), facts, {}};
+    NameSubject subject{std::move(name), facts, {}, std::nullopt};
     subject.solarTerms = record != nullptr ? record->solarTerms : momentSolarTermChart(subject.name.birth);
     return subject;
 }
@@ -47,6 +47,12 @@ NameDetailsPane::NameDetailsPane(AppContext& context, FavouritesStore& favourite
     m_compound->setWordWrap(true);
     m_compound->hide();
     layout->addWidget(m_compound);
+    m_recommendation = new QLabel(this);
+    m_recommendation->setObjectName(QStringLiteral("详情推荐理由"));
+    m_recommendation->setWordWrap(true);
+    m_recommendation->setToolTip(QStringLiteral("推荐分（本程序另加，0—100）由哪些项加减而来，加分多的在前"));
+    m_recommendation->hide();
+    layout->addWidget(m_recommendation);
     m_scoreNote = new QLabel(this);
     m_scoreNote->setObjectName(QStringLiteral("详情分数说明"));
     m_scoreNote->setWordWrap(true);
@@ -117,6 +123,7 @@ void NameDetailsPane::showSubject(const std::optional<NameSubject>& subject) {
             m_knowledge->clear();
         }
         m_compound->hide();
+        m_recommendation->hide();
         m_scoreNote->hide();
         showFavouriteControls();
         return;
@@ -137,6 +144,10 @@ void NameDetailsPane::showSubject(const std::optional<NameSubject>& subject) {
         m_compound->setText(compoundSurnameText(*subject->facts->compoundGrids, *subject->facts->compoundScore));
     }
     m_compound->setVisible(compound);
+    if (subject->recommendation) {
+        m_recommendation->setText(recommendationText(*subject->recommendation));
+    }
+    m_recommendation->setVisible(subject->recommendation.has_value());
     m_scoreNote->setText(scoreNote(compound));
     m_scoreNote->show();
     showFavouriteControls();

@@ -11,6 +11,7 @@
 #include "chart/MomentSolarTermChart.h"
 #include "chart/SeriesRecord.h"
 #include "reports/ListedName.h"
+#include "shortlist/Recommendation.h"
 #include "shortlist/ShortlistFacts.h"
 
 #include <QWidget>
@@ -31,11 +32,13 @@ class AppContext;
 class FavouritesStore;
 
 /// The name the pane shows: its texts, chart and moment, what the shortlist knows of it when it is a name of the
-/// current series, and the solar-term chart of its moment.
+/// current series, and the solar-term chart of its moment; for a name of the shortlist also its 推荐 value with each
+/// term's points (the pane's reasons line).
 struct NameSubject {
     ListedName name;
     std::optional<NameFacts> facts;
     MomentSolarTermChart solarTerms;
+    std::optional<Recommendation> recommendation;
 };
 
 /// The subject of a listed name: the solar-term chart from `record` (the record of the name's series), or worked out
@@ -67,7 +70,8 @@ private:
     QPlainTextEdit* m_report = nullptr;
     QPlainTextEdit* m_knowledge = nullptr; // null without the knowledge file
     QPlainTextEdit* m_solarTerms = nullptr;
-    QLabel* m_scoreNote = nullptr; ///< which score is which, one short line each
+    QLabel* m_scoreNote = nullptr;      ///< which score is which, one short line each
+    QLabel* m_recommendation = nullptr; ///< the 推荐 value and its reasons; hidden for a name without one
     QLabel* m_compound = nullptr;
     QPushButton* m_favourite = nullptr;
     QComboBox* m_stars = nullptr;

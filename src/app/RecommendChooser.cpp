@@ -1,11 +1,15 @@
 #include "app/RecommendChooser.h"
 
+#include "app/RecommendWeightsDialog.h"
+#include "app/RecommendWeightsSettings.h"
+#include "app/RunStatusText.h"
 #include "app/models/TextConversion.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QSettings>
 
 namespace namewright {
@@ -32,6 +36,11 @@ RecommendChooser::RecommendChooser(QWidget* parent) : QWidget(parent) {
     }
     m_preset->setToolTip(QStringLiteral("推荐分（本程序另加）的权重：均衡；重五格（分数为主）；重字义读音"));
     row->addWidget(m_preset);
+    m_adjust = new QPushButton(QStringLiteral("调整…"), this);
+    m_adjust->setObjectName(QStringLiteral("调整权重按钮"));
+    m_adjust->setAutoDefault(false);
+    m_adjust->setToolTip(QStringLiteral("逐项调整推荐分的权重（从所选方案开始）"));
+    row->addWidget(m_adjust);
     row->addWidget(new QLabel(QStringLiteral("自选喜用神"), this));
     for (std::size_t i = 0; i < kOrder.size(); ++i) {
         m_elements[i] = new QCheckBox(toQString(elementText(kOrder[i])), this);
@@ -49,15 +58,47 @@ RecommendChooser::RecommendChooser(QWidget* parent) : QWidget(parent) {
         updateLabel();
         emit changed();
     };
-    connect(m_preset, &QComboBox::currentIndexChanged, this, changedNow);
+    connect(m_preset, &QComboBox::currentIndexChanged, this, [this, changedNow] {
+        // Another preset starts from its own weights: the moves made from the last one are dropped.
+        m_weights = recommendWeights(preset());
+        if (m_page != nullptr) {
+            m_page->showWeights(m_weights, preset());
+        }
+        changedNow();
+    });
+    connect(m_adjust, &QPushButton::clicked, this, &RecommendChooser::openWeightsPage);
     for (QCheckBox* box : m_elements) {
         connect(box, &QCheckBox::toggled, this, changedNow);
     }
 }
 
-RecommendWeights RecommendChooser::weights() const {
+RecommendPreset RecommendChooser::preset() const {
     const int index = m_preset->currentIndex();
-    return recommendWeights(kRecommendPresets[index < 0 ? 0 : static_cast<std::size_t>(index)]);
+    return kRecommendPresets[index < 0 ? 0 : static_cast<std::size_t>(index)];
+}
+
+void RecommendChooser::openWeightsPage() {
+    if (m_page == nullptr) {
+        m_page = new RecommendWeightsDialog(this);
+        connect(m_page, &RecommendWeightsDialog::weightsChanged, this, &RecommendChooser::takeWeights);
+        connect(m_page, &RecommendWeightsDialog::restorePresetRequested, this, [this] {
+            takeWeights(recommendWeights(preset()));
+            m_page->showWeights(m_weights, preset());
+        });
+    }
+    m_page->showWeights(m_weights, preset());
+    m_page->show();
+    m_page->raise();
+}
+
+void RecommendChooser::takeWeights(const RecommendWeights& weights) {
+    if (weights == m_weights) {
+        return;
+    }
+    m_weights = weights;
+    save();
+    updateLabel();
+    emit changed();
 }
 
 std::optional<ElementSet> RecommendChooser::ownFavourable() const {
@@ -74,6 +115,7 @@ void RecommendChooser::load() {
     const QSettings settings;
     const auto preset = recommendPresetOfName(toUtf8(settings.value(kPresetKey).toString()));
     m_preset->setCurrentIndex(static_cast<int>(preset.value_or(RecommendPreset::Balanced)));
+    m_weights = loadRecommendWeights(settings, this->preset());
     const QString elements = settings.value(kElementsKey).toString();
     for (std::size_t i = 0; i < kOrder.size(); ++i) {
         m_elements[i]->setChecked(elements.contains(toQString(elementText(kOrder[i]))));
@@ -83,6 +125,7 @@ void RecommendChooser::load() {
 void RecommendChooser::save() const {
     QSettings settings;
     settings.setValue(kPresetKey, m_preset->currentText());
+    saveRecommendWeights(settings, m_weights, preset());
     QString elements;
     for (std::size_t i = 0; i < kOrder.size(); ++i) {
         if (m_elements[i]->isChecked()) {
@@ -93,8 +136,19 @@ void RecommendChooser::save() const {
 }
 
 void RecommendChooser::updateLabel() {
-    m_uses->setText(ownFavourable() ? QStringLiteral("（推荐按自选喜用神）")
-                                    : QStringLiteral("（推荐按本轮八字的喜用神）"));
+    // Short, as the row is full; the tooltip says it whole.
+    const std::optional<ElementSet> own = ownFavourable();
+    const bool adjusted = recommendWeightsAdjusted(m_weights, preset());
+    QString text = own ? QStringLiteral("（补缺、推荐按自选：%1").arg(elementSetText(*own))
+                       : QStringLiteral("（补缺、推荐按八字喜用神");
+    m_uses->setText(text + (adjusted ? QStringLiteral("，权重已调）") : QStringLiteral("）")));
+    QString tip =
+        own ? QStringLiteral("补八字所缺五行和推荐分都按你自选的喜用神（%1），不按本轮八字").arg(elementSetText(*own))
+            : QStringLiteral("补八字所缺五行和推荐分都按本轮八字的喜用神；勾选五行可改用自选的喜用神");
+    if (adjusted) {
+        tip += QStringLiteral("\n推荐分的权重已从“%1”调整（调整…）").arg(m_preset->currentText());
+    }
+    m_uses->setToolTip(tip);
 }
 
 } // namespace namewright

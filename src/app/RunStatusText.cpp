@@ -1,6 +1,7 @@
 #include "app/RunStatusText.h"
 
 #include "app/AppContext.h"
+#include "app/models/TextConversion.h"
 
 namespace namewright {
 
@@ -47,6 +48,23 @@ QString missingElementNote(const ShortlistSources& sources) {
         break;
     }
     return sources.missingElements.empty() ? QStringLiteral("本轮八字五行俱全，没有所缺的五行可补") : QString();
+}
+
+QString missingElementNote(const ShortlistSources& sources, const std::optional<ElementSet>& own) {
+    if (own && !own->empty()) {
+        return QStringLiteral("按自选喜用神（%1）补缺，不按本轮八字").arg(elementSetText(*own));
+    }
+    return missingElementNote(sources);
+}
+
+QString elementSetText(ElementSet elements) {
+    QString text;
+    for (const Element element : kChartElementOrder) {
+        if (elements.contains(element)) {
+            text += toQString(elementText(element));
+        }
+    }
+    return text;
 }
 
 } // namespace namewright

@@ -144,6 +144,10 @@ ShortlistDialog::ShortlistDialog(AppContext& context, FavouritesStore& favourite
             &ShortlistDialog::currentFavouriteChanged);
     connect(m_favouritesPage, &FavouritesPage::message, this, &ShortlistDialog::showFavouritesMessage);
     connect(m_filterBar, &ShortlistFilterBar::filterApplied, this, &ShortlistDialog::filterApplied);
+    connect(m_filterBar, &ShortlistFilterBar::recommendationChanged, this, [this] {
+        currentNameChanged(); // the reasons line follows the new weights
+        updateStatus();
+    });
     connect(m_pages, &QTabWidget::currentChanged, this, [this](int page) {
         if (page == 0) {
             currentNameChanged();
@@ -217,8 +221,10 @@ void ShortlistDialog::currentNameChanged() {
     NameSubject subject =
         subjectOf(listedNameOfRow(m_context.results(), firstRow, record ? &*record : nullptr),
                   m_model->shortlist().factsAt(static_cast<std::size_t>(current.row())), record ? &*record : nullptr);
+    subject.recommendation = m_model->shortlist().recommendationAt(static_cast<std::size_t>(current.row()));
     if (m_details->subject() && m_details->subject()->name.cells == subject.name.cells &&
-        m_details->subject()->name.familyText == subject.name.familyText) {
+        m_details->subject()->name.familyText == subject.name.familyText &&
+        m_details->subject()->recommendation == subject.recommendation) {
         return; // the same name, moved by names that came: nothing to redo
     }
     m_details->showSubject(subject);
@@ -266,7 +272,8 @@ void ShortlistDialog::updateStatus() {
         // A run continued after the birth date was changed: only the rows of the chart on screen are listed.
         text += QStringLiteral("；另有改动出生时间前列出的 %1 行未计入").arg(thousands(shortlist.firstRow()));
     }
-    if (const QString note = missingElementNote(shortlist.facts().sources());
+    if (const QString note =
+            missingElementNote(shortlist.facts().sources(), shortlist.facts().recommender().ownFavourable());
         !note.isEmpty() && shortlist.filter().suppliesMissingElement) {
         text += QStringLiteral("；补缺：%1").arg(note);
     }

@@ -33,11 +33,6 @@ ShortlistFilterBar::ShortlistFilterBar(ShortlistModel& model, QWidget* parent) :
     m_minimumScore->setRange(0, 100);
     row->addWidget(m_minimumScore);
     m_suppliesMissing = checkBox("补缺框", "补八字所缺五行", this);
-    QString missingTip = QStringLiteral("只看名字的字补上本轮八字所缺五行（喜用神）的名字");
-    if (const QString note = missingElementNote(m_model.shortlist().facts().sources()); !note.isEmpty()) {
-        missingTip += QStringLiteral("\n") + note;
-    }
-    m_suppliesMissing->setToolTip(missingTip);
     row->addWidget(m_suppliesMissing);
     row->addWidget(new QLabel(QStringLiteral("含字"), this));
     m_contains = new QLineEdit(this);
@@ -78,8 +73,12 @@ ShortlistFilterBar::ShortlistFilterBar(ShortlistModel& model, QWidget* parent) :
     second->addWidget(m_suppliesFavourable);
     auto* recommend = new RecommendChooser(this);
     m_model.setRecommendation(recommend->weights(), recommend->ownFavourable());
-    connect(recommend, &RecommendChooser::changed, this,
-            [this, recommend] { m_model.setRecommendation(recommend->weights(), recommend->ownFavourable()); });
+    updateMissingElementTip(recommend->ownFavourable());
+    connect(recommend, &RecommendChooser::changed, this, [this, recommend] {
+        m_model.setRecommendation(recommend->weights(), recommend->ownFavourable());
+        updateMissingElementTip(recommend->ownFavourable());
+        emit recommendationChanged();
+    });
     second->addWidget(recommend);
     second->addStretch(1);
     auto* rows = new QVBoxLayout;
@@ -96,6 +95,14 @@ ShortlistFilterBar::ShortlistFilterBar(ShortlistModel& model, QWidget* parent) :
         connect(box, &QCheckBox::toggled, this, &ShortlistFilterBar::applyFilter);
     }
     setLayout(rows);
+}
+
+void ShortlistFilterBar::updateMissingElementTip(const std::optional<ElementSet>& own) {
+    QString tip = QStringLiteral("只看名字的字补上本轮八字所缺五行（喜用神）的名字");
+    if (const QString note = missingElementNote(m_model.shortlist().facts().sources(), own); !note.isEmpty()) {
+        tip += QStringLiteral("\n") + note;
+    }
+    m_suppliesMissing->setToolTip(tip);
 }
 
 void ShortlistFilterBar::applyFilter() {

@@ -3,7 +3,11 @@
 // length, 只看收藏; then the knowledge and solar-term filters and the 推荐 settings). Each change is set on the model
 // at once; the bar shows the knowledge and solar-term filters only where the model's shortlist has those sources.
 
+#include "calendar/Element.h"
+
 #include <QWidget>
+
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
@@ -24,9 +28,14 @@ public:
 signals:
     /// A filter changed and the model has been filtered anew.
     void filterApplied();
+    /// The 推荐 weights or the parent's own 喜用神 changed and are set on the model: the reasons line and the status
+    /// follow.
+    void recommendationChanged();
 
 private:
     void applyFilter();
+    /// The 补缺 box's tooltip: which elements it asks for (the parent's own when ticked) or why it shows nothing.
+    void updateMissingElementTip(const std::optional<ElementSet>& own);
 
     ShortlistModel& m_model;
     QSpinBox* m_minimumScore = nullptr;

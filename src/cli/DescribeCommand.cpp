@@ -1,11 +1,15 @@
 // namewright-cli describe: what the character knowledge says of a full name.
 
+#include "chart/SeriesRecord.h"
 #include "cli/CommandList.h"
 #include "cli/CommonOptions.h"
 #include "cli/InputValues.h"
 #include "cli/KeyValueLines.h"
+#include "cli/RecommendLines.h"
+#include "db/NamingDatabase.h"
 #include "knowledge/KnowledgeBase.h"
 #include "knowledge/NameDescription.h"
+#include "shortlist/ShortlistSources.h"
 #include "text/Utf8.h"
 
 #include <algorithm>
@@ -21,6 +25,12 @@ const Option kFamilyOption{
 };
 const Option kGivenOption{"--given", "TEXT", "the given name, one or two characters (with --family, unless --batch)"};
 const Option kKnowledgeOption{"--knowledge", "PATH", "the knowledge file (default: characters.db beside the program)"};
+
+// The birth moment is optional here: with it, the 推荐 value and every term; without, the terms that need neither it
+// nor the naming database.
+const Option kMomentDateOption{"--date", "YYYY-MM-DD",
+                               "with --hour: the birth date (1881-2060), for the 推荐 value and its element terms"};
+const Option kMomentHourOption{"--hour", "H", "with --date: the birth hour, 0 to 23"};
 
 const Option kBatchOption{"--batch", "",
                           "read names from standard input, one family<TAB>given a line, and describe each in turn"};
@@ -80,14 +90,47 @@ BatchName readBatchLine(std::string_view line) {
 }
 
 /// The description of one name, withheld (the single unavailable line) when describing it found the file damaged.
-std::vector<std::string> describedLines(const KnowledgeBase& knowledge, std::string_view family,
-                                        std::string_view given) {
+/// The 推荐 lines follow the description's, when the file is sound.
+std::vector<std::string> describedLines(const KnowledgeBase& knowledge, std::string_view family, std::string_view given,
+                                        const RecommendMoment* moment) {
     const bool damagedBefore = !knowledge.damage().empty();
     const NameDescription description = describeName(knowledge, family, given);
     if (damagedBefore || !knowledge.damage().empty()) {
         return describedNameLines(describeName(KnowledgeBase(), family, given));
     }
-    return describedNameLines(description);
+    std::vector<std::string> lines = describedNameLines(description);
+    if (knowledge.isAvailable()) {
+        std::vector<std::string> recommend = recommendLines(knowledge, family, given, moment);
+        if (knowledge.damage().empty()) {
+            lines.insert(lines.end(), recommend.begin(), recommend.end());
+        }
+    }
+    return lines;
+}
+
+/// The birth moment of --date and --hour, when either is given; `refused` set, with the reason written to `err`, when
+/// it cannot be read (one without the other, or a bad value).
+std::optional<BirthMomentTexts> readOptionalMoment(const ParsedArguments& arguments, std::ostream& err, bool& refused) {
+    refused = false;
+    if (!arguments.has(kMomentDateOption.name) && !arguments.has(kMomentHourOption.name)) {
+        return std::nullopt;
+    }
+    if (!arguments.has(kMomentDateOption.name) || !arguments.has(kMomentHourOption.name)) {
+        err << kMomentDateOption.name << " and " << kMomentHourOption.name << " go together";
+        refused = true;
+        return std::nullopt;
+    }
+    std::optional<BirthMomentTexts> moment = readBirthMoment(arguments, err);
+    refused = !moment.has_value();
+    return moment;
+}
+
+/// The 推荐 needs of a moment on an open naming database: the favourable elements of its two charts, as the
+/// shortlist of a series of that moment takes them (shortlistSources()).
+RecommendMoment recommendMomentOf(const BirthMomentTexts& moment, NamingDatabase& database) {
+    const SeriesRecord record = analyseSeries(0, moment, database);
+    const ShortlistSources sources = shortlistSources(&record, KnowledgeBase(), nullptr, database, 0);
+    return RecommendMoment{&database, LuckTables::load(database), sources.missingElements, sources.solarTermFavourable};
 }
 
 /// The refusal of a knowledge file that did not open or was found damaged; Success for a sound one.
@@ -107,7 +150,8 @@ ExitStatus knowledgeRefusal(const CommandInput& input, const KnowledgeBase& know
 /// describe --batch: every line of standard input described in turn, each record ended by an empty line. A bad line
 /// gets the record "error<TAB>line N: reason" and the batch goes on; a knowledge file that cannot be opened, or that
 /// describing finds damaged, ends the batch with the unavailable record.
-ExitStatus describeBatch(const CommandInput& input, const KnowledgeBase& knowledge, const std::filesystem::path& file) {
+ExitStatus describeBatch(const CommandInput& input, const KnowledgeBase& knowledge, const std::filesystem::path& file,
+                         const RecommendMoment* moment) {
     if (!knowledge.isAvailable()) {
         input.out << "knowledge\tunavailable\n\n";
         return knowledgeRefusal(input, knowledge, file);
@@ -129,7 +173,7 @@ ExitStatus describeBatch(const CommandInput& input, const KnowledgeBase& knowled
             firstBad = firstBad == 0 ? lineNumber : firstBad;
             record += "error\tline " + std::to_string(lineNumber) + ": " + name.problem + '\n';
         } else {
-            for (const std::string& described : describedLines(knowledge, name.family, name.given)) {
+            for (const std::string& described : describedLines(knowledge, name.family, name.given, moment)) {
                 record += described;
                 record += '\n';
             }
@@ -157,6 +201,35 @@ std::filesystem::path knowledgeFileOf(const CommandInput& input) {
                   : KnowledgeBase::besideNamingDatabase(input.databaseFile);
 }
 
+/// Describes the one name of --family and --given, or with neither the names of --batch; with a moment, on the naming
+/// database beside the program (opened once, before anything is printed).
+ExitStatus describeNames(const CommandInput& input, const std::optional<BirthMomentTexts>& moment,
+                         const std::optional<std::string>& family, const std::optional<std::string>& given) {
+    const std::filesystem::path file = knowledgeFileOf(input);
+    const KnowledgeBase knowledge = KnowledgeBase::open(file);
+    std::optional<NamingDatabase> database;
+    std::optional<RecommendMoment> recommendMoment;
+    if (moment && knowledge.isAvailable()) {
+        database.emplace(NamingDatabase::open(input.databaseFile));
+        if (!database->isOpen()) {
+            return databaseUnavailable(input, *database);
+        }
+        recommendMoment = recommendMomentOf(*moment, *database);
+    }
+    const RecommendMoment* recommend = recommendMoment ? &*recommendMoment : nullptr;
+    if (!family || !given) {
+        return describeBatch(input, knowledge, file, recommend);
+    }
+    // A row found damaged while describing (a verse read from the file) would leave the lines short of it: the
+    // file is then as unavailable as one refused at opening. An unavailable file still gets its one line on standard
+    // output, "knowledge<TAB>unavailable", so that a script reading the lines sees why they are missing; the status
+    // and standard error say it too.
+    for (const std::string& line : describedLines(knowledge, *family, *given, recommend)) {
+        input.out << line << '\n';
+    }
+    return knowledgeRefusal(input, knowledge, file);
+}
+
 ExitStatus describe(const CommandInput& input) {
     if (input.arguments.has(kBatchOption.name)) {
         for (const Option& option : {kFamilyOption, kGivenOption}) {
@@ -165,8 +238,14 @@ ExitStatus describe(const CommandInput& input) {
                 return ExitStatus::BadInput;
             }
         }
-        const std::filesystem::path file = knowledgeFileOf(input);
-        return describeBatch(input, KnowledgeBase::open(file), file);
+    }
+    bool refused = false;
+    const std::optional<BirthMomentTexts> moment = readOptionalMoment(input.arguments, input.err, refused);
+    if (refused) {
+        return ExitStatus::BadInput;
+    }
+    if (input.arguments.has(kBatchOption.name)) {
+        return describeNames(input, moment, std::nullopt, std::nullopt);
     }
     const std::optional<std::string> family = readNamePart(input.arguments, kFamilyOption.name, input.err);
     if (!family) {
@@ -176,16 +255,7 @@ ExitStatus describe(const CommandInput& input) {
     if (!given) {
         return ExitStatus::BadInput;
     }
-    const std::filesystem::path file = knowledgeFileOf(input);
-    const KnowledgeBase knowledge = KnowledgeBase::open(file);
-    // A row found damaged while describing (a verse read from the file) would leave the lines short of it: the
-    // file is then as unavailable as one refused at opening. An unavailable file still gets its one line on standard
-    // output, "knowledge<TAB>unavailable", so that a script reading the lines sees why they are missing; the status
-    // and standard error say it too.
-    for (const std::string& line : describedLines(knowledge, *family, *given)) {
-        input.out << line << '\n';
-    }
-    return knowledgeRefusal(input, knowledge, file);
+    return describeNames(input, moment, family, given);
 }
 
 } // namespace
@@ -201,12 +271,17 @@ Command makeDescribeCommand() {
         "working), element (with its reason; a family character's by its family reading) and level (通用规范汉字表 1, "
         "2, 3 or 表外), the values in Chinese as the window shows them; a character the file does not know has its "
         "char line only. For a two-character given name the verses holding the pair follow, best "
-        "first: verse<TAB>work<TAB>title<TAB>author<TAB>line. The naming database is not read. A knowledge file that "
+        "first: verse<TAB>work<TAB>title<TAB>author<TAB>line. Then the name's place in our own 推荐 order (均衡 "
+        "weights): "
+        "with --date and --hour, recommend<TAB>N (0-100) and one recommend-term<TAB>caption<TAB>points line per term "
+        "that gives points, largest first, the points signed with ASCII + or -, the naming database beside the "
+        "program read for the score and the elements; without them only the terms that need neither the moment nor "
+        "the database, which is then not read. With --batch the moment applies to every name. A knowledge file that "
         "cannot be opened prints the single line knowledge<TAB>unavailable and gives status 1. With --batch the names "
         "come from standard input, one family<TAB>given a line, the knowledge file opened once: each name's lines "
         "are followed by one empty line; a line that cannot be described gets the line error<TAB>line N: reason "
         "(and its empty line) and the batch goes on, ending with status 2.",
-        {kFamilyOption, kGivenOption, kBatchOption, kKnowledgeOption},
+        {kFamilyOption, kGivenOption, kMomentDateOption, kMomentHourOption, kBatchOption, kKnowledgeOption},
         0,
         describe,
         false,

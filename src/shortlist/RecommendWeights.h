@@ -9,6 +9,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string_view>
 
 namespace namewright {
@@ -18,7 +19,7 @@ struct RecommendWeights {
     int score = 20;          ///< the described score: 0 points at 80 (the lowest listed), `score` at 100
     int nameTierMuch = 12;   ///< per given character much used in names today (tier 1), shared over the characters
     int nameTierRare = 16;   ///< penalty per character rare in names (tier 3); no tier known: no points
-    int commonLevel2 = 14;   ///< penalty per character of level 2 of the 通用规范汉字表
+    int commonLevel2 = 14;   ///< penalty per character of level 2 of the 通用规范汉字表 (half for a tier-1 one)
     int commonRare = 40;     ///< penalty per character outside levels 1 and 2
     int verseInLine = 2;     ///< the pair stands in one verse, first before second
     int verseSideBySide = 6; ///< the pair stands side by side in a verse
@@ -45,5 +46,17 @@ std::string_view recommendPresetName(RecommendPreset preset);
 /// The preset of a name; nothing for any other text.
 std::optional<RecommendPreset> recommendPresetOfName(std::string_view name);
 RecommendWeights recommendWeights(RecommendPreset preset);
+
+/// One weight as the settings page shows it and the settings file keeps it: a stable ASCII key, a short Chinese
+/// caption (the term's caption first), the member, and its range. Every weight is 0 to kMaxRecommendWeight.
+struct RecommendWeightField {
+    std::string_view key;
+    std::string_view caption;
+    int RecommendWeights::*member;
+};
+inline constexpr int kMaxRecommendWeight = 100;
+
+/// Every weight, in the order of the terms.
+std::span<const RecommendWeightField> recommendWeightFields();
 
 } // namespace namewright

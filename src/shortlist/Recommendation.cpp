@@ -1,5 +1,6 @@
 #include "shortlist/Recommendation.h"
 
+#include <algorithm>
 #include <array>
 
 namespace namewright {
@@ -15,6 +16,17 @@ std::string_view recommendTermCaption(RecommendTerm term) {
     return kCaptions[static_cast<std::size_t>(term)];
 }
 
+std::vector<RecommendPart> partsLargestFirst(const Recommendation& recommendation) {
+    std::vector<RecommendPart> parts = recommendation.parts;
+    std::stable_sort(parts.begin(), parts.end(),
+                     [](const RecommendPart& a, const RecommendPart& b) { return a.points > b.points; });
+    return parts;
+}
+
+bool termNeedsMoment(RecommendTerm term) {
+    return term == RecommendTerm::Favourable || term == RecommendTerm::SolarFavourable;
+}
+
 CharacterPoints characterPoints(const RecommendWeights& weights, const RecommendCharacter& character) {
     CharacterPoints out;
     if (!character.known) {
@@ -26,8 +38,10 @@ CharacterPoints characterPoints(const RecommendWeights& weights, const Recommend
     } else if (character.nameTier == 3) {
         out.nameTier = -weights.nameTierRare / 2;
     }
+    // Level 2 of the 通用规范汉字表 counts against a character as less familiar in general text; one the team marked
+    // as much used in names today (梓 宸 煜) is familiar to parents all the same, so it loses half as much.
     if (character.commonLevel == 2) {
-        out.commonLevel = -weights.commonLevel2 / 2;
+        out.commonLevel = -(character.nameTier == 1 ? weights.commonLevel2 / 2 : weights.commonLevel2) / 2;
     } else if (character.commonLevel != 1) {
         out.commonLevel = -weights.commonRare / 2;
     }

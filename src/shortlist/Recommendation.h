@@ -71,13 +71,22 @@ int soundPoints(const RecommendWeights& weights, SoundChecker::Strength sound);
 struct RecommendPart {
     RecommendTerm term = RecommendTerm::Score;
     int points = 0;
+    bool operator==(const RecommendPart&) const = default;
 };
 
 struct Recommendation {
     int value = 0;                    ///< 0-100
     bool bottom = false;              ///< a 贬 character: below every other name
     std::vector<RecommendPart> parts; ///< every term that gives points, in RecommendTerm order
+    bool operator==(const Recommendation&) const = default;
 };
+
+/// The parts as the reasons are told: the most points first, penalties after gains, the least penalty first; equal
+/// points in RecommendTerm order. Terms giving no points are not among the parts.
+std::vector<RecommendPart> partsLargestFirst(const Recommendation& recommendation);
+
+/// Whether a term hangs on the birth moment (the chart's favourable elements): without a moment it cannot be told.
+bool termNeedsMoment(RecommendTerm term);
 
 Recommendation recommend(const RecommendWeights& weights, const RecommendInputs& inputs);
 

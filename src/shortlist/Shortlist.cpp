@@ -124,8 +124,13 @@ void Shortlist::setRecommendWeights(const RecommendWeights& weights) {
 }
 
 void Shortlist::setOwnFavourable(std::optional<ElementSet> elements) {
+    if (elements == m_facts.recommender().ownFavourable()) {
+        return;
+    }
     m_facts.recommender().setOwnFavourable(elements);
-    if (m_column == ShortlistColumn::Recommended) {
+    // The own elements also stand for 补缺: its filter and its column's order change with them.
+    if (m_column == ShortlistColumn::Recommended || m_column == ShortlistColumn::SuppliesMissingElement ||
+        m_filter.suppliesMissingElement) {
         rebuild();
     }
 }

@@ -63,8 +63,9 @@ public:
     /// The favourites; the shown order is rebuilt when they matter to it (favourites only, or sorted by them).
     void setFavourites(std::vector<FavouriteStars> favourites);
 
-    /// The 推荐 order's weights, and the parent's own favourable elements (nothing: the charts'); the shown order is
-    /// rebuilt when it is sorted by 推荐.
+    /// The 推荐 order's weights, and the parent's own favourable elements (nothing: the charts'), which also stand for
+    /// the elements 补缺 asks for; the shown order is rebuilt when it hangs on them (sorted by 推荐 or 补缺, or
+    /// filtered by 补缺).
     void setRecommendWeights(const RecommendWeights& weights);
     void setOwnFavourable(std::optional<ElementSet> elements);
     /// The 推荐 value of the name shown at `position` with each term's points.

@@ -139,7 +139,9 @@ void ShortlistFacts::update() {
 }
 
 bool ShortlistFacts::suppliesMissingElement(const StoredName& row) const {
-    return row.givenElements.intersects(m_sources.missingElements);
+    // The parent's own 喜用神, once ticked, stand for the worked-out ones here as in the 推荐 order; with neither (no
+    // chart and nothing ticked) the set is empty and no name supplies anything.
+    return row.givenElements.intersects(missingElementsUsed());
 }
 
 bool ShortlistFacts::suppliesFavourableElement(const StoredName& row) const {

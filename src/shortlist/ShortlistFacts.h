@@ -3,7 +3,8 @@
 // missing or favourable element, whether it is a favourite, its knowledge columns, its compound-surname score, and
 // the sort keys of every column.
 //
-// The elements a name supplies come from its stored row (StoredName::givenElements). Everything else is worked out
+// The elements a name supplies come from its stored row (StoredName::givenElements); 补缺 asks for the parent's own
+// 喜用神 where they were ticked, else for the ones the series' chart lacks. Everything else is worked out
 // per family, per character text or per element text (a few thousand of each) and kept in small tables indexed by
 // their ids, except the three knowledge flags, which depend on the family and both given
 // characters: those are worked out once per name when it is added and kept as bits over the name's group and
@@ -97,7 +98,13 @@ public:
     /// The pinyin of a name ("fàn tǒng"); empty without the knowledge file.
     std::string pinyin(NameRef ref) const;
 
-    /// The 推荐 order's weights and the parent's own favourable elements; the caller re-sorts.
+    /// The elements 补缺 asks for: the parent's own 喜用神 when ticked (recommender().ownFavourable()), else the ones
+    /// the series' chart lacks (empty without a worked chart).
+    const ElementSet& missingElementsUsed() const {
+        return m_recommender.ownFavourable() ? *m_recommender.ownFavourable() : m_sources.missingElements;
+    }
+
+    /// The 推荐 order's weights and the parent's own favourable elements (also 补缺's); the caller re-sorts.
     NameRecommender& recommender() { return m_recommender; }
     const NameRecommender& recommender() const { return m_recommender; }
 

@@ -11,9 +11,9 @@
 #include "app/Fonts.h"
 #include "app/MainWindow.h"
 #include "app/QtTranslations.h"
-#include "app/models/ResultGridModel.h"
 #include "app/ShortlistColumnChooser.h"
 #include "app/ShortlistDialog.h"
+#include "app/models/ResultGridModel.h"
 
 #include <QApplication>
 #include <QCalendarWidget>
@@ -22,11 +22,15 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QSettings>
+#include <QSplitter>
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QTableView>
@@ -148,9 +152,6 @@ void pictureShortlistExtras(QDialog* dialog, const QString& output) {
 } // namespace
 
 int main(int argc, char** argv) {
-    // The settings the pictures change (the remembered export folder) go to a folder of their own.
-    const QTemporaryDir settingsFolder;
-    qputenv("XDG_CONFIG_HOME", settingsFolder.path().toLocal8Bit());
     QApplication app(argc, argv);
     if (argc != 3) {
         std::cerr << "usage: screenshots <hun.mdb> <output directory>\n";
@@ -160,8 +161,10 @@ int main(int argc, char** argv) {
     namewright::installQtTranslations(app);
     const QString output = QString::fromLocal8Bit(argv[2]);
 
-    // The favourites of the pictures live in a folder of their own, never in the user's.
+    // The favourites and settings of the pictures (the remembered export folder among them) live in a folder of
+    // their own, never in the user's: the shortlist shows the 推荐 order under its default weights.
     const QTemporaryDir favouritesFolder;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, favouritesFolder.path());
     namewright::MainWindow window(argv[1], nullptr, favouritesFolder.filePath(QStringLiteral("favourites.json")));
     window.show();
     processEventsFor(300);
@@ -221,8 +224,18 @@ int main(int argc, char** argv) {
             menu->findChild<QAction*>(QStringLiteral("加入收藏动作"))->trigger();
         }
     }
-    pictureDialogOf("名单按钮", QStringLiteral("/shortlist.png"),
-                    [](QDialog* dialog) { dialog->findChild<QTableView*>(QStringLiteral("名单表格"))->selectRow(2); });
+    // Wide enough for every column, so that the 推荐 column the list is ordered by shows, and the pane's reasons line
+    // under the chosen name says why it stands there.
+    pictureDialogOf("名单按钮", QStringLiteral("/shortlist.png"), [](QDialog* dialog) {
+        auto* table = dialog->findChild<QTableView*>(QStringLiteral("名单表格"));
+        const int tableWidth =
+            table->horizontalHeader()->length() + table->verticalScrollBar()->sizeHint().width() + 24;
+        dialog->resize(tableWidth + 470, dialog->height());
+        if (auto* splitter = dialog->findChild<QSplitter*>()) {
+            splitter->setSizes({tableWidth, 440});
+        }
+        table->selectRow(2);
+    });
     // The same name's 节气八字 and its character knowledge.
     for (const auto& [tab, file] : {std::pair{1, QStringLiteral("/shortlist-knowledge.png")},
                                     std::pair{2, QStringLiteral("/shortlist-solar-terms.png")}}) {

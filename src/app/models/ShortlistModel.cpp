@@ -172,8 +172,8 @@ void ShortlistModel::setRecommendation(const RecommendWeights& weights, std::opt
         m_shortlist.setRecommendWeights(weights);
     });
     if (rowCount() > 0) {
-        emit dataChanged(index(0, static_cast<int>(ShortlistColumn::Recommended)),
-                         index(rowCount() - 1, static_cast<int>(ShortlistColumn::Recommended)));
+        // The 推荐 values and, with the parent's own elements, the 补缺 marks.
+        emit dataChanged(index(0, 0), index(rowCount() - 1, kColumns - 1));
     }
 }
 
