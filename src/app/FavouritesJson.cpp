@@ -1,5 +1,6 @@
 #include "app/FavouritesJson.h"
 
+#include "app/FavouritesJsonReader.h"
 #include "app/TextConversion.h"
 
 #include <QJsonArray>
@@ -258,6 +259,12 @@ QByteArray favouritesToJson(const std::vector<Favourite>& favourites) {
 }
 
 ReadFavourites favouritesFromJson(const QByteArray& bytes) {
+    std::optional<ReadFavourites> read =
+        FavouritesJsonReader::read(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    return read ? std::move(*read) : favouritesFromJsonDocument(bytes);
+}
+
+ReadFavourites favouritesFromJsonDocument(const QByteArray& bytes) {
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError) {
