@@ -1,5 +1,6 @@
 #include "app/FavouritesJsonReader.h"
 
+#include "app/LargeBuffer.h"
 #include "chart/LunarChart.h"
 
 #include <algorithm>
@@ -453,6 +454,7 @@ std::optional<ReadFavourites> FavouritesJsonReader::read(std::string_view text) 
             return std::nullopt;
         }
         read.favourites.reserve(text.size() / kLikelyEntryBytes);
+        LargeBuffer::adviseHugePages(read.favourites.data(), read.favourites.capacity() * sizeof(Favourite));
         std::string key;
         std::string rootKey;
         bool format = false;
