@@ -25,11 +25,14 @@ LargeBuffer::~LargeBuffer() {
 }
 
 void LargeBuffer::adviseHugePages(void* data, std::size_t bytes) {
-    const auto start = reinterpret_cast<std::uintptr_t>(data);
-    const std::uintptr_t first = (start + kHugePage - 1) / kHugePage * kHugePage;
-    const std::uintptr_t last = (start + bytes) / kHugePage * kHugePage;
-    if (last > first) {
-        ::madvise(reinterpret_cast<void*>(first), last - first, MADV_HUGEPAGE); // advice: its failure changes nothing
+    char* begin = static_cast<char*>(data);
+    const std::size_t skip = (kHugePage - reinterpret_cast<std::uintptr_t>(begin) % kHugePage) % kHugePage;
+    if (bytes <= skip) {
+        return;
+    }
+    const std::size_t length = (bytes - skip) / kHugePage * kHugePage;
+    if (length > 0) {
+        ::madvise(begin + skip, length, MADV_HUGEPAGE); // advice: its failure changes nothing
     }
 }
 

@@ -3,8 +3,14 @@
 
 #include "app/FavouritesJsonReader.h"
 #include "app/FavouritesJson.h"
+#include "app/LargeBuffer.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 #include <string>
 #include <vector>
@@ -19,6 +25,7 @@ private slots:
     void aFileTheProgramWroteReadsBackWhole();
     void editedEntriesAreJudgedAsTheDocumentReaderJudgesThem();
     void textsItIsNotSureOfAreLeftToTheDocumentReader();
+    void aLargeBufferReadsTheWholeFileWhateverSizeWasExpected();
 };
 
 namespace {
@@ -132,6 +139,34 @@ void FavouritesJsonReaderTest::textsItIsNotSureOfAreLeftToTheDocumentReader() {
         QVERIFY2(sameReading(favouritesFromJson(text), favouritesFromJsonDocument(text)), text.constData());
     }
     QVERIFY(!favouritesFromJson(files[0]).favourites.empty()); // the damaged text is still salvaged
+}
+
+void FavouritesJsonReaderTest::aLargeBufferReadsTheWholeFileWhateverSizeWasExpected() {
+    // A file that grew or shrank since its size was taken is read to its end all the same: past the first mapping
+    // (2 MB) and past a doubling of it.
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("big"));
+    QByteArray bytes;
+    for (int i = 0; bytes.size() < 5 * 1024 * 1024 + 17; ++i) {
+        bytes += QByteArray::number(i) + ',';
+    }
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(bytes), bytes.size());
+    }
+    for (const std::size_t expected : {std::size_t{0}, std::size_t{10}, static_cast<std::size_t>(bytes.size()),
+                                       static_cast<std::size_t>(bytes.size()) * 3}) {
+        const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+        QVERIFY(fd >= 0);
+        LargeBuffer buffer;
+        QVERIFY(buffer.readAll(fd, expected));
+        ::close(fd);
+        QVERIFY(buffer.text() == std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    }
+    LargeBuffer failed;
+    QVERIFY(!failed.readAll(-1, 10)); // a read that fails says so
+    QVERIFY(failed.text().empty());
 }
 
 } // namespace namewright
