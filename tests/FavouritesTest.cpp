@@ -110,6 +110,24 @@ TEST(FavouriteList, MergingAThousandNotesForOneNameKeepsEveryNote) {
     EXPECT_NE(many[0].note.find("；备注999"), std::string::npos);
 }
 
+TEST(FavouriteList, MergingInterleavedDuplicatesKeepsTheFirstPlaceAndEveryFirstEntry) {
+    std::vector<Favourite> entries = {
+        named("李", "一", 2, "甲"), named("王", "二", 1),       named("李", "一", 4, "乙"), named("赵", "三", 3, "丙"),
+        named("王", "二", 5, "丁"), named("李", "一", 1, "甲"), named("王", "二", 2, "丁")};
+    entries[2].added = "not the first";
+    EXPECT_EQ(mergeDuplicateFavourites(entries), 4U);
+    ASSERT_EQ(entries.size(), 3U);
+    EXPECT_EQ(entries[0].given, "一");
+    EXPECT_EQ(entries[0].stars, 4);
+    EXPECT_EQ(entries[0].note, "甲；乙"); // the first entry's own note counts as seen
+    EXPECT_NE(entries[0].added, "not the first");
+    EXPECT_EQ(entries[1].given, "二");
+    EXPECT_EQ(entries[1].stars, 5);
+    EXPECT_EQ(entries[1].note, "丁"); // an empty first note takes the next one without a separator
+    EXPECT_EQ(entries[2].given, "三");
+    EXPECT_EQ(entries[2].note, "丙");
+}
+
 TEST(FavouriteList, RestorePutsARemovedNameBackInItsPlace) {
     FavouriteList list;
     list.assign({named("李", "一"), named("李", "二"), named("李", "三")});

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <functional>
 #include <map>
+#include <set>
 #include <tuple>
 
 namespace namewright {
@@ -285,15 +286,56 @@ TEST_F(ShortlistOfASeries, ABudgetedRefreshCatchesUpOverSeveralCalls) {
     big.addRandom(li, 60'000, 200, 200, 0.0, 21);
     Shortlist shortlist(big.store, sources());
     int calls = 0;
-    while (!shortlist.caughtUp() && calls < 100) {
-        shortlist.refresh(std::chrono::nanoseconds(0)); // one slice of rows per call
+    while ((!shortlist.caughtUp() || shortlist.mergePending()) && calls < 10'000) {
+        shortlist.refresh(std::chrono::nanoseconds(0)); // one slice of rows and one part of the names per call
         ++calls;
     }
     EXPECT_GT(calls, 1);
     EXPECT_TRUE(shortlist.caughtUp());
+    EXPECT_FALSE(shortlist.mergePending());
     Shortlist fresh(big.store, sources());
     fresh.refresh();
     EXPECT_EQ(shown(shortlist), shown(fresh));
+}
+
+TEST_F(ShortlistOfASeries, ACatchUpSpreadOverManyTicksEndsAsAOneShotBuild) {
+    // A stream: rows arrive between ticks, each tick takes one slice and merges one part, so names wait unmerged
+    // while more come; sorted and filtered, the rows shown at the end are those of one build over the whole store.
+    for (const ShortlistColumn column : {ShortlistColumn::Score, ShortlistColumn::Name}) {
+        SyntheticStore growing;
+        const auto li = growing.family("李", 7, "火");
+        Shortlist shortlist(growing.store, sources());
+        shortlist.sort(column, column == ShortlistColumn::Score);
+        ShortlistFilter filter;
+        filter.minimumScore = 65;
+        shortlist.setFilter(filter);
+        bool leftNamesWaiting = false;
+        for (std::uint64_t step = 0; step < 20; ++step) {
+            growing.addRandom(li, 700, 90, 90, 0.1, 300 + step);
+            for (int tick = 0; tick < 3; ++tick) {
+                shortlist.takeRows(std::chrono::nanoseconds(0)); // two slices taken, one part merged: names wait
+                shortlist.takeRows(std::chrono::nanoseconds(0));
+                shortlist.mergeTaken(std::chrono::nanoseconds(0));
+                leftNamesWaiting = leftNamesWaiting || shortlist.mergePending();
+                const std::vector<std::uint32_t> rows = shown(shortlist);
+                ASSERT_EQ(std::set<std::uint32_t>(rows.begin(), rows.end()).size(), rows.size()); // no name twice
+            }
+        }
+        EXPECT_TRUE(leftNamesWaiting);
+        int calls = 0;
+        while ((!shortlist.caughtUp() || shortlist.mergePending()) && calls < 10'000) {
+            shortlist.refresh(std::chrono::nanoseconds(0));
+            ++calls;
+        }
+        Shortlist fresh(growing.store, sources());
+        fresh.sort(column, column == ShortlistColumn::Score);
+        fresh.setFilter(filter);
+        fresh.refresh();
+        EXPECT_EQ(shown(shortlist), shown(fresh)) << shortlistColumnTitle(column);
+        for (std::size_t i = 0; i < shortlist.size(); ++i) {
+            ASSERT_EQ(shortlist.positionOf(shortlist.firstRowAt(i)), i);
+        }
+    }
 }
 
 TEST_F(ShortlistOfASeries, DrawCountsGrowWithoutMovingTheNames) {

@@ -163,6 +163,7 @@ void KnowledgeBase::Impl::loadMeta() {
 
 void KnowledgeBase::Impl::loadCharacters() {
     bySlot.assign(slotOf(kEndCodePoint), -1);
+    characters.reserve(bySlot.size()); // at most one row a code point of the range: no growth moving 20,000 records
     const KnowledgeTable& table = knowledgeTable("characters");
     SQLite::Statement rows(*db, checkedSelect(table));
     KnowledgeDigest digest;

@@ -18,39 +18,66 @@ std::string keyOf(std::string_view familyText, std::string_view given) {
     return key;
 }
 
+/// A name as two views into a favourite's own texts, for a merge that copies no text.
+struct NameView {
+    std::string_view familyText;
+    std::string_view given;
+    bool operator==(const NameView&) const = default;
+};
+
+struct NameViewHash {
+    std::size_t operator()(const NameView& name) const {
+        const std::size_t family = std::hash<std::string_view>{}(name.familyText);
+        return family ^
+               (std::hash<std::string_view>{}(name.given) + 0x9e3779b97f4a7c15ULL + (family << 6) + (family >> 2));
+    }
+};
+
 } // namespace
 
 std::size_t mergeDuplicateFavourites(std::vector<Favourite>& favourites) {
-    // The first entry of each name, and the notes it holds already, so that each entry costs one lookup.
-    struct Kept {
-        std::size_t at;
-        std::unordered_set<std::string> notes;
-    };
-    std::unordered_map<std::string, Kept> first;
+    // The first entry of each name, found with one lookup per entry; the names' texts are not changed by the merge,
+    // so the views stay valid until the entries merged away are dropped at the end.
+    std::unordered_map<NameView, std::size_t, NameViewHash> first;
     first.reserve(favourites.size());
-    std::vector<Favourite> kept;
-    kept.reserve(favourites.size());
+    // The distinct notes of the names that have duplicates, made only for those.
+    std::unordered_map<std::size_t, std::unordered_set<std::string>> notesOf;
+    std::vector<bool> mergedAway(favourites.size(), false);
     std::size_t merged = 0;
-    for (Favourite& f : favourites) {
-        std::string key = keyOf(f.familyText, f.given);
-        const auto found = first.find(key);
-        if (found == first.end()) {
-            Kept entry{kept.size(), {}};
-            if (!f.note.empty()) {
-                entry.notes.insert(f.note);
-            }
-            first.emplace(std::move(key), std::move(entry));
-            kept.push_back(std::move(f));
+    for (std::size_t i = 0; i < favourites.size(); ++i) {
+        const Favourite& f = favourites[i];
+        const auto [found, fresh] = first.try_emplace(NameView{f.familyText, f.given}, i);
+        if (fresh) {
             continue;
         }
         ++merged;
-        Favourite& into = kept[found->second.at];
+        mergedAway[i] = true;
+        Favourite& into = favourites[found->second];
         into.stars = std::max(into.stars, f.stars);
-        if (!f.note.empty() && found->second.notes.insert(f.note).second) {
+        if (f.note.empty()) {
+            continue;
+        }
+        const auto [notes, made] = notesOf.try_emplace(found->second);
+        if (made && !into.note.empty()) {
+            notes->second.insert(into.note); // still the first entry's own note: nothing was joined to it yet
+        }
+        if (notes->second.insert(f.note).second) {
             into.note += into.note.empty() ? f.note : std::string(kNoteSeparator) + f.note;
         }
     }
-    favourites = std::move(kept);
+    first.clear();
+    if (merged > 0) {
+        std::size_t to = 0;
+        for (std::size_t i = 0; i < favourites.size(); ++i) {
+            if (!mergedAway[i]) {
+                if (to != i) {
+                    favourites[to] = std::move(favourites[i]);
+                }
+                ++to;
+            }
+        }
+        favourites.resize(to);
+    }
     return merged;
 }
 

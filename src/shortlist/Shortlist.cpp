@@ -14,7 +14,7 @@ template <typename Vector> void releaseMemory(Vector& vector) {
 }
 
 constexpr std::size_t kFenceSpacing = 64;
-constexpr std::size_t kRowsPerSlice = 16384; // rows taken between two looks at the clock
+constexpr std::size_t kRowsPerSlice = 16384; // scratch beyond four times this is given back
 
 } // namespace
 
@@ -35,8 +35,9 @@ bool Shortlist::caughtUp() const {
 }
 
 Shortlist::Change Shortlist::refresh(std::optional<std::chrono::nanoseconds> budget) {
+    const auto start = std::chrono::steady_clock::now();
     const Change change = takeRows(budget);
-    mergeTaken();
+    mergeTaken(budget ? std::optional(*budget - (std::chrono::steady_clock::now() - start)) : std::nullopt);
     return change;
 }
 
@@ -53,25 +54,38 @@ Shortlist::Change Shortlist::takeRows(std::optional<std::chrono::nanoseconds> bu
         releaseMemory(m_fences);
         m_added.clear();
         m_rebuildPending = true;
+        m_slice = kFirstSlice;
         change.reset = true;
         change.orderChanged = true;
     }
     const auto start = std::chrono::steady_clock::now();
     const std::size_t takenBefore = m_names.takenRows();
     const std::size_t addedBefore = m_added.size();
-    // Without a budget everything is taken at once, which spreads each group's names once. With one, slices double
-    // in size until the budget is spent: each take() spreads the groups it touches, so many small slices cost more.
-    std::size_t slice = budget ? kRowsPerSlice : m_store.rowCount();
-    for (;;) {
-        const std::size_t upTo = std::min(m_store.rowCount(), m_names.takenRows() + slice);
-        if (upTo <= m_names.takenRows()) {
-            break;
+    if (!budget) {
+        // Everything at once, which spreads each group's names once.
+        m_names.take(m_store.rowCount(), &m_added);
+    } else {
+        // Slices sized from the last ones: each take() spreads every group it touches, which costs with the names
+        // already there rather than with the slice, so a slice's time is measured and the next one halved or doubled
+        // to fit. The first slice is always taken, so that every call makes progress.
+        for (;;) {
+            const std::size_t upTo = std::min(m_store.rowCount(), m_names.takenRows() + m_slice);
+            if (upTo <= m_names.takenRows()) {
+                break;
+            }
+            const auto before = std::chrono::steady_clock::now();
+            m_names.take(upTo, &m_added);
+            const auto now = std::chrono::steady_clock::now();
+            const auto took = now - before;
+            if (took * 4 > *budget) {
+                m_slice = std::max(kSmallestSlice, m_slice / 2);
+            } else if (took * 8 < *budget) {
+                m_slice = std::min(kLargestSlice, m_slice * 2);
+            }
+            if (now - start + took * 2 > *budget) {
+                break;
+            }
         }
-        m_names.take(upTo, &m_added);
-        if (budget && std::chrono::steady_clock::now() - start >= *budget) {
-            break;
-        }
-        slice *= 2;
     }
     const std::size_t taken = m_names.takenRows() - takenBefore;
     change.newNames = m_added.size() - addedBefore;
@@ -80,19 +94,39 @@ Shortlist::Change Shortlist::takeRows(std::optional<std::chrono::nanoseconds> bu
     return change;
 }
 
-void Shortlist::mergeTaken() {
-    // Merging costs a binary search per new name; beyond a quarter of the shown names one pass over all is less.
-    if (m_rebuildPending || m_added.size() > m_view.size() / 4) {
+void Shortlist::mergeTaken(std::optional<std::chrono::nanoseconds> budget) {
+    // Merging costs a binary search per new name and a pass over the shown names; beyond a quarter of all names one
+    // pass that sorts them all costs less.
+    if (m_rebuildPending || m_added.size() > m_names.size() / 4) {
         rebuild();
-    } else if (!m_added.empty()) {
-        std::vector<NameRef> added;
-        added.swap(m_added);
-        m_facts.noteAdded(added);
-        merge(added);
-        if (added.capacity() <= kRowsPerSlice * 4) {
-            added.clear();
-            m_added.swap(added); // keep the scratch
+        return;
+    }
+    const auto start = std::chrono::steady_clock::now();
+    while (!m_added.empty()) {
+        // With a budget the names merge a part at a time (the latest taken first; the order they merge in does not
+        // change the order they end in), each part timed so that the next fits what is left of the budget.
+        const std::size_t count = budget ? std::min(m_mergeChunk, m_added.size()) : m_added.size();
+        std::vector<NameRef> part(m_added.end() - static_cast<std::ptrdiff_t>(count), m_added.end());
+        m_added.resize(m_added.size() - count);
+        const auto before = std::chrono::steady_clock::now();
+        m_facts.noteAdded(part);
+        merge(part);
+        if (!budget) {
+            break;
         }
+        const auto now = std::chrono::steady_clock::now();
+        const auto took = now - before;
+        if (took * 4 > *budget) {
+            m_mergeChunk = std::max(kSmallestSlice, m_mergeChunk / 2);
+        } else if (took * 8 < *budget) {
+            m_mergeChunk = std::min(kLargestSlice, m_mergeChunk * 2);
+        }
+        if (now - start + took * 2 > *budget) {
+            break;
+        }
+    }
+    if (m_added.empty() && m_added.capacity() > kRowsPerSlice * 4) {
+        releaseMemory(m_added);
     }
 }
 
@@ -189,10 +223,10 @@ void Shortlist::rebuild() {
 
 void Shortlist::rebuildFences() {
     m_fences.clear();
+    m_fences.reserve(m_view.size() / kFenceSpacing + 1);
     for (std::size_t i = 0; i < m_view.size(); i += kFenceSpacing) {
         m_fences.push_back(keyOfRow(m_view[i]));
     }
-    m_fences.shrink_to_fit();
 }
 
 std::size_t Shortlist::lowerBound(std::uint64_t key, std::size_t from) const {
@@ -236,18 +270,24 @@ void Shortlist::merge(const std::vector<NameRef>& added) {
     }
     std::vector<std::uint64_t> scratch;
     radixSort(fresh, scratch);
-    std::vector<std::uint32_t> merged;
-    merged.reserve(m_view.size() + fresh.size());
+    // Where each new name goes among the shown ones, found before anything moves; then the shown names move up from
+    // the back in place, so a merge of a few names into many allocates nothing new (a fresh array of every shown
+    // name per merge costs its page faults each time).
+    std::vector<std::size_t> at(fresh.size());
     std::size_t from = 0;
-    for (const std::uint64_t key : fresh) {
-        const std::size_t at = lowerBound(key, from);
-        merged.insert(merged.end(), m_view.begin() + static_cast<std::ptrdiff_t>(from),
-                      m_view.begin() + static_cast<std::ptrdiff_t>(at));
-        merged.push_back(static_cast<std::uint32_t>(key));
-        from = at;
+    for (std::size_t i = 0; i < fresh.size(); ++i) {
+        at[i] = lowerBound(fresh[i], from);
+        from = at[i];
     }
-    merged.insert(merged.end(), m_view.begin() + static_cast<std::ptrdiff_t>(from), m_view.end());
-    m_view = std::move(merged);
+    std::size_t read = m_view.size();
+    m_view.resize(m_view.size() + fresh.size());
+    std::size_t write = m_view.size();
+    for (std::size_t i = fresh.size(); i-- > 0;) {
+        while (read > at[i]) {
+            m_view[--write] = m_view[--read];
+        }
+        m_view[--write] = static_cast<std::uint32_t>(fresh[i]);
+    }
     rebuildFences();
 }
 

@@ -44,15 +44,20 @@ public:
         bool any() const { return reset || orderChanged || drawsChanged; }
     };
 
-    /// Takes the store's new rows and merges the new names: takeRows() and then mergeTaken().
+    /// Takes the store's new rows and merges the new names: takeRows() and then mergeTaken(), within one budget.
     Change refresh(std::optional<std::chrono::nanoseconds> budget = std::nullopt);
     /// Takes the store's new rows into the distinct names (a new series first empties everything). With a budget,
-    /// stops once it is spent (checked every few thousand rows) and leaves the rest for the next call. New names are
-    /// not shown until mergeTaken(); Change::orderChanged tells whether that will change the shown order.
+    /// takes slices of rows sized to fit it, stops before the next slice would overrun it and leaves the rest for the
+    /// next call; at least one slice is taken. New names are not shown until mergeTaken(); Change::orderChanged tells
+    /// whether that will change the shown order.
     Change takeRows(std::optional<std::chrono::nanoseconds> budget = std::nullopt);
-    /// Merges the names takeRows() brought into the shown order.
-    void mergeTaken();
-    /// True when all the store's rows are taken.
+    /// Merges the names takeRows() brought into the shown order. With a budget, merges them a part at a time and
+    /// leaves what the budget does not cover for the next call (at least one part is merged); the order the names
+    /// end in is the same either way. A rebuild (a new series, or new names beyond a quarter of all) is not split.
+    void mergeTaken(std::optional<std::chrono::nanoseconds> budget = std::nullopt);
+    /// True when names taken wait to be merged into the shown order.
+    bool mergePending() const { return m_rebuildPending || !m_added.empty(); }
+    /// True when all the store's rows are taken (mergePending() tells whether all are shown).
     bool caughtUp() const;
     /// True when the store holds another series than the one shown (the next takeRows() resets).
     bool seriesChanged() const;
@@ -117,7 +122,14 @@ private:
     std::vector<std::uint32_t> m_view;   // first rows in shown order
     std::vector<std::uint64_t> m_fences; // the key of every 64th shown name
     std::vector<NameRef> m_added;        // names taken but not yet merged
-    bool m_rebuildPending = true;        // the shown order must be built from all names
+    // The rows of the next slice a budgeted takeRows() takes, and the names of the next part a budgeted mergeTaken()
+    // merges: each grows or shrinks with the time the last one took.
+    static constexpr std::size_t kSmallestSlice = 64;
+    static constexpr std::size_t kFirstSlice = 4096;
+    static constexpr std::size_t kLargestSlice = std::size_t{1} << 20;
+    std::size_t m_slice = kFirstSlice;
+    std::size_t m_mergeChunk = kFirstSlice;
+    bool m_rebuildPending = true; // the shown order must be built from all names
 };
 
 } // namespace namewright

@@ -1,6 +1,7 @@
 #include "app/favourites/FavouritesFile.h"
 
 #include "app/favourites/FavouritesJson.h"
+#include "app/favourites/LargeBuffer.h"
 #include "app/favourites/WholeFile.h"
 
 #include <QDateTime>
@@ -69,21 +70,18 @@ FavouritesFile::Loaded FavouritesFile::load() const {
         loaded.problem = QStringLiteral("收藏文件的位置上不是普通文件，") + setAsideText(loaded.setAsideTo);
         return loaded;
     }
-    QFile file;
-    if (fd < 0 || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        if (fd >= 0) {
-            ::close(fd);
-        }
+    if (fd < 0) {
         // Set aside as well, so that the next save cannot overwrite favourites that are only unreadable for now.
-        const QString reason = fd < 0 ? QString::fromLocal8Bit(std::strerror(openError)) : file.errorString();
         loaded.setAsideTo = setAside(m_path);
-        loaded.problem =
-            QStringLiteral("收藏文件无法读取（") + reason + QStringLiteral("），") + setAsideText(loaded.setAsideTo);
+        loaded.problem = QStringLiteral("收藏文件无法读取（") + QString::fromLocal8Bit(std::strerror(openError)) +
+                         QStringLiteral("），") + setAsideText(loaded.setAsideTo);
         return loaded;
     }
-    const QByteArray bytes = file.readAll();
-    const bool readWhole = file.error() == QFileDevice::NoError;
-    file.close();
+    LargeBuffer text;
+    const bool readWhole = text.readAll(fd, static_cast<std::size_t>(info.st_size));
+    ::close(fd);
+    const QByteArray bytes =
+        QByteArray::fromRawData(text.text().data(), static_cast<qsizetype>(text.text().size())); // no copy
     ReadFavourites read = favouritesFromJson(bytes);
     const std::size_t merged = mergeDuplicateFavourites(read.favourites);
     loaded.favourites = std::move(read.favourites);

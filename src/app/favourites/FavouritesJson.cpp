@@ -1,5 +1,6 @@
 #include "app/favourites/FavouritesJson.h"
 
+#include "app/favourites/FavouritesJsonReader.h"
 #include "app/models/TextConversion.h"
 
 #include <QJsonArray>
@@ -258,6 +259,12 @@ QByteArray favouritesToJson(const std::vector<Favourite>& favourites) {
 }
 
 ReadFavourites favouritesFromJson(const QByteArray& bytes) {
+    std::optional<ReadFavourites> read =
+        FavouritesJsonReader::read(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    return read ? std::move(*read) : favouritesFromJsonDocument(bytes);
+}
+
+ReadFavourites favouritesFromJsonDocument(const QByteArray& bytes) {
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError) {
@@ -275,7 +282,7 @@ ReadFavourites favouritesFromJson(const QByteArray& bytes) {
     }
     const QJsonArray list = root.value(QStringLiteral("favourites")).toArray();
     read.favourites.reserve(static_cast<std::size_t>(list.size()));
-    for (const QJsonValue value : list) {
+    for (const QJsonValue& value : list) {
         read.complete = appendFavourite(value, read.favourites) && read.complete;
     }
     return read;

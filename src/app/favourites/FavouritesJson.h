@@ -24,4 +24,8 @@ QByteArray favouritesToJson(const std::vector<Favourite>& favourites);
 /// changed) still gives every entry that stands whole before the damage, each read on its own.
 ReadFavourites favouritesFromJson(const QByteArray& bytes);
 
+/// The same reading through a whole JSON document (QJsonDocument): what favouritesFromJson() falls back on for the
+/// texts its one-pass reader (FavouritesJsonReader) leaves alone, and the reference that reader is tested against.
+ReadFavourites favouritesFromJsonDocument(const QByteArray& bytes);
+
 } // namespace namewright

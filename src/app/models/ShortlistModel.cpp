@@ -178,23 +178,41 @@ void ShortlistModel::setRecommendation(const RecommendWeights& weights, std::opt
 }
 
 void ShortlistModel::refresh(std::optional<std::chrono::nanoseconds> budget) {
-    if (m_shortlist.caughtUp()) {
+    if (m_shortlist.caughtUp() && !m_shortlist.mergePending()) {
+        if (m_timer.isActive() && m_timer.interval() != kRefreshMilliseconds) {
+            m_timer.setInterval(kRefreshMilliseconds);
+        }
         return;
     }
+    const auto start = std::chrono::steady_clock::now();
     Shortlist::Change change;
     if (m_shortlist.seriesChanged()) {
         beginResetModel();
         change = m_shortlist.refresh(budget);
         endResetModel();
     } else {
-        change = m_shortlist.takeRows(budget);
-        if (change.orderChanged) {
-            changeLayout([&] { m_shortlist.mergeTaken(); });
+        // Names taken but not merged yet are merged before more rows are taken, half the budget for each step, so
+        // that the names waiting never pile up into a merge longer than a tick.
+        if (!budget || !m_shortlist.mergePending()) {
+            change = m_shortlist.takeRows(budget ? std::optional(*budget / 2) : std::nullopt);
+        }
+        if (m_shortlist.mergePending()) {
+            const auto spent = std::chrono::steady_clock::now() - start;
+            changeLayout([&] {
+                m_shortlist.mergeTaken(budget ? std::optional(std::max(*budget - spent, *budget / 4)) : std::nullopt);
+            });
+            change.orderChanged = true;
         }
     }
     if (change.drawsChanged && rowCount() > 0) {
         const int draws = static_cast<int>(ShortlistColumn::Draws);
         emit dataChanged(index(0, draws), index(rowCount() - 1, draws));
+    }
+    // While behind the store, the next tick comes soon; each is short, so the window stays responsive meanwhile.
+    const bool behind = !m_shortlist.caughtUp() || m_shortlist.mergePending();
+    const int interval = behind ? kCatchUpMilliseconds : kRefreshMilliseconds;
+    if (m_timer.isActive() && m_timer.interval() != interval) {
+        m_timer.setInterval(interval);
     }
     if (change.any()) {
         emit refreshed(change.orderChanged);

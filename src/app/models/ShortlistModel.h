@@ -21,7 +21,9 @@ class ShortlistModel : public QAbstractTableModel {
 public:
     static constexpr int kColumns = static_cast<int>(kShortlistColumnCount);
     static constexpr int kRefreshMilliseconds = 100;
-    /// The most one tick spends taking rows; what is left waits for the next tick.
+    /// The ticks' spacing while the shortlist is behind the store.
+    static constexpr int kCatchUpMilliseconds = 25;
+    /// About the most one tick spends taking rows and merging names; what is left waits for the next tick.
     static constexpr std::chrono::milliseconds kRefreshBudget{5};
     /// The row's first listed store row (a std::uint32_t) under this role.
     static constexpr int kFirstRowRole = Qt::UserRole + 1;
