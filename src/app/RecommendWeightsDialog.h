@@ -26,7 +26,7 @@ public:
     RecommendWeights weights() const;
 
 signals:
-    void weightsChanged(const RecommendWeights& weights);
+    void weightsChanged(const namewright::RecommendWeights& weights);
     void restorePresetRequested();
 
 private:

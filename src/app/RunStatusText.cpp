@@ -50,7 +50,7 @@ QString missingElementNote(const ShortlistSources& sources) {
     return sources.missingElements.empty() ? QStringLiteral("本轮八字五行俱全，没有所缺的五行可补") : QString();
 }
 
-QString missingElementNote(const ShortlistSources& sources, const std::optional<ElementSet>& own) {
+QString missingElementNote(const ShortlistSources& sources, std::optional<ElementSet> own) {
     if (own && !own->empty()) {
         return QStringLiteral("按自选喜用神（%1）补缺，不按本轮八字").arg(elementSetText(*own));
     }

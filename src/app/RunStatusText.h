@@ -30,7 +30,7 @@ QString databaseNotice(const AppContext& context);
 QString missingElementNote(const ShortlistSources& sources);
 /// With the parent's own 喜用神 ticked (`own`), which set 补缺 uses: "按自选喜用神（金水）补缺，不按本轮八字"; without,
 /// missingElementNote(sources).
-QString missingElementNote(const ShortlistSources& sources, const std::optional<ElementSet>& own);
+QString missingElementNote(const ShortlistSources& sources, std::optional<ElementSet> own);
 /// The elements of a set in the order of the chart's labels (金木水火土): "金水".
 QString elementSetText(ElementSet elements);
 

@@ -106,7 +106,7 @@ void ShortlistColumnChooser::apply() {
     }
 }
 
-void ShortlistColumnChooser::showMenu(const QPoint& at) {
+void ShortlistColumnChooser::showMenu(QPoint at) {
     menu()->exec(m_table.horizontalHeader()->mapToGlobal(at));
 }
 

@@ -45,7 +45,7 @@ public:
     std::unique_ptr<QMenu> menu();
 
 private:
-    void showMenu(const QPoint& at);
+    void showMenu(QPoint at);
     void apply();
 
     QTableView& m_table;

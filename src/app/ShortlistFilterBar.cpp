@@ -97,7 +97,7 @@ ShortlistFilterBar::ShortlistFilterBar(ShortlistModel& model, QWidget* parent) :
     setLayout(rows);
 }
 
-void ShortlistFilterBar::updateMissingElementTip(const std::optional<ElementSet>& own) {
+void ShortlistFilterBar::updateMissingElementTip(std::optional<ElementSet> own) {
     QString tip = QStringLiteral("只看名字的字补上本轮八字所缺五行（喜用神）的名字");
     if (const QString note = missingElementNote(m_model.shortlist().facts().sources(), own); !note.isEmpty()) {
         tip += QStringLiteral("\n") + note;

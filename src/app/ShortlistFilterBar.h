@@ -35,7 +35,7 @@ signals:
 private:
     void applyFilter();
     /// The 补缺 box's tooltip: which elements it asks for (the parent's own when ticked) or why it shows nothing.
-    void updateMissingElementTip(const std::optional<ElementSet>& own);
+    void updateMissingElementTip(std::optional<ElementSet> own);
 
     ShortlistModel& m_model;
     QSpinBox* m_minimumScore = nullptr;

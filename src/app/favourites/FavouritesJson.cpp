@@ -282,7 +282,7 @@ ReadFavourites favouritesFromJsonDocument(const QByteArray& bytes) {
     }
     const QJsonArray list = root.value(QStringLiteral("favourites")).toArray();
     read.favourites.reserve(static_cast<std::size_t>(list.size()));
-    for (const QJsonValue& value : list) {
+    for (const auto& value : list) {
         read.complete = appendFavourite(value, read.favourites) && read.complete;
     }
     return read;
