@@ -82,12 +82,15 @@ struct KnowledgeBase::Impl {
 
     std::string failure;
     KnowledgeDigests digests;
+    bool lazy = false;
     std::vector<CharacterKnowledge> characters;
-    std::vector<std::int32_t> bySlot;       // code point slot -> index into characters, -1 none
-    std::vector<CompactCharacter> compacts; // by code point slot
+    std::vector<std::int32_t> bySlot; // code point slot -> index into characters, -1 none
+    // By code point slot. A lazy open fills a character's unit and level when the character is first read, as it
+    // registers the character's syllable with the checker: hence mutable, guarded by dbMutex while filled.
+    mutable std::vector<CompactCharacter> compacts;
     CompactCharacter none;
     std::unordered_map<std::string, FamilyReading> families;
-    SoundChecker checker;
+    mutable SoundChecker checker;
     std::vector<std::int16_t> firstBySlot, secondBySlot;
     std::size_t secondCount = 0;
     std::vector<std::uint8_t> verseClasses; // two bits a pair, VerseClass
@@ -98,6 +101,11 @@ struct KnowledgeBase::Impl {
     mutable std::mutex dbMutex;
     mutable std::optional<SQLite::Statement> pairQuery, verseQuery;
     mutable std::string damage; // the first row found damaged after opening; guarded by dbMutex
+    // A lazy open: the characters read so far (nullptr: the file has none), the query reading one, and the meanings
+    // kept to join each character as it is read.
+    mutable std::unordered_map<char32_t, std::unique_ptr<CharacterKnowledge>> lazyCharacters;
+    mutable std::optional<SQLite::Statement> characterQuery;
+    std::unordered_map<char32_t, MeaningIndex::Meaning> lazyMeanings;
 
     void load(const std::filesystem::path& file);
     void loadMeta();
@@ -107,6 +115,8 @@ struct KnowledgeBase::Impl {
         }
     }
     void loadCharacters();
+    static CharacterKnowledge characterOf(SQLite::Statement& rows);
+    const CharacterKnowledge* lazyCharacter(char32_t codePoint) const;
     void loadWordsAndFamilies();
     void loadVerseIndex();
     void loadMeanings();
@@ -128,7 +138,12 @@ void KnowledgeBase::Impl::load(const std::filesystem::path& file) {
         throw std::runtime_error("cannot define row_checksum");
     }
     loadMeta();
-    loadCharacters();
+    if (lazy) {
+        const KnowledgeTable& table = knowledgeTable("characters");
+        characterQuery.emplace(*db, checkedSelect(table) + " WHERE zi = ?");
+    } else {
+        loadCharacters();
+    }
     loadWordsAndFamilies();
     loadVerseIndex();
     loadMeanings();
@@ -169,32 +184,11 @@ void KnowledgeBase::Impl::loadCharacters() {
     KnowledgeDigest digest;
     while (rows.executeStep()) {
         checkRow(rows, table, digest);
-        CharacterKnowledge k;
-        k.character = rows.getColumn(0).getString();
+        CharacterKnowledge k = characterOf(rows);
         const char32_t codePoint = singleCodePoint(k.character);
-        if (!inRange(codePoint) || bySlot[slotOf(codePoint)] >= 0) {
+        if (bySlot[slotOf(codePoint)] >= 0) {
             throw std::runtime_error("bad character row " + k.character);
         }
-        k.pinyin = rows.getColumn(1).getString();
-        k.syllable = Syllable{rows.getColumn(2).getString(), rows.getColumn(3).getInt()};
-        if (k.syllable.tone < 0 || k.syllable.tone > 5 || (k.syllable.tone == 0) != k.syllable.letters.empty()) {
-            throw std::runtime_error("bad reading of " + k.character);
-        }
-        k.readings = words(rows.getColumn(4).getString());
-        k.commonLevel = rows.getColumn(5).getInt();
-        k.traditional = rows.getColumn(6).getString();
-        k.radical = rows.getColumn(7).getInt();
-        k.radicalForm = rows.getColumn(8).getString();
-        k.radicalStrokes = rows.getColumn(9).getInt();
-        k.residual = rows.getColumn(10).getInt();
-        k.strokes = rows.getColumn(11).getInt();
-        k.rule = ruleOf(rows.getColumn(12).getString());
-        k.working = rows.getColumn(13).getString();
-        k.element = rows.getColumn(14).getString();
-        k.elementReason = rows.getColumn(15).getString();
-        k.glyphStrokes = rows.getColumn(16).getInt();
-        k.familyElement = rows.getColumn(17).getString();
-        k.familyElementReason = rows.getColumn(18).getString();
         bySlot[slotOf(codePoint)] = static_cast<std::int32_t>(characters.size());
         characters.push_back(std::move(k));
     }
@@ -202,6 +196,77 @@ void KnowledgeBase::Impl::loadCharacters() {
         throw std::runtime_error("no characters");
     }
     checkDigest(digests, table, digest);
+}
+
+CharacterKnowledge KnowledgeBase::Impl::characterOf(SQLite::Statement& rows) {
+    CharacterKnowledge k;
+    k.character = rows.getColumn(0).getString();
+    if (!inRange(singleCodePoint(k.character))) {
+        throw std::runtime_error("bad character row " + k.character);
+    }
+    k.pinyin = rows.getColumn(1).getString();
+    k.syllable = Syllable{rows.getColumn(2).getString(), rows.getColumn(3).getInt()};
+    if (k.syllable.tone < 0 || k.syllable.tone > 5 || (k.syllable.tone == 0) != k.syllable.letters.empty()) {
+        throw std::runtime_error("bad reading of " + k.character);
+    }
+    k.readings = words(rows.getColumn(4).getString());
+    k.commonLevel = rows.getColumn(5).getInt();
+    k.traditional = rows.getColumn(6).getString();
+    k.radical = rows.getColumn(7).getInt();
+    k.radicalForm = rows.getColumn(8).getString();
+    k.radicalStrokes = rows.getColumn(9).getInt();
+    k.residual = rows.getColumn(10).getInt();
+    k.strokes = rows.getColumn(11).getInt();
+    k.rule = ruleOf(rows.getColumn(12).getString());
+    k.working = rows.getColumn(13).getString();
+    k.element = rows.getColumn(14).getString();
+    k.elementReason = rows.getColumn(15).getString();
+    k.glyphStrokes = rows.getColumn(16).getInt();
+    k.familyElement = rows.getColumn(17).getString();
+    k.familyElementReason = rows.getColumn(18).getString();
+    return k;
+}
+
+const CharacterKnowledge* KnowledgeBase::Impl::lazyCharacter(char32_t codePoint) const {
+    if (!inRange(codePoint)) {
+        return nullptr;
+    }
+    const std::scoped_lock lock(dbMutex);
+    if (const auto known = lazyCharacters.find(codePoint); known != lazyCharacters.end()) {
+        return known->second.get();
+    }
+    std::unique_ptr<CharacterKnowledge> k;
+    // The row is checked as it is read, its key against the one asked for too: a damaged row gives no character
+    // rather than a wrong one, and damage() says so, with the message a whole open gives.
+    auto& query = *characterQuery;
+    try {
+        query.reset();
+        query.bind(1, utf8Of(codePoint));
+        if (query.executeStep()) {
+            KnowledgeDigest unused;
+            checkRow(query, knowledgeTable("characters"), unused);
+            k = std::make_unique<CharacterKnowledge>(characterOf(query));
+            if (singleCodePoint(k->character) != codePoint) {
+                throw std::runtime_error("a row of characters fails its checksum (" + utf8Of(codePoint) + ")");
+            }
+        }
+        query.reset();
+    } catch (const std::exception& error) {
+        query.reset();
+        noteDamage(error.what());
+        return nullptr;
+    }
+    if (k) {
+        if (const auto meaning = lazyMeanings.find(codePoint); meaning != lazyMeanings.end()) {
+            k->gloss = meaning->second.gloss;
+            k->meaningTone = meaning->second.tone;
+            k->nameTier = meaning->second.tier;
+        }
+        auto& compact = compacts[slotOf(codePoint)];
+        compact.unit = checker.unitOf(k->syllable, codePoint);
+        compact.commonLevel = static_cast<std::int8_t>(k->commonLevel);
+    }
+    return lazyCharacters.emplace(codePoint, std::move(k)).first->second.get();
 }
 
 void KnowledgeBase::Impl::loadWordsAndFamilies() {
@@ -289,6 +354,11 @@ void KnowledgeBase::Impl::loadVerseIndex() {
 
 void KnowledgeBase::Impl::loadMeanings() {
     for (auto& meaning : meanings.load(*db, digests)) {
+        if (lazy) {
+            const char32_t c = meaning.character;
+            lazyMeanings.emplace(c, std::move(meaning));
+            continue;
+        }
         const auto index = indexOf(meaning.character);
         if (index < 0) {
             throw std::runtime_error("a meaning of a character the file lacks (" + utf8Of(meaning.character) + ")");
@@ -304,8 +374,9 @@ KnowledgeBase::KnowledgeBase() : KnowledgeBase(std::make_shared<Impl>()) {}
 
 KnowledgeBase::KnowledgeBase(std::shared_ptr<const Impl> impl) : m_impl(std::move(impl)) {}
 
-KnowledgeBase KnowledgeBase::open(const std::filesystem::path& file) {
+KnowledgeBase KnowledgeBase::open(const std::filesystem::path& file, Loading loading) {
     auto impl = std::make_shared<Impl>();
+    impl->lazy = loading == Loading::Lazy;
     try {
         impl->load(file);
     } catch (const std::exception& error) {
@@ -334,6 +405,9 @@ std::string KnowledgeBase::damage() const {
 }
 
 const CharacterKnowledge* KnowledgeBase::character(char32_t codePoint) const {
+    if (isAvailable() && m_impl->lazy) {
+        return m_impl->lazyCharacter(codePoint);
+    }
     const auto index = isAvailable() ? m_impl->indexOf(codePoint) : -1;
     return index < 0 ? nullptr : &m_impl->characters[static_cast<std::size_t>(index)];
 }
@@ -465,6 +539,9 @@ const SoundChecker& KnowledgeBase::soundChecker() const {
 }
 
 const KnowledgeBase::CompactCharacter& KnowledgeBase::compact(char32_t codePoint) const {
+    if (isAvailable() && m_impl->lazy) {
+        m_impl->lazyCharacter(codePoint); // fills the character's unit and level
+    }
     return isAvailable() && inRange(codePoint) ? m_impl->compacts[slotOf(codePoint)] : m_impl->none;
 }
 

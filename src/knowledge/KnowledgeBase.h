@@ -8,7 +8,15 @@
 // missing, unreadable, foreign or damaged file gives an unavailable knowledge base, quietly: every lookup then finds
 // nothing, and `failure()` says which check refused the file. A row read later (a verse) that fails its check gives
 // nothing, and `damage()` says so. Copies share one loaded state. Every const member may be called from several threads
-// at once.
+// at once, on a whole open.
+//
+// A lazy open (Loading::Lazy, for describing a few names in a short process) checks the format, the meta rows and the
+// schema as a whole open does and reads the small tables whole (family names, unfortunate words, meanings, everyday
+// words, place characters, the verse index), each with its digest; the characters are read one row at a time when
+// first asked for, each row checked as it is read. A damaged character row then gives nothing, and `damage()` says
+// so with the message a whole open would refuse the file with. The characters table's digest and rows never asked
+// for are not checked, nor that every meaning belongs to a character of the file. A lazy knowledge base is for one
+// thread: reading a character registers its syllable with the sound checker.
 
 #include "knowledge/CharacterKnowledge.h"
 #include "knowledge/SoundChecker.h"
@@ -30,7 +38,11 @@ class KnowledgeBase {
 public:
     /// Unavailable: every lookup finds nothing.
     KnowledgeBase();
-    static KnowledgeBase open(const std::filesystem::path& file);
+    enum class Loading : std::uint8_t {
+        Whole, ///< every table read and checked at opening
+        Lazy,  ///< the characters read one row at a time when first asked for (above)
+    };
+    static KnowledgeBase open(const std::filesystem::path& file, Loading loading = Loading::Whole);
 
     /// characters.db in the folder of the naming database file `namingDatabase` (usually the program's folder).
     static std::filesystem::path besideNamingDatabase(const std::filesystem::path& namingDatabase);

@@ -445,5 +445,33 @@ TEST(ShippedKnowledge, ShortlistColumnsAgreeWithTheFullChecks) {
     }
 }
 
+TEST(ShippedKnowledge, ALazyOpenDescribesAsTheWholeOpen) {
+    // Compound and polyphonic family names (尉迟, 曾 zēng, 单 shàn, 解 xiè), names with verses and sound warnings, a
+    // character outside the file (𠀀) and random given names of word1 and word2 under a few families.
+    std::vector<std::pair<std::string, std::string>> names{{"曾", "子涵"}, {"尉迟", "敬德"}, {"单", "雄信"},
+                                                           {"解", "缙"},   {"范", "统"},     {"欧阳", "思远"},
+                                                           {"李", "𠀀"},   {"𠀀", "明"},     {"杜", "子腾"}};
+    const auto first = charactersOf("word1");
+    const auto second = charactersOf("word2");
+    std::mt19937 random(11);
+    for (int i = 0; i < 200; ++i) {
+        names.emplace_back(i % 2 == 0 ? "王" : "诸葛",
+                           first[random() % first.size()] + second[random() % second.size()]);
+    }
+    const KnowledgeBase lazy = KnowledgeBase::open(NAMEWRIGHT_KNOWLEDGE_FILE, KnowledgeBase::Loading::Lazy);
+    ASSERT_TRUE(lazy.isAvailable()) << lazy.failure();
+    for (const auto& [family, given] : names) {
+        EXPECT_EQ(cli::describedNameLines(describeName(lazy, family, given)),
+                  cli::describedNameLines(describeName(shipped(), family, given)))
+            << family << given;
+        const std::u32string characters = decodeUtf8(given);
+        const char32_t b = characters.size() == 2 ? characters[1] : 0;
+        EXPECT_EQ(FamilyKnowledgeFlags(lazy, family).soundStrength(characters[0], b),
+                  FamilyKnowledgeFlags(shipped(), family).soundStrength(characters[0], b))
+            << family << given;
+    }
+    EXPECT_EQ(lazy.damage(), "");
+}
+
 } // namespace
 } // namespace namewright
