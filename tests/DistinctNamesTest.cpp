@@ -95,6 +95,55 @@ TEST(DistinctNames, TakingInSlicesGivesWhatOneTakeGives) {
     }
 }
 
+TEST(DistinctNames, ASpreadLimitStopsATakeEarlyAndTheSplitTakesEndAsOne) {
+    SyntheticStore s;
+    const auto li = s.family("李", 7, "火");
+    s.addRandom(li, 5000, 12, 400, 0.05, 11); // few groups that grow large: each new name moves many
+    constexpr std::size_t kFirstRows = 2000;
+    constexpr std::size_t kLimit = 500; // about two groups' names after the first rows
+    DistinctNames names(s.store);
+    std::vector<NameRef> added;
+    names.take(kFirstRows, &added);
+    std::map<Key, Counted> seen = bruteForce(s.store, kFirstRows);
+    std::map<std::pair<std::uint32_t, std::uint32_t>, std::size_t> groupSizes;
+    for (const auto& [key, counted] : seen) {
+        ++groupSizes[{std::get<0>(key), std::get<1>(key)}];
+    }
+    std::size_t takes = 0;
+    while (names.takenRows() < s.store.rowCount()) {
+        const std::size_t from = names.takenRows();
+        names.take(s.store.rowCount(), &added, kLimit);
+        const std::size_t to = names.takenRows();
+        ASSERT_GT(to, from); // every take makes progress
+        ++takes;
+        // What the gaining groups held before (plus one each) stays within the limit, unless one group was all.
+        std::map<std::pair<std::uint32_t, std::uint32_t>, std::size_t> gaining;
+        for (std::size_t i = from; i < to; ++i) {
+            const StoredName& row = s.store.row(i);
+            if (seen.try_emplace(Key{row.family, row.firstCharacter, row.secondCharacter}).second) {
+                gaining.try_emplace({row.family, row.firstCharacter}, groupSizes[{row.family, row.firstCharacter}]);
+                ++groupSizes[{row.family, row.firstCharacter}];
+            }
+        }
+        std::size_t moved = 0;
+        for (const auto& [group, sizeBefore] : gaining) {
+            moved += sizeBefore + 1;
+        }
+        if (gaining.size() > 1) {
+            EXPECT_LE(moved, kLimit) << "rows " << from << " to " << to;
+        }
+        if (takes % 64 == 0) {
+            expectSameAsBruteForce(names, s.store, to);
+        }
+    }
+    EXPECT_GT(takes, 100U); // the limit did split the work
+    expectSameAsBruteForce(names, s.store, s.store.rowCount());
+    ASSERT_EQ(added.size(), names.size());
+    for (std::size_t i = 1; i < added.size(); ++i) {
+        EXPECT_LT(names.name(added[i - 1]).firstRow, names.name(added[i]).firstRow);
+    }
+}
+
 TEST(DistinctNames, OneAndTwoCharacterNamesAndFamiliesStayApart) {
     SyntheticStore s;
     const auto li = s.family("李", 7, "火");

@@ -108,13 +108,14 @@ void DistinctNames::spread(Group& group) {
     group.spreading = false;
 }
 
-void DistinctNames::take(std::size_t upTo, std::vector<NameRef>* added) {
+void DistinctNames::take(std::size_t upTo, std::vector<NameRef>* added, std::size_t spreadLimit) {
     upTo = std::min({upTo, m_store.rowCount(), kMaxRows});
     if (upTo <= m_taken) {
         return;
     }
-    const std::size_t count = upTo - m_taken;
+    std::size_t count = upTo - m_taken;
     m_refs.resize(count);
+    std::size_t toMove = 0; // names the gaining groups hold: what spreading them moves
     // Pass 1: the ref of every row; the bits of new names, each gaining group remembering its bitmap before.
     for (std::size_t i = 0; i < count; ++i) {
         const StoredName& row = m_store.row(m_taken + i);
@@ -123,6 +124,12 @@ void DistinctNames::take(std::size_t upTo, std::vector<NameRef>* added) {
         Group& group = m_groups[g];
         if (!has(group, dense)) {
             if (!group.spreading) {
+                const std::size_t moves = group.entries.size() + 1;
+                if (toMove > 0 && moves > spreadLimit - std::min(toMove, spreadLimit)) {
+                    count = i; // this row and the ones after it wait for the next take
+                    break;
+                }
+                toMove += moves;
                 group.spreading = true;
                 group.before = group.present;
                 m_spreading.push_back(g);
@@ -153,7 +160,7 @@ void DistinctNames::take(std::size_t upTo, std::vector<NameRef>* added) {
             ++name.draws;
         }
     }
-    m_taken = upTo;
+    m_taken += count;
     if (m_refs.capacity() > kKeptScratch) {
         releaseMemory(m_refs);
     }

@@ -18,6 +18,7 @@
 #include "naming/ResultStore.h"
 
 #include <cstdint>
+#include <limits>
 #include <optional>
 #include <vector>
 
@@ -44,7 +45,14 @@ public:
 
     /// Takes in the store's rows from takenRows() up to `upTo` (clamped to rowCount()). Each name first seen among
     /// them is appended to `added`, when given, in the order of its first row.
-    void take(std::size_t upTo, std::vector<NameRef>* added = nullptr);
+    ///
+    /// A group that gains names has all its names moved once (spread), so the work of a take grows with the names the
+    /// gaining groups already hold, not with the rows taken. With `spreadLimit` the take stops before the row whose
+    /// group would bring the names to move (each gaining group's names plus one) beyond it; the first group to gain
+    /// always goes in, so a take makes progress. takenRows() tells where it stopped; the names and their order end the
+    /// same however the rows are split.
+    void take(std::size_t upTo, std::vector<NameRef>* added = nullptr,
+              std::size_t spreadLimit = std::numeric_limits<std::size_t>::max());
 
     /// Rows taken in so far.
     std::size_t takenRows() const { return m_taken; }

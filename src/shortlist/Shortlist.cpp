@@ -15,6 +15,8 @@ template <typename Vector> void releaseMemory(Vector& vector) {
 
 constexpr std::size_t kFenceSpacing = 64;
 constexpr std::size_t kRowsPerSlice = 16384; // scratch beyond four times this is given back
+// The most names one budgeted take() moves while spreading its groups (8 bytes each: about a millisecond's work).
+constexpr std::size_t kSpreadLimit = std::size_t{1} << 18;
 
 } // namespace
 
@@ -66,15 +68,16 @@ Shortlist::Change Shortlist::takeRows(std::optional<std::chrono::nanoseconds> bu
         m_names.take(m_store.rowCount(), &m_added);
     } else {
         // Slices sized from the last ones: each take() spreads every group it touches, which costs with the names
-        // already there rather than with the slice, so a slice's time is measured and the next one halved or doubled
-        // to fit. The first slice is always taken, so that every call makes progress.
+        // already there rather than with the slice, so a take() moves at most kSpreadLimit names (it stops early
+        // otherwise), a slice's time is measured and the next one halved or doubled to fit. The first slice is always
+        // taken, so that every call makes progress.
         for (;;) {
             const std::size_t upTo = std::min(m_store.rowCount(), m_names.takenRows() + m_slice);
             if (upTo <= m_names.takenRows()) {
                 break;
             }
             const auto before = std::chrono::steady_clock::now();
-            m_names.take(upTo, &m_added);
+            m_names.take(upTo, &m_added, kSpreadLimit);
             const auto now = std::chrono::steady_clock::now();
             const auto took = now - before;
             if (took * 4 > *budget) {
