@@ -510,9 +510,11 @@ TEST(GenerationInputsMidRun, AChangedFamilyTextAppliesToLaterCandidates) {
         // The stop flag is set whatever happens, so that a run that lists too little still ends.
         editedInTime = testing::waitUntil([&] { return h.store.rowCount() >= 100; }, testing::kWaitDeadline, {});
         h.setInputs([](GenerationInputs& in) { in.familyText = "李四"; });
+        // Listed rows reach the store in batches of up to 256, so up to 255 rows listed before the change may
+        // still arrive after it: wait past them for at least 100 rows of the new family.
         const std::size_t seen = h.store.rowCount();
         editedInTime =
-            testing::waitUntil([&] { return h.store.rowCount() >= seen + 100; }, testing::kWaitDeadline, {}) &&
+            testing::waitUntil([&] { return h.store.rowCount() >= seen + 256 + 100; }, testing::kWaitDeadline, {}) &&
             editedInTime;
         h.state.setStopFlag(1);
     });
