@@ -141,9 +141,10 @@ void expectAChoosableOrder(const Figures& f) {
     }
     ASSERT_GT(f.popularListed, 20U);
     ASSERT_GT(f.clumsyListed, 20U);
-    // Nine in ten of the well-liked names a run lists stand in the first tenth; none of the clumsy ones in the first
+    // Nineteen in twenty of the well-liked names a run lists stand in the first tenth (those below it carry a sound
+    // warning with the family, a low score or the fashion of an earlier decade); none of the clumsy ones in the first
     // thousand, and the clumsy names' median lies in the last third.
-    EXPECT_GE(f.popularInFirstTenth * 10, f.popularListed * 9);
+    EXPECT_GE(f.popularInFirstTenth * 20, f.popularListed * 19);
     EXPECT_LT(f.popularMedian, f.names / 20);
     EXPECT_EQ(f.clumsyInFirst1000, 0U);
     EXPECT_GT(f.clumsyMedian, f.names * 2 / 3);
