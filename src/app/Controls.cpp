@@ -25,6 +25,13 @@ QComboBox* makeComboBox(QWidget* parent, const char* name, QRect geometry, const
     return box;
 }
 
+QPushButton* makeNonDefaultButton(QWidget* parent, const char* name, const char* caption) {
+    auto* button = new QPushButton(QString::fromUtf8(caption), parent);
+    button->setObjectName(QString::fromUtf8(name));
+    button->setAutoDefault(false);
+    return button;
+}
+
 QStringList numberItems(int first, int last) {
     QStringList items;
     for (int n = first; n <= last; ++n) {

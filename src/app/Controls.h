@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRect>
 #include <QStringList>
 
@@ -24,6 +25,10 @@ QComboBox* makeComboBox(QWidget* parent, const char* name, QRect geometry, const
 QStringList numberItems(int first, int last);
 
 QLineEdit* makeEditBox(QWidget* parent, const char* name, QRect geometry, const char* text);
+
+/// A push button for a window whose table opens a report on Enter: it never takes Enter as the window's default.
+/// Laid out by the caller.
+QPushButton* makeNonDefaultButton(QWidget* parent, const char* name, const char* caption);
 
 /// A multi-line box the user reads but cannot type into (the report boxes, the help box): its text can still be
 /// selected with the mouse and the keyboard and copied.

@@ -1,6 +1,7 @@
 #include "app/ShortlistDialog.h"
 
 #include "app/AppContext.h"
+#include "app/Controls.h"
 #include "app/NameDetailsPane.h"
 #include "app/ReportDialog.h"
 #include "app/RunStatusText.h"
@@ -29,14 +30,6 @@
 namespace namewright {
 
 namespace {
-
-QPushButton* button(const char* name, const char* caption, QWidget* parent) {
-    auto* b = new QPushButton(QString::fromUtf8(caption), parent);
-    b->setObjectName(QString::fromUtf8(name));
-    // Enter in the table opens the report; no button of this window may take it as its default.
-    b->setAutoDefault(false);
-    return b;
-}
 
 QString thousands(std::size_t n) {
     return QLocale(QLocale::Chinese, QLocale::China).toString(static_cast<qulonglong>(n));
@@ -123,12 +116,12 @@ ShortlistDialog::ShortlistDialog(AppContext& context, FavouritesStore& favourite
     bottom->addWidget(m_favouritesMessage, 1);
     // Undoes the last removal of favourites, from either page or the details pane; a text box with the focus keeps
     // Ctrl+Z for its own text.
-    m_undo = button("撤销移除按钮", "撤销", this);
+    m_undo = makeNonDefaultButton(this, "撤销移除按钮", "撤销");
     m_undo->setShortcut(QKeySequence::Undo);
     m_undo->setToolTip(QStringLiteral("找回最近一次移除的收藏（Ctrl+Z）"));
     m_undo->setEnabled(favourites.canUndoRemoval());
     bottom->addWidget(m_undo);
-    QPushButton* close = button("关闭按钮", "关闭", this);
+    QPushButton* close = makeNonDefaultButton(this, "关闭按钮", "关闭");
     bottom->addWidget(close);
     layout->addLayout(bottom);
 

@@ -2,6 +2,7 @@
 
 #include "app/AppContext.h"
 #include "app/CompareDialog.h"
+#include "app/Controls.h"
 #include "app/FileDialogs.h"
 #include "app/favourites/FavouriteRemoval.h"
 #include "app/favourites/FavouritesModel.h"
@@ -22,18 +23,6 @@
 #include <algorithm>
 
 namespace namewright {
-
-namespace {
-
-QPushButton* button(const char* name, const char* caption, QWidget* parent) {
-    auto* b = new QPushButton(QString::fromUtf8(caption), parent);
-    b->setObjectName(QString::fromUtf8(name));
-    // Enter in the window's table opens the report; no button of the window may take it as its default.
-    b->setAutoDefault(false);
-    return b;
-}
-
-} // namespace
 
 // The dialogs it opens (compare, removal, save, print) belong to the window, as its other dialogs do.
 FavouritesPage::FavouritesPage(AppContext& context, FavouritesStore& favourites, QWidget* parent)
@@ -67,12 +56,12 @@ FavouritesPage::FavouritesPage(AppContext& context, FavouritesStore& favourites,
     m_table->horizontalHeader()->setSectionResizeMode(FavouritesModel::Note, QHeaderView::Stretch);
     layout->addWidget(m_table, 1);
     auto* buttons = new QHBoxLayout;
-    m_compare = button("比较按钮", "比较所选…", this);
+    m_compare = makeNonDefaultButton(this, "比较按钮", "比较所选…");
     m_compare->setToolTip(QStringLiteral("选两到四个收藏（按住 Ctrl 点选）并排比较"));
-    QPushButton* csv = button("导出CSV按钮", "导出 CSV…", this);
-    QPushButton* pdf = button("导出PDF按钮", "导出 PDF…", this);
-    QPushButton* print = button("打印按钮", "打印…", this);
-    m_remove = button("移除收藏按钮", "移除所选", this);
+    QPushButton* csv = makeNonDefaultButton(this, "导出CSV按钮", "导出 CSV…");
+    QPushButton* pdf = makeNonDefaultButton(this, "导出PDF按钮", "导出 PDF…");
+    QPushButton* print = makeNonDefaultButton(this, "打印按钮", "打印…");
+    m_remove = makeNonDefaultButton(this, "移除收藏按钮", "移除所选");
     for (QPushButton* b : {m_compare, csv, pdf, print, m_remove}) {
         buttons->addWidget(b);
     }
