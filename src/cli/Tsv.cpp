@@ -58,7 +58,7 @@ constexpr std::array<char, 200> kTwoDigits = [] {
 }();
 
 /// Writes `value` at `at` in decimal, as std::to_chars does; returns the end.
-char* putNumber(char* at, int value) {
+[[gnu::always_inline]] inline char* putNumber(char* at, int value) {
     if (value >= 0 && value < 10) {
         *at = static_cast<char>('0' + value);
         return at + 1;
@@ -72,9 +72,9 @@ char* putNumber(char* at, int value) {
     return std::to_chars(at, at + 11, value).ptr;
 }
 
-/// Copies `text` to `at`; returns the end. The texts of a line are a few bytes each (a character is 3 in UTF-8), so they
-/// go in pieces of fixed size, which the compiler turns into plain moves, rather than through a call of memcpy.
-char* putText(char* at, std::string_view text) {
+/// Copies `text` to `at`; returns the end. The texts of a line are a few bytes each (a character is 3 in UTF-8), so
+/// they go in pieces of fixed size, which the compiler turns into plain moves, rather than through a call of memcpy.
+[[gnu::always_inline]] inline char* putText(char* at, std::string_view text) {
     const char* from = text.data();
     std::size_t left = text.size();
     while (left >= 8) {
