@@ -1,8 +1,11 @@
 // generate's output path: rows of a result store written as TSV to /dev/null, by the command line's block reader
 // (writeResultRows), by the row-at-a-time cells it replaced (rowCells + writeTsvRow), and by a tight formatter that
 // writes the same shape of bytes from compact records: the bound bench/batch_peers/compare.py holds a whole generate
-// process against (at most 3x that plus one process start).
+// process against (at most 3x that plus one process start). BM_GenerateDefaultRun is that whole run in-process
+// (opening the database, the worker's queries, the draws, the store and the output together), without the process
+// start.
 
+#include "cli/CommandLine.h"
 #include "cli/OutputFile.h"
 #include "cli/Tsv.h"
 #include "naming/ResultRowReader.h"
@@ -13,6 +16,8 @@
 #include <charconv>
 #include <cstdint>
 #include <cstring>
+#include <iostream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -162,6 +167,31 @@ void BM_TightFormatter(benchmark::State& state) {
     state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * kRows));
 }
 BENCHMARK(BM_TightFormatter)->Unit(benchmark::kMillisecond);
+
+/// generate --family 李 --gender 男 --seed 1 --date 2011-01-01 --hour 1 on the shipped database, into /dev/null.
+void BM_GenerateDefaultRun(benchmark::State& state) {
+    const std::vector<std::string> words{"generate", "--family", "李",         "--gender", "男", "--seed",
+                                         "1",        "--date",   "2011-01-01", "--hour",   "1"};
+    std::size_t rows = 0;
+    for (auto _ : state) {
+        cli::OutputFile file(devNull());
+        std::ostream out(&file);
+        std::ostringstream err;
+        if (cli::runCommandLine(words, NAMEWRIGHT_SHIPPED_DATABASE, out, err) != 0) {
+            state.SkipWithError(err.str().c_str());
+            return;
+        }
+        out.flush();
+    }
+    // The rows of one run, counted once outside the timing.
+    std::ostringstream counted;
+    cli::runCommandLine(words, NAMEWRIGHT_SHIPPED_DATABASE, counted, std::cerr);
+    for (const char c : counted.str()) {
+        rows += c == '\n' ? 1 : 0;
+    }
+    state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * (rows - 1)));
+}
+BENCHMARK(BM_GenerateDefaultRun)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 } // namespace namewright

@@ -6,6 +6,7 @@
 #include "cli/ErrorLine.h"
 #include "cli/OutputFile.h"
 #include "cli/Tsv.h"
+#include "naming/ResultStore.h"
 #include "reports/ReferenceTables.h"
 #include "support/BaziFixture.h"
 #include "support/GenerationFixture.h"
@@ -13,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <set>
 
@@ -376,6 +378,59 @@ TEST(CliTsv, EscapesWhatWouldBreakARow) {
     EXPECT_EQ(cli::tsvCell("plain 文字"), "plain 文字");
     EXPECT_EQ(cli::tsvCell("\t\r\n\\"), "\\t\\r\\n\\\\");
     EXPECT_EQ(cli::tsvCell(""), "");
+}
+
+/// What writeTsvRow makes of every row's cells: the bytes the block writer must give.
+std::string rowByRow(const ResultStore& store, std::size_t first, std::size_t last) {
+    std::ostringstream out;
+    for (std::size_t i = first; i < last; ++i) {
+        cli::writeTsvRow(out, store.rowCells(i).texts);
+    }
+    return out.str();
+}
+
+TEST(CliTsv, TheBlockWriterGivesTheBytesOfTheRowByRowWriterForEveryShapeOfRow) {
+    ResultStore store;
+    store.clear(1);
+    const std::uint32_t li = store.internFamily("李", 7, "火");
+    // A family of a foreign database: negative strokes give negative grids, a tab in its text is escaped.
+    const std::uint32_t odd = store.internFamily("欧\t阳", -40, "");
+    // A text longer than the writer's piece of 64 KiB: the buffer grows for the line.
+    const std::string longText(100'000, 'x');
+    std::vector<StoredName> rows;
+    for (int i = 0; i < 6000; ++i) { // about 300 KiB of lines: several pieces
+        StoredName row;
+        row.family = i % 7 == 3 ? odd : li;
+        row.firstCharacter = store.texts().intern(i == 4321 ? longText : std::string(i % 2 == 0 ? "明" : "a\\b"));
+        if (i % 5 != 0) {
+            row.secondCharacter = store.texts().intern("亮");
+            row.secondStrokes = (i % 11) * 97 - 50; // 0..920 and below zero: one to three digits and a sign
+        }
+        row.firstStrokes = i % 13 == 0 ? 2'000'000'000 : i % 30; // a grid near the int limit
+        row.elementText = store.texts().intern(i % 3 == 0 ? "" : "火金木");
+        row.score = static_cast<std::uint8_t>(i % 101); // 0..100
+        rows.push_back(row);
+    }
+    ASSERT_TRUE(store.append(1, rows));
+    const std::string expected = rowByRow(store, 0, store.rowCount());
+
+    ResultRowReader reader(store, cli::tsvCell);
+    std::string buffer;
+    std::ostringstream whole;
+    cli::writeResultRows(whole, reader, 0, store.rowCount(), buffer);
+    EXPECT_TRUE(whole.str() == expected) << "all rows at once";
+
+    // In spans as generate writes what became visible, with the same reader and buffer.
+    ResultRowReader following(store, cli::tsvCell);
+    std::ostringstream spans;
+    for (std::size_t first = 0; first < store.rowCount(); first += 777) {
+        cli::writeResultRows(spans, following, first, std::min(first + 777, store.rowCount()), buffer);
+    }
+    EXPECT_TRUE(spans.str() == expected) << "in spans";
+
+    std::ostringstream none;
+    cli::writeResultRows(none, following, 5, 5, buffer);
+    EXPECT_EQ(none.str(), "") << "an empty span writes nothing";
 }
 
 TEST_F(CliGenerationTest, TheHeaderIsTheNineColumnTitles) {

@@ -1,11 +1,14 @@
 #include "naming/GenerationModes.h"
+#include "naming/NameScoring.h"
 #include "support/GenerationFixture.h"
+#include "support/ShapedTables.h"
 #include "support/WaitUntil.h"
 #include "text/GbkText.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <atomic>
 #include <cmath>
 #include <map>
@@ -452,6 +455,68 @@ TEST(RandomMode, AnEmptySecondTableGivesNamesWithoutASecondCharacter) {
     for (const auto& row : h.listed()) {
         EXPECT_EQ(characterCount(row[ResultColumn::Name]), 2U) << "李 and one given character";
         EXPECT_EQ(row[ResultColumn::Outer], "1") << "the outer grid of a missing second character is 0 + 1";
+    }
+}
+
+/// Candidates whose stroke counts run through `strokes` in turn.
+std::vector<CandidateRow> candidatesWithStrokes(const std::vector<int>& strokes, std::size_t count, int firstId) {
+    std::vector<CandidateRow> rows;
+    for (std::size_t i = 0; i < count; ++i) {
+        rows.push_back(CandidateRow{firstId + static_cast<int>(i), "字" + std::to_string(i),
+                                    strokes[i % strokes.size()], i % 2 == 0 ? "木" : "水", "男"});
+    }
+    return rows;
+}
+
+/// The draws replayed one by one and scored from their grids: what the random loop must list, as (first strokes,
+/// second strokes, score) of each listed row.
+std::vector<std::array<int, 3>> replayedDraws(const LuckTables& luck, int familyStrokes,
+                                              const std::vector<CandidateRow>& firsts,
+                                              const std::vector<CandidateRow>& seconds, std::uint64_t draws,
+                                              std::uint64_t seed, int threshold) {
+    RandomSource replay{seed};
+    std::vector<std::array<int, 3>> listed;
+    for (std::uint64_t draw = 0; draw < draws; ++draw) {
+        const int first = firsts[replay.uniformIndex(firsts.size())].strokes;
+        const int second = seconds[replay.uniformIndex(seconds.size())].strokes;
+        const int score = scoreTwoCharacters(gridNumbers(familyStrokes, first, second), luck);
+        if (score >= threshold) {
+            listed.push_back({first, second, score});
+        }
+    }
+    return listed;
+}
+
+TEST(RandomModeScores, EveryDrawScoresAsItsGridsWithFewOrManyDistinctStrokeCounts) {
+    // Few distinct counts (the scores come from a table of stroke pairs), among them counts of a foreign database:
+    // negative and beyond the luck table's direct numbers. Then counts too many for a table (scored draw by draw).
+    std::vector<int> many;
+    for (int strokes = -20; strokes < 400; ++strokes) {
+        many.push_back(strokes);
+    }
+    const std::vector<std::vector<int>> strokeSets{{1, 5, 9, 12, 17}, {-3, 0, 8, 1500, 23}, many};
+    for (const auto& strokes : strokeSets) {
+        ModeHarness h(1, 1);
+        h.luck = testing::shapedLuckTables();
+        h.setInputs([](GenerationInputs& in) {
+            in.ownThreshold = true;
+            in.thresholdText = "76";
+        });
+        const auto firsts = candidatesWithStrokes(strokes, strokes.size() + 3, 1);
+        std::vector<int> reversed(strokes.rbegin(), strokes.rend());
+        const auto seconds = candidatesWithStrokes(reversed, strokes.size() + 1, 1000);
+        constexpr std::uint64_t kDraws = 20'000;
+        auto context = h.context();
+        generateRandomNames(context, WordRow{"李", 7, "火"}, firsts, seconds, kDraws);
+
+        std::vector<std::array<int, 3>> listed;
+        for (std::size_t i = 0; i < h.store.rowCount(); ++i) {
+            const StoredName& row = h.store.row(i);
+            listed.push_back({row.firstStrokes, row.secondStrokes, row.score});
+        }
+        const auto expected = replayedDraws(h.luck, 7, firsts, seconds, kDraws, 20261208, 76);
+        EXPECT_GT(expected.size(), 100U) << "the luck tables list a share of the draws";
+        EXPECT_TRUE(listed == expected) << strokes.size() << " distinct stroke counts";
     }
 }
 

@@ -2,6 +2,8 @@
 
 #include "naming/NameScoring.h"
 
+#include <algorithm>
+#include <array>
 #include <unordered_map>
 #include <utility>
 #include <vector>
@@ -65,7 +67,6 @@ class CandidateLister {
 public:
     CandidateLister(GenerationContext& context, const WordRow& family)
         : m_context(context), m_familyStrokes(family.strokes), m_familyElement(family.element) {
-        m_batch.reserve(kBatchRows);
         refreshInputs();
     }
     ~CandidateLister() { flush(); }
@@ -111,8 +112,8 @@ public:
             row.givenElements |= second.elements;
         }
         row.score = static_cast<std::uint8_t>(score);
-        m_batch.push_back(row);
-        if (m_batch.size() == kBatchRows) {
+        m_batch[m_batchSize++] = row;
+        if (m_batchSize == kBatchRows) {
             flush();
         }
     }
@@ -145,9 +146,9 @@ private:
 
     void flush() {
         m_sinceFlush = 0;
-        if (!m_batch.empty()) {
-            m_context.store.append(m_context.series, m_batch);
-            m_batch.clear();
+        if (m_batchSize > 0) {
+            m_context.store.append(m_context.series, std::span(m_batch.data(), m_batchSize));
+            m_batchSize = 0;
         }
     }
 
@@ -193,7 +194,8 @@ private:
     std::uint32_t m_family = 0;
     int m_threshold = 80;
     std::uint32_t m_sinceFlush = 0;
-    std::vector<StoredName> m_batch;
+    std::array<StoredName, kBatchRows> m_batch{};
+    std::size_t m_batchSize = 0;
     static constexpr std::size_t kCachedElements = 16;
     std::vector<std::pair<std::string, std::uint32_t>> m_elementIds;
     static constexpr std::uint32_t kSmallIds = 64;
@@ -244,6 +246,95 @@ void generateFixedCharacterNames(GenerationContext& context, const WordRow& fami
     }
 }
 
+namespace {
+
+/// The raw scores (before the cap) of the stroke pairs the random draws can meet, worked out once per run: a draw then
+/// looks its score up by the two candidates' stroke classes instead of working out five grids and their luck.
+/// Characters have few distinct stroke counts (some thirty), so the table is small; for tables with too many distinct
+/// counts (a foreign database) none is built and every draw is scored as it comes.
+class PairScores {
+public:
+    /// The first candidate's stroke count and the offset of its row in the score table.
+    struct First {
+        int strokes = 0;
+        std::uint32_t row = 0;
+    };
+    /// The second candidate's stroke count and its column in the score table.
+    struct Second {
+        int strokes = 0;
+        std::uint32_t column = 0;
+    };
+
+    /// `seconds` empty stands for one second "candidate" of 0 strokes (a draw from an empty table finds no row).
+    PairScores(int familyStrokes, const CandidateTable& firsts, const CandidateTable& seconds, const LuckTables& luck)
+        : m_familyStrokes(familyStrokes), m_luck(luck) {
+        const std::vector<int> firstValues = distinctStrokes(firsts);
+        std::vector<int> secondValues = distinctStrokes(seconds);
+        if (secondValues.empty()) {
+            secondValues.push_back(0);
+        }
+        const bool tabled = firstValues.size() * secondValues.size() <= kMostCells;
+        const auto classOf = [tabled](const std::vector<int>& values, int strokes) {
+            return tabled ? static_cast<std::uint32_t>(std::lower_bound(values.begin(), values.end(), strokes) -
+                                                       values.begin())
+                          : 0U;
+        };
+        m_firsts.reserve(firsts.size());
+        for (std::size_t i = 0; i < firsts.size(); ++i) {
+            const int strokes = firsts.row(i).strokes;
+            m_firsts.push_back(
+                First{strokes, classOf(firstValues, strokes) * static_cast<std::uint32_t>(secondValues.size())});
+        }
+        m_seconds.reserve(std::max<std::size_t>(seconds.size(), 1));
+        for (std::size_t j = 0; j < seconds.size(); ++j) {
+            const int strokes = seconds.row(j).strokes;
+            m_seconds.push_back(Second{strokes, classOf(secondValues, strokes)});
+        }
+        if (m_seconds.empty()) {
+            m_seconds.push_back(Second{0, 0});
+        }
+        if (!tabled) {
+            return;
+        }
+        m_scores.reserve(firstValues.size() * secondValues.size());
+        for (const int first : firstValues) {
+            for (const int second : secondValues) {
+                m_scores.push_back(scoreOf(first, second));
+            }
+        }
+    }
+
+    const std::vector<First>& firsts() const { return m_firsts; }
+    const std::vector<Second>& seconds() const { return m_seconds; }
+
+    /// The raw score of a pair: scoreTwoCharacters of its grids.
+    int score(const First& first, const Second& second) const {
+        return m_scores.empty() ? scoreOf(first.strokes, second.strokes) : m_scores[first.row + second.column];
+    }
+
+private:
+    static constexpr std::size_t kMostCells = std::size_t{1} << 16;
+
+    static std::vector<int> distinctStrokes(const CandidateTable& table) {
+        std::vector<int> values = table.strokes();
+        std::sort(values.begin(), values.end());
+        values.erase(std::unique(values.begin(), values.end()), values.end());
+        return values;
+    }
+
+    int scoreOf(int first, int second) const {
+        return scoreTwoCharacters(gridNumbers(m_familyStrokes, first, second), m_luck);
+    }
+
+    int m_familyStrokes = 0;
+    const LuckTables& m_luck;
+    std::vector<First> m_firsts;
+    std::vector<Second> m_seconds;
+    std::vector<std::uint8_t> m_scores; // scores are 0..100
+};
+
+} // namespace
+
 void generateRandomNames(GenerationContext& context, const WordRow& family, const std::vector<CandidateRow>& firsts,
                          const std::vector<CandidateRow>& seconds, std::uint64_t draws) {
     if (firsts.empty()) {
@@ -255,22 +346,21 @@ void generateRandomNames(GenerationContext& context, const WordRow& family, cons
     // A draw from an empty table finds no row: the second character then has no text, strokes or element.
     static const WordRow kNoRow{};
     const PooledCharacter noSecond = lister.pool(kNoRow);
-    const std::vector<int> firstStrokes = firstTable.strokes();
-    const std::vector<int> secondStrokes = secondTable.strokes();
-    const bool hasSecond = !secondStrokes.empty();
-    const int familyStrokes = lister.familyStrokes();
+    const PairScores scores(lister.familyStrokes(), firstTable, secondTable, context.luck);
+    const std::size_t firstCount = firstTable.size();
+    const std::size_t secondCount = secondTable.size();
+    const bool hasSecond = secondCount > 0;
     for (std::uint64_t draw = 0; draw < draws; ++draw) {
         if (lister.shouldStop()) {
             return;
         }
-        const std::size_t i = context.random.uniformIndex(firstStrokes.size());
-        const std::size_t j = hasSecond ? context.random.uniformIndex(secondStrokes.size()) : 0;
-        const int first = firstStrokes[i];
-        const int second = hasSecond ? secondStrokes[j] : 0;
-        lister.offer(
-            scoreTwoCharacters(gridNumbers(familyStrokes, first, second), context.luck), first, second, true, [&] {
-                return std::pair{firstTable.pooled(i, lister), hasSecond ? secondTable.pooled(j, lister) : noSecond};
-            });
+        const std::size_t i = context.random.uniformIndex(firstCount);
+        const std::size_t j = hasSecond ? context.random.uniformIndex(secondCount) : 0;
+        const PairScores::First& first = scores.firsts()[i];
+        const PairScores::Second& second = scores.seconds()[j];
+        lister.offer(scores.score(first, second), first.strokes, second.strokes, true, [&] {
+            return std::pair{firstTable.pooled(i, lister), hasSecond ? secondTable.pooled(j, lister) : noSecond};
+        });
     }
 }
 

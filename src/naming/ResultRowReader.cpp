@@ -10,25 +10,20 @@ ResultRowReader::ResultRowReader(const ResultStore& store, std::function<std::st
     }
 }
 
-const std::string& ResultRowReader::text(std::uint32_t id) {
-    if (id >= m_texts.size()) {
-        // Every text of a visible row was interned before the row was appended: one copy brings them all.
-        const std::size_t known = m_texts.size();
-        m_store.texts().copyTexts(static_cast<std::uint32_t>(known), m_texts);
+std::string_view ResultRowReader::copyTextsUpTo(std::uint32_t id) {
+    // Every text of a visible row was interned before the row was appended: one copy brings them all.
+    const std::size_t known = m_texts.size();
+    m_store.texts().copyTexts(static_cast<std::uint32_t>(known), m_texts);
+    for (std::size_t i = known; i < m_texts.size(); ++i) {
         if (m_transform) {
-            for (std::size_t i = known; i < m_texts.size(); ++i) {
-                m_texts[i] = m_transform(m_texts[i]);
-            }
+            m_texts[i] = m_transform(m_texts[i]);
         }
-        if (id >= m_texts.size()) {
-            static const std::string kNone;
-            return kNone;
-        }
+        m_views.emplace_back(m_texts[i]);
     }
-    return m_texts[id];
+    return id < m_views.size() ? m_views[id] : std::string_view();
 }
 
-const ResultStore::FamilyRecord& ResultRowReader::family(std::uint32_t id) {
+const ResultStore::FamilyRecord& ResultRowReader::copyFamiliesUpTo(std::uint32_t id) {
     while (id >= m_families.size() && m_families.size() < m_store.familyCount()) {
         m_families.push_back(m_store.family(static_cast<std::uint32_t>(m_families.size())));
     }
@@ -37,23 +32,6 @@ const ResultStore::FamilyRecord& ResultRowReader::family(std::uint32_t id) {
         return kNone;
     }
     return m_families[id];
-}
-
-ResultRowReader::Row ResultRowReader::rowOf(const StoredName& name) {
-    const ResultStore::FamilyRecord own = family(name.family);
-    Row row;
-    row.family = text(own.text);
-    row.first = text(name.firstCharacter);
-    row.score = name.score;
-    if (name.isOneCharacter()) {
-        row.grids = gridNumbers(own.strokes, name.firstStrokes);
-    } else {
-        row.second = text(name.secondCharacter);
-        row.grids = gridNumbers(own.strokes, name.firstStrokes, name.secondStrokes);
-    }
-    row.threeTalentsKey = m_keys[static_cast<std::size_t>(threeTalentsIndex(row.grids))];
-    row.elementText = text(name.elementText);
-    return row;
 }
 
 } // namespace namewright

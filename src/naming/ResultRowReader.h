@@ -49,13 +49,33 @@ public:
     }
 
 private:
-    Row rowOf(const StoredName& name);
-    const std::string& text(std::uint32_t id);
-    const ResultStore::FamilyRecord& family(std::uint32_t id);
+    Row rowOf(const StoredName& name) {
+        const ResultStore::FamilyRecord own = family(name.family);
+        Row row;
+        row.family = text(own.text);
+        row.first = text(name.firstCharacter);
+        row.score = name.score;
+        if (name.isOneCharacter()) {
+            row.grids = gridNumbers(own.strokes, name.firstStrokes);
+        } else {
+            row.second = text(name.secondCharacter);
+            row.grids = gridNumbers(own.strokes, name.firstStrokes, name.secondStrokes);
+        }
+        row.threeTalentsKey = m_keys[static_cast<std::size_t>(threeTalentsIndex(row.grids))];
+        row.elementText = text(name.elementText);
+        return row;
+    }
+    std::string_view text(std::uint32_t id) { return id < m_views.size() ? m_views[id] : copyTextsUpTo(id); }
+    std::string_view copyTextsUpTo(std::uint32_t id);
+    const ResultStore::FamilyRecord& family(std::uint32_t id) {
+        return id < m_families.size() ? m_families[id] : copyFamiliesUpTo(id);
+    }
+    const ResultStore::FamilyRecord& copyFamiliesUpTo(std::uint32_t id);
 
     const ResultStore& m_store;
     std::function<std::string(std::string_view)> m_transform;
-    std::deque<std::string> m_texts; // a deque keeps the texts in place as it grows: rows hold views of them
+    std::deque<std::string> m_texts;       // a deque keeps the texts in place as it grows: rows hold views of them
+    std::vector<std::string_view> m_views; // of m_texts, for a lookup by id without the deque's arithmetic
     std::vector<ResultStore::FamilyRecord> m_families;
     std::array<std::string, 125> m_keys;
 };

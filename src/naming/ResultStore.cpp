@@ -1,16 +1,36 @@
 #include "naming/ResultStore.h"
 
 #include <algorithm>
+#include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <new>
 #include <type_traits>
 
+#include <sys/mman.h>
 #include <unistd.h>
 
 namespace namewright {
 
 // Chunks are raw memory whose rows are constructed as they are written and never destroyed one by one.
 static_assert(std::is_trivially_destructible_v<StoredName> && std::is_trivially_copyable_v<StoredName>);
+
+StoredName* ResultStore::allocateChunk() {
+    // A chunk's bytes rounded up to a huge page of the x86-64 and arm64 kernels, which is also its alignment.
+    constexpr std::size_t kHugePage = std::size_t{1} << 21;
+    constexpr std::size_t kChunkBytes = (kChunkRows * sizeof(StoredName) + kHugePage - 1) / kHugePage * kHugePage;
+    // A chunk lies on a huge page where the kernel gives them on request: the first row written faults in the whole
+    // chunk at once instead of one page of 4 KiB after the other, which was a fifth of a long run's time.
+    void* memory = std::aligned_alloc(kHugePage, kChunkBytes);
+    if (memory != nullptr) {
+        ::madvise(memory, kChunkBytes, MADV_HUGEPAGE); // only advice: without huge pages the chunk works as well
+    }
+    return static_cast<StoredName*>(memory);
+}
+
+void ResultStore::freeChunk(StoredName* chunk) {
+    std::free(chunk); // NOLINT(cppcoreguidelines-no-malloc): allocated by std::aligned_alloc
+}
 
 std::size_t ResultStore::defaultRowLimit() {
     constexpr std::size_t kFewest = std::size_t{1} << 20;
@@ -33,7 +53,7 @@ ResultStore::ResultStore(std::size_t rowLimit)
 
 ResultStore::~ResultStore() {
     for (std::size_t i = 0; i < m_allocatedChunks; ++i) {
-        ::operator delete(m_chunks[i].load(std::memory_order_relaxed));
+        freeChunk(m_chunks[i].load(std::memory_order_relaxed));
     }
 }
 
@@ -45,7 +65,7 @@ void ResultStore::clear(std::uint32_t series) {
     m_series.store(series, std::memory_order_release);
     // Give back all but the first chunk: a long run may have listed millions of rows.
     for (std::size_t i = 1; i < m_allocatedChunks; ++i) {
-        ::operator delete(m_chunks[i].exchange(nullptr, std::memory_order_relaxed));
+        freeChunk(m_chunks[i].exchange(nullptr, std::memory_order_relaxed));
     }
     m_allocatedChunks = m_allocatedChunks > 0 ? 1 : 0;
 }
@@ -92,13 +112,13 @@ bool ResultStore::append(std::uint32_t series, std::span<const StoredName> rows)
         rows = rows.first(room);
         m_full.store(true, std::memory_order_release);
     }
-    for (const StoredName& row : rows) {
+    while (!rows.empty()) {
         const std::size_t chunk = index >> kChunkBits;
         if (chunk == m_allocatedChunks) {
             // The rows written so far stay invisible: m_size moves only once all are written.
-            // Raw memory: each row is constructed when it is written (rows are read only once visible), so a chunk
-            // is not written twice, which cost a sixth of a long run.
-            auto* rowsOfChunk = static_cast<StoredName*>(::operator new(kChunkRows * sizeof(StoredName), std::nothrow));
+            // Raw memory: rows are copied in as they are written (rows are read only once visible), so a chunk is not
+            // written twice, which cost a sixth of a long run.
+            StoredName* rowsOfChunk = allocateChunk();
             if (rowsOfChunk == nullptr) {
                 m_full.store(true, std::memory_order_release);
                 return false;
@@ -106,8 +126,13 @@ bool ResultStore::append(std::uint32_t series, std::span<const StoredName> rows)
             m_chunks[chunk].store(rowsOfChunk, std::memory_order_release);
             ++m_allocatedChunks;
         }
-        std::construct_at(m_chunks[chunk].load(std::memory_order_relaxed) + (index & (kChunkRows - 1)), row);
-        ++index;
+        // As many rows as the chunk still has room for, in one copy.
+        const std::size_t inChunk = index & (kChunkRows - 1);
+        const std::size_t count = std::min(rows.size(), kChunkRows - inChunk);
+        std::memcpy(static_cast<void*>(m_chunks[chunk].load(std::memory_order_relaxed) + inChunk), rows.data(),
+                    count * sizeof(StoredName));
+        index += count;
+        rows = rows.subspan(count);
     }
     m_size.store(index, std::memory_order_release);
     return fits;

@@ -120,6 +120,9 @@ private:
     static constexpr std::size_t kChunkRows = std::size_t{1} << kChunkBits;
     static constexpr std::size_t kMaxChunks = std::size_t{1} << 16;
 
+    static StoredName* allocateChunk();
+    static void freeChunk(StoredName* chunk);
+
     using Family = FamilyRecord;
     Family familyOf(const StoredName& row) const;
 
