@@ -59,7 +59,9 @@ TEST(ResultStoreLimit, KeepsRowsUpToItsLimitRefusesTheRestAndIsFullUntilCleared)
 TEST(ResultStoreLimit, TheDefaultIsAnEighthOfTheMachinesMemoryWithinItsBounds) {
     const std::size_t memory =
         static_cast<std::size_t>(::sysconf(_SC_PHYS_PAGES)) * static_cast<std::size_t>(::sysconf(_SC_PAGESIZE));
-    const std::size_t expected = std::clamp<std::size_t>(memory / 8 / sizeof(StoredName), 1U << 20, 1U << 25);
+    // A row takes its 28 bytes and its share of the chunk's rounding up to 2 MiB.
+    EXPECT_EQ(ResultStore::kBytesPerRow, 32U);
+    const std::size_t expected = std::clamp<std::size_t>(memory / 8 / 32, 1U << 20, 1U << 25);
     EXPECT_EQ(ResultStore::defaultRowLimit(), expected);
     EXPECT_EQ(ResultStore().rowLimit(), expected);
     EXPECT_GT(ResultStore::defaultRowLimit(), 879'978U) << "the longest series of the shipped database fits";

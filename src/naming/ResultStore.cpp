@@ -17,8 +17,6 @@ static_assert(std::is_trivially_destructible_v<StoredName> && std::is_trivially_
 
 StoredName* ResultStore::allocateChunk() {
     // A chunk's bytes rounded up to a huge page of the x86-64 and arm64 kernels, which is also its alignment.
-    constexpr std::size_t kHugePage = std::size_t{1} << 21;
-    constexpr std::size_t kChunkBytes = (kChunkRows * sizeof(StoredName) + kHugePage - 1) / kHugePage * kHugePage;
     // A chunk lies on a huge page where the kernel gives them on request: the first row written faults in the whole
     // chunk at once instead of one page of 4 KiB after the other, which was a fifth of a long run's time.
     void* memory = std::aligned_alloc(kHugePage, kChunkBytes);
@@ -41,7 +39,7 @@ std::size_t ResultStore::defaultRowLimit() {
         return kFewest;
     }
     const std::size_t memory = static_cast<std::size_t>(pages) * static_cast<std::size_t>(pageSize);
-    return std::clamp(memory / 8 / sizeof(StoredName), kFewest, kMost);
+    return std::clamp(memory / 8 / kBytesPerRow, kFewest, kMost);
 }
 
 ResultStore::ResultStore(std::size_t rowLimit)
@@ -208,8 +206,7 @@ std::size_t ResultStore::memoryBytes() const {
         const std::lock_guard lock(m_familyMutex);
         families = m_families.capacity() * sizeof(Family);
     }
-    return chunks * kChunkRows * sizeof(StoredName) + kMaxChunks * sizeof(std::atomic<StoredName*>) +
-           m_texts.memoryBytes() + families;
+    return chunks * kChunkBytes + kMaxChunks * sizeof(std::atomic<StoredName*>) + m_texts.memoryBytes() + families;
 }
 
 } // namespace namewright
