@@ -131,6 +131,7 @@ void BM_InterfaceWhileListing(benchmark::State& state) {
     fillEveryDrawListed(file);
     const auto& database = file.path();
     std::vector<double> delaysMs;
+    std::vector<double> busyMs;
     double megabytesPerMillionRows = 0;
     double rowsListed = 0;
     for (auto _ : state) {
@@ -139,23 +140,7 @@ void BM_InterfaceWhileListing(benchmark::State& state) {
         QCoreApplication::processEvents();
         const long residentBefore = residentKilobytes();
         window.findChild<QPushButton*>(QStringLiteral("运算按钮"))->click();
-
-        // A zero-timer re-armed as soon as it fires: each firing's delay is what a click would wait.
-        QElapsedTimer clock;
-        clock.start();
-        qint64 armedAt = clock.nsecsElapsed();
-        QTimer probe;
-        probe.setSingleShot(true);
-        QObject::connect(&probe, &QTimer::timeout, &probe, [&] {
-            delaysMs.push_back(static_cast<double>(clock.nsecsElapsed() - armedAt) / 1e6);
-            armedAt = clock.nsecsElapsed();
-            probe.start(0);
-        });
-        probe.start(0);
-        QEventLoop loop;
-        QTimer::singleShot(static_cast<int>(state.range(0)), &loop, &QEventLoop::quit);
-        loop.exec();
-        probe.stop();
+        probeEventLoop(static_cast<int>(state.range(0)), delaysMs, busyMs);
 
         window.findChild<QPushButton*>(QStringLiteral("运算按钮"))->click(); // pause
         window.context().runController().waitUntilIdle();
@@ -165,14 +150,7 @@ void BM_InterfaceWhileListing(benchmark::State& state) {
         megabytesPerMillionRows = static_cast<double>(residentAfter - residentBefore) / 1024.0 / (rowsListed / 1e6);
         window.close();
     }
-    std::sort(delaysMs.begin(), delaysMs.end());
-    const auto percentile = [&](double p) {
-        return delaysMs.empty() ? 0.0
-                                : delaysMs[static_cast<std::size_t>(p * static_cast<double>(delaysMs.size() - 1))];
-    };
-    state.counters["p50_ms"] = percentile(0.50);
-    state.counters["p99_ms"] = percentile(0.99);
-    state.counters["max_ms"] = delaysMs.empty() ? 0.0 : delaysMs.back();
+    reportDelays(state, delaysMs, busyMs);
     state.counters["rows_listed"] = rowsListed;
     state.counters["MB_per_million_rows"] = megabytesPerMillionRows;
 }
