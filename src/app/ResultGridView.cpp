@@ -37,11 +37,14 @@ bool ResultGridView::appendQuietly(int oldCount, int newCount) {
         bar->pageStep() != fullRows) {
         return false; // a grid not yet full, or a layout still to come: QTableView's own way
     }
-    bar->setMaximum(newCount - fullRows);
-    const int top = (oldCount - bar->value()) * rowHeight; // where the first new row shows
-    if (top < height) {
-        viewport()->update(0, top, viewport()->width(), height - top);
+    if (bar->value() == bar->maximum()) {
+        // At the end the last row sits on the viewport's bottom edge; once rows follow it, QTableView aligns the row
+        // at the top instead, and new rows may show below: its own layout does both.
+        return false;
     }
+    // Above the end every row wholly shown is above oldCount - 1, and the next one starts past the viewport's bottom:
+    // the new rows show nowhere, only the scroll range grows.
+    bar->setMaximum(newCount - fullRows);
     return true;
 }
 

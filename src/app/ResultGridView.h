@@ -5,8 +5,8 @@
 // A fast run appends thousands of rows twenty times a second. A plain QTableView answers every new row count with a
 // delayed layout: it works out the position of every row again (a walk over all of them, millions in a long run) and
 // repaints its whole viewport, although rows added below the visible ones change nothing on screen but the
-// scrollbar. For those this view only lengthens its scroll range, and repaints the strip below the last row when new
-// rows reach into it. Anything else (fewer rows, a first fill, a grid not yet full) takes QTableView's own layout.
+// scrollbar. For those this view only lengthens its scroll range. Anything else (fewer rows, a first fill, a grid not
+// yet full or scrolled to its end) takes QTableView's own layout.
 //
 // The rows must all be of the vertical header's default height and none hidden, as the result grid has them; the view
 // scrolls by rows (QAbstractItemView::ScrollPerItem), as QTableView does by default.
@@ -26,8 +26,8 @@ public:
 
 private:
     void followRowCount(int oldCount, int newCount);
-    /// Lengthens the scroll range for rows appended after `oldCount` when they all fall below the visible rows, or
-    /// into the blank strip below the last row; false when the full layout is needed.
+    /// Lengthens the scroll range for rows appended after `oldCount` when they all fall below the visible rows; false
+    /// when the full layout is needed.
     bool appendQuietly(int oldCount, int newCount);
 
     int m_quietAppends = 0;
