@@ -4,6 +4,7 @@
 #include "app/GbkLengthValidator.h"
 #include "app/GridScrollBar.h"
 #include "app/MainWindowControls.h"
+#include "app/ResultGridView.h"
 #include "app/ToolButton.h"
 #include "app/models/TextConversion.h"
 #include "chart/LunarChart.h"
@@ -98,7 +99,7 @@ void buildMainWindowControls(QWidget* window, MainWindowControls& c) {
     c.compute = pushButton(window, "运算按钮", "分析", {504, 104, 40, 32});
     c.stop = pushButton(window, "停止按钮", "停止", {560, 104, 40, 32});
 
-    c.grid = new QTableView(window);
+    c.grid = new ResultGridView(window);
     c.grid->setObjectName(QStringLiteral("高级表格1"));
     c.grid->setGeometry(24, 168, 424, 280);
     c.grid->verticalHeader()->hide();

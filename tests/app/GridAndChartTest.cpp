@@ -7,16 +7,19 @@
 #include "app/ChartResultLabel.h"
 #include "app/Fonts.h"
 #include "app/MainWindow.h"
+#include "app/ResultGridView.h"
 #include "app/models/ResultGridModel.h"
 #include "calendar/LunarConversion.h"
 #include "calendar/LunarTexts.h"
 #include "calendar/LunarYearTable.h"
 #include "calendar/Pillars.h"
 #include "calendar/Sexagenary.h"
+#include "support/SyntheticStore.h"
 
 #include <QAbstractItemModelTester>
 #include <QComboBox>
 #include <QFontMetricsF>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
@@ -162,6 +165,87 @@ private slots:
                           QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
         QCoreApplication::sendEvent(grid->viewport(), &wheel);
         QVERIFY(bar->value() > 0);
+    }
+
+    void rowsStreamingBelowTheGridScrollAsAFullLayoutWouldHaveThem() {
+        testing::SyntheticStore synthetic;
+        const auto li = synthetic.family("李", 7, "火");
+        ResultGridModel model(synthetic.store);
+        ResultGridView view;
+        view.verticalHeader()->hide();
+        view.verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+        view.verticalHeader()->setDefaultSectionSize(20);
+        view.setModel(&model);
+        view.resize(424, 250);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        QScrollBar* bar = view.verticalScrollBar();
+        int next = 0;
+        const auto append = [&](int rows) {
+            for (int i = 0; i < rows; ++i, ++next) {
+                synthetic.add(li, next % 300, 300 + next % 97);
+            }
+            model.takeNewRows();
+            QCoreApplication::processEvents(); // a full layout, where one was asked for
+        };
+        // What QTableView's own layout makes of the rows: the light way must leave it nothing to change.
+        const auto checkAgainstFullLayout = [&] {
+            const int maximum = bar->maximum();
+            const int page = bar->pageStep();
+            const int value = bar->value();
+            view.doItemsLayout();
+            QCOMPARE(bar->maximum(), maximum);
+            QCOMPARE(bar->pageStep(), page);
+            QCOMPARE(bar->value(), value);
+        };
+
+        append(3); // a grid not yet full takes the full layout, and shows the rows
+        QCOMPARE(view.quietAppends(), 0);
+        QCOMPARE(view.rowAt(0), 0);
+        QCOMPARE(view.rowAt(2 * 20 + 5), 2);
+        append(40); // fills the grid
+        checkAgainstFullLayout();
+        const int quietBefore = view.quietAppends();
+        for (const int slice : {1, 7, 250, 1, 3000}) {
+            append(slice);
+            QCOMPARE(model.rowCount(), next); // every row arrives
+            checkAgainstFullLayout();
+        }
+        QCOMPARE(view.quietAppends(), quietBefore + 5);
+
+        // At the end the last row sits on the bottom edge; rows that follow bring the row of the scroll value to the
+        // top, as QTableView has it, and show below it.
+        const int height = view.viewport()->height();
+        QVERIFY(height % 20 != 0); // a strip that a row only partly fills
+        view.scrollToBottom();
+        QCOMPARE(view.rowAt(height - 1), model.rowCount() - 1);
+        const int value = bar->value();
+        const int lastBefore = model.rowCount() - 1;
+        append(2);
+        QCOMPARE(bar->value(), value);
+        QCOMPARE(bar->maximum(), value + 2);
+        QCOMPARE(view.rowAt(0), value);
+        QCOMPARE(view.rowAt(height - 1), lastBefore + 1);
+        checkAgainstFullLayout();
+        QCOMPARE(view.quietAppends(), quietBefore + 5);
+        append(500); // above the end again: the light way
+        QCOMPARE(view.quietAppends(), quietBefore + 6);
+        QCOMPARE(view.rowAt(0), value);
+        QCOMPARE(view.rowAt(height - 1), lastBefore + 1);
+        checkAgainstFullLayout();
+
+        // A clear and a new series: the full layout again, from the top.
+        model.beginClear();
+        synthetic.store.clear(synthetic.series());
+        model.endClear();
+        QCoreApplication::processEvents();
+        QCOMPARE(bar->maximum(), 0);
+        next = 0;
+        append(100);
+        QCOMPARE(model.rowCount(), 100);
+        checkAgainstFullLayout();
+        QCOMPARE(bar->value(), 0);
+        QCOMPARE(view.rowAt(0), 0);
     }
 
     void redNamesKeepTheirContrastOnBothStripes() {

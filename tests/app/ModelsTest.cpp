@@ -86,6 +86,58 @@ private slots:
         QCOMPARE(model.rowCount(), 0);
     }
 
+    void theResultGridTakesRowsInBoundedSlicesThatAllArrive() {
+        testing::SyntheticStore synthetic;
+        const auto li = synthetic.family("李", 7, "火");
+        synthetic.store.setRowLimit(300);
+        ResultGridModel model(synthetic.store);
+        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
+        QSignalSpy full(&model, &ResultGridModel::storeFull);
+        for (int i = 0; i < 250; ++i) {
+            synthetic.add(li, i % 50, 50 + i % 40);
+        }
+        QVERIFY(model.takeNewRows(100));
+        QVERIFY(model.takeNewRows(100));
+        QVERIFY(!model.takeNewRows(100)); // the last 50
+        QVERIFY(!model.takeNewRows(100)); // nothing new: no change
+        QCOMPARE(model.rowCount(), 250);
+        QCOMPARE(inserted.count(), 3);
+        QCOMPARE(inserted.at(1).at(1).toInt(), 100);
+        QCOMPARE(inserted.at(1).at(2).toInt(), 199);
+        QCOMPARE(inserted.at(2).at(2).toInt(), 249);
+        const int name = ResultGridModel::gridColumn(ResultColumn::Name);
+        QCOMPARE(cell(model, 249, name), QStringLiteral("李") + toQString(testing::SyntheticStore::character(49) +
+                                                                          testing::SyntheticStore::character(59)));
+
+        // A full store is told once every row it kept is shown, not while rows are still to come.
+        for (int i = 250; i < 320; ++i) {
+            synthetic.add(li, i % 50, 50 + i % 40);
+        }
+        QVERIFY(synthetic.store.isFull());
+        QVERIFY(model.takeNewRows(30));
+        QCOMPARE(full.count(), 0);
+        QVERIFY(!model.takeNewRows(30));
+        QCOMPARE(model.rowCount(), 300);
+        QCOMPARE(full.count(), 1);
+    }
+
+    void theResultGridsTimerTakesMoreThanASliceOverSeveralPasses() {
+        testing::SyntheticStore synthetic;
+        const auto li = synthetic.family("李", 7, "火");
+        ResultGridModel model(synthetic.store);
+        QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
+        const int rows = 2 * ResultGridModel::kRowsPerSlice + 10;
+        for (int i = 0; i < rows; ++i) {
+            synthetic.add(li, i % 300, 300 + i % 97);
+        }
+        QTRY_COMPARE(model.rowCount(), rows);
+        QCOMPARE(inserted.count(), 3);
+        for (const QList<QVariant>& insertion : inserted) {
+            QVERIFY(insertion.at(2).toInt() - insertion.at(1).toInt() + 1 <= ResultGridModel::kRowsPerSlice);
+        }
+    }
+
     void theShortlistIsRankedFilteredAndStarredAsNamesArrive() {
         testing::SyntheticStore synthetic;
         const auto li = synthetic.family("李", 7, "火");

@@ -21,8 +21,11 @@ constexpr int kHighlightedScore = 95;
 ResultGridModel::ResultGridModel(const ResultStore& store, QObject* parent)
     : QAbstractTableModel(parent), m_store(store) {
     m_timer.setInterval(kRefreshMilliseconds);
-    connect(&m_timer, &QTimer::timeout, this, &ResultGridModel::takeNewRows);
+    connect(&m_timer, &QTimer::timeout, this, &ResultGridModel::takeSlice);
     m_timer.start();
+    m_nextSlice.setSingleShot(true);
+    m_nextSlice.setInterval(0);
+    connect(&m_nextSlice, &QTimer::timeout, this, &ResultGridModel::takeSlice);
 }
 
 int ResultGridModel::rowCount(const QModelIndex& parent) const {
@@ -65,16 +68,31 @@ QVariant ResultGridModel::headerData(int section, Qt::Orientation orientation, i
 }
 
 void ResultGridModel::takeNewRows() {
+    takeNewRows(std::numeric_limits<int>::max());
+}
+
+bool ResultGridModel::takeNewRows(int limit) {
     const std::size_t available =
         std::min<std::size_t>(m_store.rowCount(), static_cast<std::size_t>(std::numeric_limits<int>::max()));
     const int count = static_cast<int>(available);
-    if (count > m_shownRows) {
-        beginInsertRows(QModelIndex(), m_shownRows, count - 1);
-        m_shownRows = count;
+    const int last = count - m_shownRows > limit ? m_shownRows + limit : count;
+    if (last > m_shownRows) {
+        beginInsertRows(QModelIndex(), m_shownRows, last - 1);
+        m_shownRows = last;
         endInsertRows();
+    }
+    if (last < count) {
+        return true;
     }
     if (m_store.isFull()) {
         emit storeFull();
+    }
+    return false;
+}
+
+void ResultGridModel::takeSlice() {
+    if (takeNewRows(kRowsPerSlice)) {
+        m_nextSlice.start();
     }
 }
 
