@@ -56,7 +56,8 @@ public:
 
     /// Rows are kept in chunks of 65,536 rows; each chunk's memory is rounded up to a huge page (2 MiB) and aligned to
     /// one, so that the first row written faults the whole chunk in at once where the kernel grants huge pages.
-    static constexpr std::size_t kChunkRows = std::size_t{1} << 16;
+    static constexpr std::size_t kChunkBits = 16;
+    static constexpr std::size_t kChunkRows = std::size_t{1} << kChunkBits;
     static constexpr std::size_t kHugePage = std::size_t{1} << 21;
     static constexpr std::size_t kChunkBytes =
         (kChunkRows * sizeof(StoredName) + kHugePage - 1) / kHugePage * kHugePage;
@@ -125,8 +126,6 @@ public:
     void markFull() { m_full.store(true, std::memory_order_release); }
 
 private:
-    static constexpr std::size_t kChunkBits = 16;
-    static_assert(kChunkRows == std::size_t{1} << kChunkBits);
     static constexpr std::size_t kMaxChunks = std::size_t{1} << 16;
 
     static StoredName* allocateChunk();
