@@ -9,6 +9,7 @@
 // grid can get. Runs on the offscreen platform.
 
 #include "app/AppContext.h"
+#include "app/Fonts.h"
 #include "app/MainWindow.h"
 #include "app/ShortlistDialog.h"
 #include "app/models/ResultGridModel.h"
@@ -214,6 +215,8 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QStandardPaths::setTestModeEnabled(true); // the favourites of whoever runs it stay untouched
     QApplication app(argc, argv);
+    // As the program sets it up: the tables' texts in the interface's font.
+    QApplication::setFont(namewright::interfaceFont());
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -1,5 +1,7 @@
 #include "app/ResultGridView.h"
 
+#include "app/CachedTextDelegate.h"
+
 #include <QHeaderView>
 #include <QScrollBar>
 
@@ -11,6 +13,8 @@ ResultGridView::ResultGridView(QWidget* parent) : QTableView(parent) {
     // QTableView lays itself out anew on every change of the row count; appended rows take appendQuietly first.
     disconnect(verticalHeader(), &QHeaderView::sectionCountChanged, this, nullptr);
     connect(verticalHeader(), &QHeaderView::sectionCountChanged, this, &ResultGridView::followRowCount);
+    // Repainted many times a second while a run streams in: the cells' texts are laid out once.
+    setItemDelegate(new CachedTextDelegate(this));
 }
 
 void ResultGridView::followRowCount(int oldCount, int newCount) {

@@ -1,6 +1,7 @@
 #include "app/ShortlistDialog.h"
 
 #include "app/AppContext.h"
+#include "app/CachedTextDelegate.h"
 #include "app/Controls.h"
 #include "app/NameDetailsPane.h"
 #include "app/ReportDialog.h"
@@ -64,6 +65,8 @@ ShortlistDialog::ShortlistDialog(AppContext& context, FavouritesStore& favourite
     m_table = new QTableView(m_pages);
     m_table->setObjectName(QStringLiteral("名单表格"));
     m_table->setModel(m_model);
+    // Repainted with every merge while a run streams in: the cells' texts are laid out once.
+    m_table->setItemDelegate(new CachedTextDelegate(m_table));
     m_table->setSortingEnabled(true);
     // With the knowledge file the list opens in our 推荐 order; without it by the score, as ranked before.
     m_table->horizontalHeader()->setSortIndicator(static_cast<int>(m_model->shortlist().facts().knowledgeAvailable()
@@ -298,10 +301,20 @@ void ShortlistDialog::keepPlaceAfterChange() {
     } else if (const auto row = m_model->rowOf(*m_anchor)) {
         m_table->verticalScrollBar()->setValue(*row);
     }
-    if (!m_table->currentIndex().isValid() && m_model->rowCount() > 0 && m_pages->currentIndex() == 0 &&
-        !m_details->subject()) {
-        m_table->selectRow(0);
+    // The first names to come choose the first of them once the list they fill has been painted: the details pane's
+    // report and its first paint are a tick's worth of work of their own.
+    if (noNameChosen()) {
+        QTimer::singleShot(kFirstChoiceDelay, this, [this] {
+            if (noNameChosen()) {
+                m_table->selectRow(0);
+            }
+        });
     }
+}
+
+bool ShortlistDialog::noNameChosen() const {
+    return !m_table->currentIndex().isValid() && m_model->rowCount() > 0 && m_pages->currentIndex() == 0 &&
+           !m_details->subject();
 }
 
 void ShortlistDialog::favouritesChanged() {

@@ -28,6 +28,9 @@ class ShortlistDialog : public QDialog {
     Q_OBJECT
 
 public:
+    /// How long after the first names show the first of them is chosen (and its details shown), in milliseconds.
+    static constexpr int kFirstChoiceDelay = 30;
+
     ShortlistDialog(AppContext& context, FavouritesStore& favourites, QWidget* parent);
     ~ShortlistDialog() override;
 
@@ -52,6 +55,8 @@ private:
     void updateStatus();
     void keepPlaceBeforeChange();
     void keepPlaceAfterChange();
+    /// Whether the list shows names and none is chosen (nor shown in the details pane).
+    bool noNameChosen() const;
     void undoRemoval();
     void showFavouritesMessage(const QString& message, bool problem);
     void favouritesChanged();

@@ -397,6 +397,30 @@ private slots:
         }
     }
 
+    void theFirstNamesToComeAreChosenOnceTheyShow() {
+        // The window opened before the run: its first names choose the first of them, a moment after they show.
+        TempDatabase file;
+        fillWindowTestDatabase(file);
+        QTemporaryDir folder;
+        MainWindow window(file.path(), nullptr, folder.filePath(QStringLiteral("f.json")));
+        window.show();
+        QVERIFY(withShortlist(window, [&](ShortlistDialog& dialog) {
+            auto* table = find<QTableView>(dialog, "名单表格");
+            QCOMPARE(dialog.model().rowCount(), 0);
+            QVERIFY(!table->currentIndex().isValid());
+            find<QPushButton>(window, "运算按钮")->click();
+            QTRY_VERIFY(table->currentIndex().isValid());
+            QCOMPARE(table->selectionModel()->selectedRows().size(), 1);
+            const QString chosen = cell(dialog, table->currentIndex().row(), ShortlistColumn::Name);
+            QCOMPARE(find<QLabel>(dialog, "详情标题")->text(), chosen);
+            // Later names do not move the choice.
+            window.context().runController().waitUntilIdle();
+            QTRY_VERIFY(dialog.model().shortlist().caughtUp());
+            QCOMPARE(cell(dialog, table->currentIndex().row(), ShortlistColumn::Name), chosen);
+        }));
+        window.shutdown();
+    }
+
     void aRunningSeriesStreamsIntoTheOpenWindowKeepingThePlace() {
         TempDatabase file;
         // 2,000 x 2,000 draws: still running while the window is open; listing only 95 or more keeps the names

@@ -4,6 +4,7 @@
 
 #include "AppTestSupport.h"
 #include "app/AppContext.h"
+#include "app/CachedTextDelegate.h"
 #include "app/EvaluationDialog.h"
 #include "app/Fonts.h"
 #include "app/HelpDialog.h"
@@ -20,14 +21,17 @@
 #include <QDir>
 #include <QFontInfo>
 #include <QFontMetricsF>
+#include <QHeaderView>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStandardItemModel>
 #include <QTableView>
 #include <QTest>
 
 #include <ctime>
 #include <memory>
+#include <tuple>
 
 namespace namewright {
 
@@ -240,6 +244,70 @@ private slots:
         QCOMPARE(ReportDialog(context, nullptr).windowTitle(), QStringLiteral("名字评测"));
         MainWindow window(file.path());
         QCOMPARE(window.windowTitle(), QStringLiteral("Namewrightv3.0"));
+    }
+
+    void tablesDrawTheirKeptTextsAsTheStyleDoes() {
+        // Every kind of cell the tables show: names, numbers and marks, left, centred and right, in the highlight
+        // colour and the default, on alternating rows, one row selected, the current cell with the keyboard focus, a
+        // text too wide for its column (elided), one over two lines, an icon, a check box and a cell in bold.
+        QStandardItemModel model(9, 5);
+        const QStringList texts = {QStringLiteral("李浩然"), QStringLiteral("96"),      QStringLiteral("✓"),
+                                   QStringLiteral("95 贬"),  QStringLiteral("hào rán"), QString(),
+                                   QStringLiteral("大吉"),   QStringLiteral("!"),       QStringLiteral("欧阳子轩")};
+        const Qt::Alignment alignments[] = {Qt::AlignLeft | Qt::AlignVCenter, Qt::AlignCenter,
+                                            Qt::AlignRight | Qt::AlignVCenter, Qt::AlignHCenter | Qt::AlignTop,
+                                            Qt::AlignLeft | Qt::AlignBottom};
+        for (int row = 0; row < model.rowCount(); ++row) {
+            for (int column = 0; column < model.columnCount(); ++column) {
+                auto* item = new QStandardItem(texts[(row + column) % texts.size()]);
+                item->setTextAlignment(alignments[column]);
+                if (row % 3 == 1) {
+                    item->setForeground(QColor(0xd0, 0x20, 0x20));
+                }
+                model.setItem(row, column, item);
+            }
+        }
+        model.item(2, 1)->setText(QStringLiteral("一个放不下的很长很长的名字说明"));
+        model.item(3, 2)->setText(QStringLiteral("两行\n文字"));
+        model.item(4, 0)->setCheckable(true);
+        QFont bold = QApplication::font();
+        bold.setBold(true);
+        model.item(7, 4)->setFont(bold);
+        QPixmap mark(12, 12);
+        mark.fill(QColor(0x20, 0x80, 0x20));
+        model.item(5, 3)->setIcon(QIcon(mark));
+
+        const auto grabTable = [&](bool cached, bool enabled) {
+            QTableView table;
+            table.setModel(&model);
+            auto* delegate = new CachedTextDelegate(&table);
+            if (cached) {
+                table.setItemDelegate(delegate);
+            }
+            table.setAlternatingRowColors(true);
+            table.setSelectionBehavior(QAbstractItemView::SelectRows);
+            table.setWordWrap(false);
+            table.verticalHeader()->setDefaultSectionSize(22);
+            table.setColumnWidth(1, 64);
+            table.resize(560, 260);
+            table.setEnabled(enabled);
+            table.selectRow(6);
+            table.setCurrentIndex(model.index(6, 2));
+            table.show();
+            table.setFocus();
+            const QImage image = table.viewport()->grab().toImage();
+            return std::tuple(image, delegate->cachedPaints(), delegate->plainPaints());
+        };
+        for (const bool enabled : {true, false}) {
+            const auto [styled, unused, none] = grabTable(false, enabled);
+            const auto [cached, cachedPaints, plainPaints] = grabTable(true, enabled);
+            QCOMPARE(cached.size(), styled.size());
+            QVERIFY2(cached == styled, enabled ? "enabled" : "disabled");
+            // The kept texts drew most cells; the style the rest (the elided, two-line, icon and check box cells, the
+            // focused one and the empty ones).
+            QVERIFY(cachedPaints > 25);
+            QVERIFY(plainPaints >= 4);
+        }
     }
 
     void checkBoxesAnswerToTheirWholeBox() {
