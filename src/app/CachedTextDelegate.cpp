@@ -71,20 +71,25 @@ void CachedTextDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
     QStyleOptionViewItem cell = option;
     initStyleOption(&cell, index);
     const QRect place = textRectOf(cell);
-    const bool ownPainting = !needsStylePainting(cell);
-    const QStaticText* text = ownPainting && !cell.text.isEmpty() ? laidOut(cell, place) : nullptr;
-    if (!ownPainting || (!text && !cell.text.isEmpty())) {
+    const auto paintAsTheStyle = [&] {
         ++m_plainPaints;
         QStyledItemDelegate::paint(painter, option, index);
+    };
+    if (needsStylePainting(cell)) {
+        paintAsTheStyle();
+        return;
+    }
+    const QStaticText* text = cell.text.isEmpty() ? nullptr : laidOut(cell, place);
+    if (text == nullptr && !cell.text.isEmpty()) {
+        paintAsTheStyle(); // too wide for its place: the style elides it
         return;
     }
     ++m_cachedPaints;
-    // The background (alternating rows, the selection) as the style draws it, without the text.
-    QStyleOptionViewItem background = cell;
-    background.text.clear();
-    background.features &= ~QStyleOptionViewItem::HasDisplay;
-    styleOf(cell)->drawControl(QStyle::CE_ItemViewItem, &background, painter, cell.widget);
-    if (!text) {
+    // The background (alternating rows, the selection) as the style draws it, without the text (laid out already).
+    cell.text.clear();
+    cell.features &= ~QStyleOptionViewItem::HasDisplay;
+    styleOf(cell)->drawControl(QStyle::CE_ItemViewItem, &cell, painter, cell.widget);
+    if (text == nullptr) {
         return; // an empty cell
     }
 
